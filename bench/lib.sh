@@ -1,0 +1,28 @@
+# Shared helpers for the benchmark scripts.
+
+# median_seconds REPS COMMAND...: runs COMMAND REPS times, prints the median
+# wall time in seconds.
+median_seconds() {
+  local reps=$1
+  shift
+  local times=()
+  for _ in $(seq "$reps"); do
+    local t0 t1
+    t0=$(date +%s.%N)
+    "$@" >/dev/null 2>&1
+    t1=$(date +%s.%N)
+    times+=("$(echo "$t1 - $t0" | bc -l)")
+  done
+  printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'
+}
+
+# report NAME OURS TOOL_NAME TOOL UNIT: prints the comparison line; OURS and
+# TOOL are values in UNIT, the ratio is OURS/TOOL.
+report() {
+  local name=$1 ours=$2 tool_name=$3 tool=$4 unit=$5
+  awk -v n="$name" -v o="$ours" -v tn="$tool_name" -v t="$tool" -v u="$unit" \
+    'BEGIN { printf "%s: ours %.3f %s, %s %.3f %s, ratio %.2f\n", n, o, u, tn, t, u, (t > 0 ? o / t : 0) }'
+}
+
+# to_ms SECONDS
+to_ms() { awk -v s="$1" 'BEGIN { printf "%.3f", s * 1000 }'; }

@@ -1,0 +1,119 @@
+#include "platform/file_system.h"
+
+#include "platform/paths.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace codarium::platform {
+namespace {
+
+bool statOf(std::string_view path, struct stat& st) {
+    return ::stat(nativePath(path).c_str(), &st) == 0;
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool pathExists(std::string_view path) {
+    struct stat st {};
+    return statOf(path, st);
+}
+
+bool fileExists(std::string_view path) {
+    struct stat st {};
+    return statOf(path, st) && S_ISREG(st.st_mode);
+}
+
+bool directoryExists(std::string_view path) {
+    struct stat st {};
+    return statOf(path, st) && S_ISDIR(st.st_mode);
+}
+
+bool createDirectory(std::string_view path) { return ::mkdir(nativePath(path).c_str(), 0777) == 0; }
+
+bool removeFile(std::string_view path) { return ::unlink(nativePath(path).c_str()) == 0; }
+
+bool renameReplacing(std::string_view from, std::string_view to) {
+    return ::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
+}
+
+bool copyFileReplacing(std::string_view from, std::string_view to) {
+    const int in = ::open(nativePath(from).c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        return false;
+    }
+    const std::string temp = std::string(to) + ".copy-tmp";
+    const int out = ::open(nativePath(temp).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (!writeAll(out, buffer, static_cast<std::size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ok = ::fsync(out) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
+    ::close(in);
+    if (ok && renameReplacing(temp, to)) {
+        return true;
+    }
+    removeFile(temp);
+    return false;
+}
+
+std::vector<DirectoryEntry> listDirectory(std::string_view path) {
+    std::vector<DirectoryEntry> entries;
+    DIR* dir = ::opendir(nativePath(path).c_str());
+    if (!dir) {
+        return entries;
+    }
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        DirectoryEntry entry{programPath(name), false};
+        if (e->d_type == DT_DIR) {
+            entry.isDirectory = true;
+        } else if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+            entry.isDirectory = directoryExists(joinPath(path, entry.name));
+        }
+        entries.push_back(std::move(entry));
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+} // namespace codarium::platform

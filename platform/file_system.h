@@ -1,0 +1,29 @@
+#pragma once
+// File-system operations on program paths. Failures are results, never
+// exceptions.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace codarium::platform {
+
+bool pathExists(std::string_view path); // any kind of entry
+bool fileExists(std::string_view path); // a regular file
+bool directoryExists(std::string_view path);
+bool createDirectory(std::string_view path);
+bool removeFile(std::string_view path);
+// Renames from over to, replacing an existing file in one step.
+bool renameReplacing(std::string_view from, std::string_view to);
+// Copies a file, replacing an existing destination through a complete
+// temporary copy beside it.
+bool copyFileReplacing(std::string_view from, std::string_view to);
+
+struct DirectoryEntry {
+    std::string name; // program text
+    bool isDirectory = false;
+};
+// The entries of a directory other than "." and "..", in the order the file
+// system delivers them; an empty list when it cannot be listed.
+std::vector<DirectoryEntry> listDirectory(std::string_view path);
+
+} // namespace codarium::platform

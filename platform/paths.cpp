@@ -1,0 +1,67 @@
+#include "platform/paths.h"
+
+#include "platform/code_page.h"
+
+#include <cstdlib>
+#include <limits.h>
+#include <unistd.h>
+
+namespace codarium::platform {
+
+std::string nativePath(std::string_view path) { return toUtf8(path); }
+
+std::string programPath(std::string_view native) { return fromUtf8(native); }
+
+std::string joinPath(std::string_view a, std::string_view b) {
+    std::string out(a);
+    if (!out.empty() && out.back() != '/') {
+        out += '/';
+    }
+    out += b;
+    return out;
+}
+
+std::string directoryOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
+}
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? fromUtf8(value) : std::string();
+}
+
+std::string applicationDataFolder() {
+    if (auto appData = environmentValue("APPDATA"); !appData.empty()) {
+        return appData;
+    }
+    if (auto xdg = environmentValue("XDG_CONFIG_HOME"); !xdg.empty()) {
+        return xdg;
+    }
+    return joinPath(environmentValue("HOME"), ".config");
+}
+
+std::string tempFolder() {
+    auto tmp = environmentValue("TMPDIR");
+    return tmp.empty() ? std::string("/tmp") : tmp;
+}
+
+std::string ownExecutablePath() {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) {
+        return {};
+    }
+    return programPath(std::string_view(buffer, static_cast<std::size_t>(n)));
+}
+
+std::string currentDirectory() {
+    char buffer[PATH_MAX];
+    return ::getcwd(buffer, sizeof buffer) ? programPath(buffer) : std::string();
+}
+
+bool setCurrentDirectory(std::string_view path) {
+    return ::chdir(nativePath(path).c_str()) == 0;
+}
+
+} // namespace codarium::platform

@@ -1,0 +1,33 @@
+#pragma once
+// Paths and the standard folders. Program paths are Windows-1252 strings with
+// "/" between components; nativePath turns one into the file system's form.
+#include <string>
+#include <string_view>
+
+namespace codarium::platform {
+
+// The file system's form of a program path (UTF-8 on Linux).
+std::string nativePath(std::string_view programPath);
+// The program's form of a native path.
+std::string programPath(std::string_view nativePath);
+
+// a + "/" + b, without doubling a separator that a already ends with.
+std::string joinPath(std::string_view a, std::string_view b);
+// The directory part of a path (everything before its last "/"), or "".
+std::string directoryOf(std::string_view path);
+
+// An environment variable's value as program text, "" when unset.
+std::string environmentValue(const char* name);
+
+// The per-user application-data folder: $APPDATA when set, else
+// $XDG_CONFIG_HOME, else ~/.config.
+std::string applicationDataFolder();
+// The folder for temporary files: $TMPDIR when set, else /tmp.
+std::string tempFolder();
+// The full path of the running executable.
+std::string ownExecutablePath();
+
+std::string currentDirectory();
+bool setCurrentDirectory(std::string_view path);
+
+} // namespace codarium::platform

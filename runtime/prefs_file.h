@@ -1,0 +1,33 @@
+#pragma once
+// Preferences (INI) files: the whole file is loaded into an ordered entry list
+// on open, changed in memory, and written back as a whole on close. One
+// PrefsFile holds at most one open file; opening another closes it first.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace codarium {
+
+class PrefsFile {
+public:
+    PrefsFile();
+    ~PrefsFile(); // closes, as close() does
+    PrefsFile(const PrefsFile&) = delete;
+    PrefsFile& operator=(const PrefsFile&) = delete;
+
+    bool openFile(std::string_view path);
+    bool createFile(std::string_view path);
+    bool selectGroup(std::string_view name);
+    std::string readString(std::string_view key, std::string_view defaultValue);
+    std::int32_t readInteger(std::string_view key, std::int32_t defaultValue);
+    void writeString(std::string_view key, std::string_view value);
+    void writeInteger(std::string_view key, std::int32_t value);
+    void close();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+} // namespace codarium

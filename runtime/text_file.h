@@ -1,0 +1,41 @@
+#pragma once
+// Numbered open files with buffered line and byte operations. Text passes
+// through unchanged; lines written end in CR LF.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace codarium {
+
+enum class TextEncoding { SystemCodePage, Utf8, Utf16Le, Utf16Be };
+
+namespace textfile {
+
+// A file number chosen by the caller (0 and up), or the handle that an open
+// operation returned for AnyFile.
+using FileId = std::int64_t;
+inline constexpr FileId AnyFile = -1;
+
+// Each returns the handle (for AnyFile) or a non-zero value; 0 on failure.
+FileId create(FileId number, std::string_view path);
+FileId openUpdate(FileId number, std::string_view path);
+FileId openRead(FileId number, std::string_view path);
+void close(FileId file);
+
+bool atEnd(FileId file);
+std::string readLine(FileId file);
+std::int64_t writeText(FileId file, std::string_view text);
+std::int64_t writeLine(FileId file, std::string_view text);
+std::int64_t readBytes(FileId file, void* destination, std::int64_t count);
+std::int64_t writeBytes(FileId file, const void* source, std::int64_t count);
+std::int64_t length(FileId file);
+void seek(FileId file, std::int64_t position);
+std::int64_t position(FileId file);
+TextEncoding detectBom(FileId file);
+std::int64_t writeBom(FileId file, TextEncoding encoding);
+
+// Closes every open file; also run at process end.
+void closeAll();
+
+} // namespace textfile
+} // namespace codarium
