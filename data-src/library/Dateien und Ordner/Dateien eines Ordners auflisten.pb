@@ -22,7 +22,7 @@ If hFind <> #INVALID_HANDLE_VALUE
         dirs + 1
       EndIf
     Else
-      size = (find\nFileSizeHigh & $FFFFFFFF) << 32 | (find\nFileSizeLow & $FFFFFFFF)
+      size = ((find\nFileSizeHigh & $FFFFFFFF) << 32) | (find\nFileSizeLow & $FFFFFFFF)
       Debug name$ + "  (" + Str(size) + " Bytes)"
       files + 1
     EndIf

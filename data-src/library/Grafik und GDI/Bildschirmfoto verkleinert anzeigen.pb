@@ -6,6 +6,10 @@
 ; ------------------------------------------------------------------
 EnableExplicit
 
+CompilerIf Not Defined(HALFTONE, #PB_Constant)
+  #HALFTONE = 4
+CompilerEndIf
+
 #ThumbWidth = 480
 
 Define hScreen.i, hDC.i, screenWidth.i, screenHeight.i, thumbHeight.i

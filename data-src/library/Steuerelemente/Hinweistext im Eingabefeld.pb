@@ -3,6 +3,7 @@
 ; Die Nachricht #EM_SETCUEBANNER zeigt in einem leeren Eingabefeld einen
 ; grauen Hinweis an, der beim Tippen verschwindet. Mit wParam = #True
 ; bleibt er auch sichtbar, solange das Feld den Fokus hat.
+; Benötigt Common Controls 6 (Compiler-Option für moderne Themes).
 ; ------------------------------------------------------------------
 EnableExplicit
 

@@ -6,6 +6,10 @@
 ; ------------------------------------------------------------------
 EnableExplicit
 
+CompilerIf Not Defined(CF_LOCALE, #PB_Constant)
+  #CF_LOCALE = 16
+CompilerEndIf
+
 Procedure.s FormatName(format.i)
   Protected name$
   Select format

@@ -6,6 +6,13 @@
 ; ------------------------------------------------------------------
 EnableExplicit
 
+CompilerIf Not Defined(CSIDL_LOCAL_APPDATA, #PB_Constant)
+  #CSIDL_LOCAL_APPDATA = $1C
+CompilerEndIf
+CompilerIf Not Defined(CSIDL_PROGRAM_FILES, #PB_Constant)
+  #CSIDL_PROGRAM_FILES = $26
+CompilerEndIf
+
 Procedure.s SpecialFolder(csidl.i)
   Protected path$ = Space(#MAX_PATH)
   If SHGetSpecialFolderPath_(0, @path$, csidl, #False)

@@ -28,7 +28,7 @@ If OpenWindow(#Window, 0, 0, 260, 100, "Pipette", #PB_Window_SystemMenu | #PB_Wi
       hScreen = GetDC_(0)
       color = GetPixel_(hScreen, pt\x, pt\y)
       ReleaseDC_(0, hScreen)
-      If color <> #CLR_INVALID
+      If (color & $FFFFFFFF) <> $FFFFFFFF ; CLR_INVALID: Punkt auﬂerhalb des Bildschirms
         SetGadgetColor(#Swatch, #PB_Gadget_BackColor, color)
         SetGadgetText(#Info, "X " + Str(pt\x) + "  Y " + Str(pt\y) + #LF$ +
                              "R " + Str(Red(color)) + "  G " + Str(Green(color)) + "  B " + Str(Blue(color)))

@@ -6,6 +6,10 @@
 ; ------------------------------------------------------------------
 EnableExplicit
 
+CompilerIf Not Defined(CLEARTYPE_QUALITY, #PB_Constant)
+  #CLEARTYPE_QUALITY = 5
+CompilerEndIf
+
 Define hDC.i, hFont.i, hOldFont.i, extent.SIZE, box.RECT, text$
 
 text$ = "Hallo GDI!"

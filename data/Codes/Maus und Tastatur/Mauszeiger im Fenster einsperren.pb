@@ -31,13 +31,15 @@ If OpenWindow(#Window, 0, 0, 360, 200, "Maus einsperren", #PB_Window_SystemMenu 
     event = WaitWindowEvent()
     Select event
       Case #PB_Event_Gadget
-        locked = GetGadgetState(#Toggle)
-        If locked
-          LockCursorToClient(WindowID(#Window))
-          SetGadgetText(#Toggle, "Freigeben")
-        Else
-          ClipCursor_(0)
-          SetGadgetText(#Toggle, "Einsperren")
+        If EventGadget() = #Toggle
+          locked = GetGadgetState(#Toggle)
+          If locked
+            LockCursorToClient(WindowID(#Window))
+            SetGadgetText(#Toggle, "Freigeben")
+          Else
+            ClipCursor_(0)
+            SetGadgetText(#Toggle, "Einsperren")
+          EndIf
         EndIf
       Case #PB_Event_DeactivateWindow
         ; Beim Fensterwechsel hebt Windows die Sperre auf; der Knopf folgt

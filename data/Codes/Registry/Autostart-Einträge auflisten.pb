@@ -9,23 +9,23 @@ EnableExplicit
 #RunKey = "Software\Microsoft\Windows\CurrentVersion\Run"
 
 Define hKey.i, values.l, maxName.l, maxData.l, i.l
-Define name$, nameLength.l, type.l, dataSize.l, *data, report$
+Define name$, nameLength.l, type.l, dataSize.l, *valueData, report$
 
 If RegOpenKeyEx_(#HKEY_CURRENT_USER, #RunKey, 0, #KEY_READ, @hKey) = #ERROR_SUCCESS
   If RegQueryInfoKey_(hKey, 0, 0, 0, 0, 0, 0, @values, @maxName, @maxData, 0, 0) = #ERROR_SUCCESS
-    *data = AllocateMemory(maxData + SizeOf(Character) * 2)
+    *valueData = AllocateMemory(maxData + SizeOf(Character) * 2)
     For i = 0 To values - 1
       name$ = Space(maxName + 1)
       nameLength = maxName + 1
       dataSize = maxData
-      FillMemory(*data, MemorySize(*data), 0)
-      If RegEnumValue_(hKey, i, @name$, @nameLength, 0, @type, *data, @dataSize) = #ERROR_SUCCESS
+      FillMemory(*valueData, MemorySize(*valueData), 0)
+      If RegEnumValue_(hKey, i, @name$, @nameLength, 0, @type, *valueData, @dataSize) = #ERROR_SUCCESS
         If type = #REG_SZ Or type = #REG_EXPAND_SZ
-          report$ + name$ + " = " + PeekS(*data) + #CRLF$
+          report$ + name$ + " = " + PeekS(*valueData) + #CRLF$
         EndIf
       EndIf
     Next
-    FreeMemory(*data)
+    FreeMemory(*valueData)
   EndIf
   RegCloseKey_(hKey)
 EndIf

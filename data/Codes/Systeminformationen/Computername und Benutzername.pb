@@ -8,6 +8,10 @@ EnableExplicit
 
 #UNLEN = 256
 
+CompilerIf Not Defined(MAX_COMPUTERNAME_LENGTH, #PB_Constant)
+  #MAX_COMPUTERNAME_LENGTH = 15
+CompilerEndIf
+
 Define computer$, user$, size.l, report$
 
 computer$ = Space(#MAX_COMPUTERNAME_LENGTH + 1)
