@@ -13,19 +13,22 @@ Define name$, nameLength.l, type.l, dataSize.l, *valueData, report$
 
 If RegOpenKeyEx_(#HKEY_CURRENT_USER, #RunKey, 0, #KEY_READ, @hKey) = #ERROR_SUCCESS
   If RegQueryInfoKey_(hKey, 0, 0, 0, 0, 0, 0, @values, @maxName, @maxData, 0, 0) = #ERROR_SUCCESS
+    ; Zwei Zeichen mehr, falls ein Wert ohne Endnull gespeichert wurde
     *valueData = AllocateMemory(maxData + SizeOf(Character) * 2)
-    For i = 0 To values - 1
-      name$ = Space(maxName + 1)
-      nameLength = maxName + 1
-      dataSize = maxData
-      FillMemory(*valueData, MemorySize(*valueData), 0)
-      If RegEnumValue_(hKey, i, @name$, @nameLength, 0, @type, *valueData, @dataSize) = #ERROR_SUCCESS
-        If type = #REG_SZ Or type = #REG_EXPAND_SZ
-          report$ + name$ + " = " + PeekS(*valueData) + #CRLF$
+    If *valueData
+      For i = 0 To values - 1
+        name$ = Space(maxName + 1)
+        nameLength = maxName + 1
+        dataSize = maxData
+        FillMemory(*valueData, MemorySize(*valueData), 0)
+        If RegEnumValue_(hKey, i, @name$, @nameLength, 0, @type, *valueData, @dataSize) = #ERROR_SUCCESS
+          If type = #REG_SZ Or type = #REG_EXPAND_SZ
+            report$ + name$ + " = " + PeekS(*valueData) + #CRLF$
+          EndIf
         EndIf
-      EndIf
-    Next
-    FreeMemory(*valueData)
+      Next
+      FreeMemory(*valueData)
+    EndIf
   EndIf
   RegCloseKey_(hKey)
 EndIf
