@@ -6,9 +6,10 @@
 ; ------------------------------------------------------------------
 EnableExplicit
 
-CompilerIf Not Defined(TIME_ZONE_ID_DAYLIGHT, #PB_Constant)
-  #TIME_ZONE_ID_UNKNOWN  = 0
+CompilerIf Not Defined(TIME_ZONE_ID_STANDARD, #PB_Constant)
   #TIME_ZONE_ID_STANDARD = 1
+CompilerEndIf
+CompilerIf Not Defined(TIME_ZONE_ID_DAYLIGHT, #PB_Constant)
   #TIME_ZONE_ID_DAYLIGHT = 2
 CompilerEndIf
 
