@@ -37,8 +37,8 @@
 // - Basic keywords (1) are the language's keywords, matched as whole words
 //   without regard to case.
 // - Pure keywords (5) are the built-in library functions, without regard to
-//   case, when a '(' follows (blanks between allowed), and every name ending
-//   in '_' directly followed by '(' (an API function such as SendMessage_).
+//   case, when a '(' follows (blanks between allowed), and likewise every name
+//   ending in '_' (an API function such as SendMessage_).
 // - Structures (8): the name after a '.' that directly follows a name, a
 //   keyword or a pointer (r.RECT, Define.l, *p.POINT, .s{10}; also the second
 //   part of x.Module::Type), and the name after Structure, Interface and

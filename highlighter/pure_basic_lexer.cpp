@@ -268,8 +268,7 @@ private:
             return;
         }
         const bool call = at(skipBlanks(end)) == '(';
-        if (call && ((word.size() > 1 && word.back() == '_' && at(end) == '(') ||
-                     isLibraryFunction(word))) {
+        if (call && ((word.size() > 1 && word.back() == '_') || isLibraryFunction(word))) {
             emit(end, HighlightClass::PureKeyword);
             return;
         }
