@@ -8,8 +8,15 @@
 
 namespace codarium::highlighter {
 
+inline constexpr std::array<unsigned char, 256> asciiLowerTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
+    return table;
+}();
+
 constexpr unsigned char asciiLower(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+    return asciiLowerTable[c];
 }
 
 // A hash of the case-folded word from its length and five of its letters, so
