@@ -13,7 +13,8 @@
 //   \" does not end it. '...' (a character value) is coloured as a string.
 //   A string without its closing quote ends at the line end.
 // - '#' directly followed by a name (letters, digits, '_', an optional
-//   trailing '$') is a constant (3); a lone '#' is an operator.
+//   trailing '$') is a constant (3); a lone '#' is an operator. (Inside a
+//   macro, the joined a#b therefore shows #b as a constant.)
 // - Numbers (9): decimal digits with an optional fraction and exponent
 //   (1.5e-3), '.5' where an operand is expected, '$' followed by hexadecimal
 //   digits, and '%' followed by binary digits where an operand is expected
