@@ -50,7 +50,8 @@ TEST_F(Colouring, TheWholeTextIsColouredThroughTheNotifications) {
     send(View, static_cast<unsigned>(Colourise), 0, -1);
 
     EXPECT_GT(recorder.calls(), before);
-    EXPECT_EQ(stylesOf(View, 0, 19), "1110990222220" "100090");
+    EXPECT_EQ(stylesOf(View, 0, 19), "1110990222220"
+                                     "100090");
     EXPECT_EQ(send(View, static_cast<unsigned>(GetEndStyled)), 19);
 }
 
@@ -108,7 +109,9 @@ TEST_F(Colouring, RunsOutsideTheTextAreCutToIt) {
     codeViewNotification(Stray, 2000, 12);
 
     // Only the requested stretch (5 to 12) takes the clipped run's class 5.
-    EXPECT_EQ(stylesOf(Stray, 0, 17), "33333" "5555555" "33333");
+    EXPECT_EQ(stylesOf(Stray, 0, 17), "33333"
+                                      "5555555"
+                                      "33333");
 }
 
 TEST_F(Colouring, EachViewIsStyledByItsOwnNotifications) {

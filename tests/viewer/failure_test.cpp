@@ -71,8 +71,8 @@ TEST_F(Failure, ARelativeHighlighterPathIsFoundInTheWorkingDirectory) {
     const QString previous = QDir::currentPath();
     const QFileInfo plugin(QString::fromUtf8(RecordingPlugin));
     ASSERT_TRUE(QDir::setCurrent(plugin.absolutePath()));
-    const int created = createCodeView(MainCodeView, TestWindow, 0, 0, 100, 100,
-                                       plugin.fileName().toStdString());
+    const int created =
+        createCodeView(MainCodeView, TestWindow, 0, 0, 100, 100, plugin.fileName().toStdString());
     QDir::setCurrent(previous);
     EXPECT_NE(created, 0);
     EXPECT_TRUE(widgets::isScintillaGadget(MainCodeView));

@@ -4,10 +4,10 @@
 
 #include "view_fixture.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <Qsci/qsciscintilla.h>
 
 namespace codarium::viewer::test {
 namespace {
@@ -17,7 +17,9 @@ constexpr int SubmissionView = 213;
 
 using Gadget = ViewTest;
 
-QWidget* viewport(int gadget) { return widgets::gadgetAs<QsciScintilla>(gadget)->viewport(); }
+QWidget* viewport(int gadget) {
+    return widgets::gadgetAs<QsciScintilla>(gadget)->viewport();
+}
 
 void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button) {
     const QPointF at(20, 10);

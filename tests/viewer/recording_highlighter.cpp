@@ -55,8 +55,16 @@ __attribute__((visibility("default"))) void SyntaxHighlight(const char* text, st
     }
 }
 
-__attribute__((visibility("default"))) int recordedCalls() { return calls; }
-__attribute__((visibility("default"))) const char* recordedText() { return lastText.c_str(); }
-__attribute__((visibility("default"))) std::int32_t recordedLength() { return lastLength; }
-__attribute__((visibility("default"))) bool recordedTerminated() { return lastTerminated; }
+__attribute__((visibility("default"))) int recordedCalls() {
+    return calls;
+}
+__attribute__((visibility("default"))) const char* recordedText() {
+    return lastText.c_str();
+}
+__attribute__((visibility("default"))) std::int32_t recordedLength() {
+    return lastLength;
+}
+__attribute__((visibility("default"))) bool recordedTerminated() {
+    return lastTerminated;
+}
 }

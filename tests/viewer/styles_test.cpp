@@ -31,8 +31,7 @@ std::intptr_t paletteButtonFace() {
 
 // The editor's defaults for the classes 0 to 12.
 constexpr std::array<std::intptr_t, 13> defaultClassColours{
-    0,      10289933, 7309386, 738990, 4275251, 15675453, 4194432,
-    255,    346292,   255,     329652, 0,       8404992};
+    0, 10289933, 7309386, 738990, 4275251, 15675453, 4194432, 255, 346292, 255, 329652, 0, 8404992};
 
 using Styles = ViewTest;
 

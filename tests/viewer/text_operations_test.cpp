@@ -20,7 +20,6 @@ protected:
     void SetUp() override {
         ViewTest::SetUp();
         ASSERT_NE(createCodeView(View, TestWindow, 0, 0, 400, 300, RecordingPlugin), 0);
-        setReadOnly(View, true);
     }
     std::intptr_t codePage() { return send(View, GetCodePage); }
     bool readOnly() { return send(View, GetReadOnly) != 0; }
@@ -63,7 +62,6 @@ TEST_F(TextOperations, AfterAUtf8MarkLatinLettersShowAndOthersBecomeQuestionMark
 }
 
 TEST_F(TextOperations, AMarkOnlyFileEmptiesTheView) {
-    setReadOnly(View, false);
     setText(View, "previous");
     EXPECT_EQ(loadFileIntoView(View, writeFile("mark.pb", Mark)), 1);
     EXPECT_EQ(textLength(View), 0);
@@ -71,7 +69,6 @@ TEST_F(TextOperations, AMarkOnlyFileEmptiesTheView) {
 }
 
 TEST_F(TextOperations, AnEmptyOrMissingFileKeepsThePreviousText) {
-    setReadOnly(View, false);
     send(View, 2037, 65001);
     setText(View, "previous");
     EXPECT_EQ(loadFileIntoView(View, writeFile("empty.pb", "")), 0);
@@ -85,6 +82,7 @@ TEST_F(TextOperations, AnEmptyOrMissingFileKeepsThePreviousText) {
 }
 
 TEST_F(TextOperations, TheMainViewIsReadOnlyAfterEveryShowAndClear) {
+    setReadOnly(View, true); // as the main window keeps it
     const std::string code = writeFile("code.pb", "Debug 1\r\n");
     showCodeFile(code);
     EXPECT_TRUE(readOnly());

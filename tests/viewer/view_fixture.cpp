@@ -1,8 +1,8 @@
 #include "view_fixture.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QDir>
 #include <QFile>
+#include <Qsci/qsciscintilla.h>
 #include <vector>
 
 namespace codarium::viewer::test {
