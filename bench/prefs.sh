@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# prefs: parse a preferences file of 10,000 keys, change one and write the
+# file back (atomically, flushed to the disk), against `cp` of the same file.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+file=$BENCH_OUT/prefs.ini
+copy=$BENCH_OUT/prefs-copy.ini
+if [ ! -f "$file" ]; then
+  awk 'BEGIN {
+    printf "; generated for the prefs benchmark\r\n"
+    for (g = 0; g < 100; g++) {
+      printf "[Group%d]\r\n", g
+      for (k = 0; k < 100; k++) printf "Key%d = value %d of group %d, some text\r\n", k, k, g
+    }
+  }' >"$file"
+fi
+bin=$BENCH_BUILD/bench/bench_prefs
+"$bin" "$file" Group50 Key50
+ours=$(median_seconds 11 "$bin" "$file" Group50 Key50)
+tool=$(median_seconds 11 cp "$file" "$copy")
+report prefs "$(to_ms "$ours")" cp "$(to_ms "$tool")" ms
