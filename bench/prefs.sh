@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # prefs: parse a preferences file of 10,000 keys, change one and write the
-# file back (atomically, flushed to the disk), against `cp` of the same file.
+# file back (a complete temporary file, flushed to the disk, renamed over the
+# old one), against `cp` of the same file.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 file=$BENCH_OUT/prefs.ini
@@ -16,6 +17,10 @@ if [ ! -f "$file" ]; then
 fi
 bin=$BENCH_BUILD/bench/bench_prefs
 "$bin" "$file" Group50 Key50
-ours=$(median_seconds 11 "$bin" "$file" Group50 Key50)
 tool=$(median_seconds 11 cp "$file" "$copy")
-report prefs "$(to_ms "$ours")" cp "$(to_ms "$tool")" ms
+# One round inside a running process, as the program does it.
+ours_ms=$("$bin" "$file" Group50 Key50 11)
+report prefs "$ours_ms" cp "$(to_ms "$tool")" ms
+# The same as a whole process, which adds loading the program's libraries.
+process=$(median_seconds 11 "$bin" "$file" Group50 Key50)
+report prefs-process "$(to_ms "$process")" cp "$(to_ms "$tool")" ms
