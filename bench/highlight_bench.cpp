@@ -2,9 +2,9 @@
 // the highlighter plug-in, one SCI_STARTSTYLING/SCI_SETSTYLING pair per run)
 // and in a view coloured by the component's built-in C++ lexer, in one run.
 // Prints "<name> <ours ms> <tool ms>" per measurement, medians of repetitions.
-// Usage: highlight_bench [plug-in path]  (default: SyntaxHilighting.so in the
-// working directory, as the program loads it)
-#include "highlight_document.h"
+// Usage: highlight_bench LARGE_DOCUMENT SMALL_DOCUMENT [plug-in path]
+// (default plug-in: SyntaxHilighting.so in the working directory, as the
+// program loads it)
 #include "viewer/code_view.h"
 #include "widgets/object_registry.h"
 #include "widgets/scintilla_gadget.h"
@@ -15,7 +15,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -37,6 +39,11 @@ double medianMs(int reps, const std::function<void()>& run) {
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+std::string readDocument(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void setText(int view, const std::string& text) {
@@ -63,7 +70,17 @@ bool fullyStyled(int view, const std::string& text) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const std::string plugin = argc > 1 ? argv[1] : "SyntaxHilighting.so";
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: highlight_bench LARGE_DOCUMENT SMALL_DOCUMENT [PLUG-IN]\n");
+        return 2;
+    }
+    const std::string big = readDocument(argv[1]);
+    const std::string small = readDocument(argv[2]);
+    if (big.empty() || small.empty()) {
+        std::fprintf(stderr, "highlight_bench: cannot read the documents\n");
+        return 1;
+    }
+    const std::string plugin = argc > 3 ? argv[3] : std::string(viewer::HighlighterPath);
     if (viewer::createCodeView(OurView, -1, 0, 0, 800, 600, plugin) == 0) {
         std::fprintf(stderr, "highlight_bench: cannot load the highlighter %s\n", plugin.c_str());
         return 1;
@@ -73,7 +90,6 @@ int main(int argc, char** argv) {
     auto* lexerView = widgets::gadgetAs<QsciScintilla>(LexerView);
     lexerView->setLexer(new QsciLexerCPP(lexerView));
 
-    const std::string big = bench::pureBasicDocument(1024 * 1024);
     setText(OurView, big);
     setText(LexerView, big);
     const double oursBig = medianMs(7, [] { styleAll(OurView); });
@@ -84,7 +100,6 @@ int main(int argc, char** argv) {
     }
 
     // A typical code: shown (text set) and coloured completely.
-    const std::string small = bench::pureBasicDocument(5 * 1024);
     const double oursSmall = medianMs(301, [&] {
         viewer::setText(OurView, small);
         styleAll(OurView);
