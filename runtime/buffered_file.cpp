@@ -1,7 +1,5 @@
 #include "runtime/buffered_file.h"
 
-#include "runtime/line_end_map.h"
-
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -77,18 +75,12 @@ bool BufferedFile::refill() {
     return end_ > 0;
 }
 
-bool BufferedFile::atEnd() {
+bool BufferedFile::atEndPastBuffer() {
     toReading();
     return begin_ == end_ && !refill();
 }
 
-std::string BufferedFile::readLine() {
-    std::string line;
-    readLine(line);
-    return line;
-}
-
-void BufferedFile::readLine(std::string& line) {
+void BufferedFile::readLineAcrossRefills(std::string& line) {
     toReading();
     line.clear();
     for (;;) {

@@ -2,6 +2,8 @@
 // One open file with a buffer shared by reading and writing. The logical
 // position is the OS position corrected for the buffer: minus the bytes read
 // ahead but not consumed, plus the bytes written but not yet flushed.
+#include "runtime/line_end_map.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,10 +23,36 @@ public:
     BufferedFile(const BufferedFile&) = delete;
     BufferedFile& operator=(const BufferedFile&) = delete;
 
-    bool atEnd();
-    std::string readLine();
+    // atEnd and readLine are called once per line; their common case, a line
+    // that lies wholly in the buffer, is inline.
+    bool atEnd() {
+        if (mode_ == Mode::Reading && begin_ < end_) {
+            return false;
+        }
+        return atEndPastBuffer();
+    }
+    std::string readLine() {
+        std::string line;
+        readLine(line);
+        return line;
+    }
     // The same into `line`, whose storage is reused.
-    void readLine(std::string& line);
+    void readLine(std::string& line) {
+        if (mode_ == Mode::Reading && begin_ < end_) {
+            const std::size_t stop = nextLineEnd(lineEnds_.get(), begin_);
+            // The line's end and the byte after it (a possible LF) are here.
+            if (stop + 1 < end_) {
+                const char* data = buffer_.get();
+                line.assign(data + begin_, stop - begin_);
+                begin_ = stop + 1;
+                if (data[stop] == '\r' && data[begin_] == '\n') {
+                    ++begin_;
+                }
+                return;
+            }
+        }
+        readLineAcrossRefills(line);
+    }
     std::int64_t read(void* destination, std::int64_t count);
     std::int64_t write(const void* source, std::int64_t count);
     std::int64_t length();
@@ -34,6 +62,8 @@ public:
 private:
     enum class Mode { Reading, Writing };
 
+    bool atEndPastBuffer();
+    void readLineAcrossRefills(std::string& line);
     void flush();
     void toReading();
     void toWriting();
