@@ -11,8 +11,9 @@ enum class TextEncoding { SystemCodePage, Utf8, Utf16Le, Utf16Be };
 
 namespace textfile {
 
-// A file number chosen by the caller (0 and up), or the handle that an open
-// operation returned for AnyFile.
+// A file number chosen by the caller (0 to 2^32 - 1), or the handle that an
+// open operation returned for AnyFile. The table of open files may be used
+// from several threads as long as no number is used by two at once.
 using FileId = std::int64_t;
 inline constexpr FileId AnyFile = -1;
 
@@ -24,6 +25,9 @@ void close(FileId file);
 
 bool atEnd(FileId file);
 std::string readLine(FileId file);
+// The same line into `line`, reusing its storage: no allocation per line in
+// a loop over a file.
+void readLine(FileId file, std::string& line);
 std::int64_t writeText(FileId file, std::string_view text);
 std::int64_t writeLine(FileId file, std::string_view text);
 std::int64_t readBytes(FileId file, void* destination, std::int64_t count);
