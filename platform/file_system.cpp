@@ -48,9 +48,13 @@ bool directoryExists(std::string_view path) {
     return statOf(path, st) && S_ISDIR(st.st_mode);
 }
 
-bool createDirectory(std::string_view path) { return ::mkdir(nativePath(path).c_str(), 0777) == 0; }
+bool createDirectory(std::string_view path) {
+    return ::mkdir(nativePath(path).c_str(), 0777) == 0;
+}
 
-bool removeFile(std::string_view path) { return ::unlink(nativePath(path).c_str()) == 0; }
+bool removeFile(std::string_view path) {
+    return ::unlink(nativePath(path).c_str()) == 0;
+}
 
 bool renameReplacing(std::string_view from, std::string_view to) {
     return ::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
@@ -62,7 +66,8 @@ bool copyFileReplacing(std::string_view from, std::string_view to) {
         return false;
     }
     const std::string temp = std::string(to) + ".copy-tmp";
-    const int out = ::open(nativePath(temp).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int out =
+        ::open(nativePath(temp).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (out < 0) {
         ::close(in);
         return false;

@@ -8,9 +8,13 @@
 
 namespace codarium::platform {
 
-std::string nativePath(std::string_view path) { return toUtf8(path); }
+std::string nativePath(std::string_view path) {
+    return toUtf8(path);
+}
 
-std::string programPath(std::string_view native) { return fromUtf8(native); }
+std::string programPath(std::string_view native) {
+    return fromUtf8(native);
+}
 
 std::string joinPath(std::string_view a, std::string_view b) {
     std::string out(a);

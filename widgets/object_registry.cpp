@@ -23,12 +23,24 @@ QWidget* lookup(std::map<int, QPointer<QWidget>>& table, int number) {
 
 } // namespace
 
-void registerWindow(int number, QWidget* window) { windows()[number] = window; }
-QWidget* windowWidget(int number) { return lookup(windows(), number); }
-void forgetWindow(int number) { windows().erase(number); }
+void registerWindow(int number, QWidget* window) {
+    windows()[number] = window;
+}
+QWidget* windowWidget(int number) {
+    return lookup(windows(), number);
+}
+void forgetWindow(int number) {
+    windows().erase(number);
+}
 
-void registerGadget(int number, QWidget* gadget) { gadgets()[number] = gadget; }
-QWidget* gadgetWidget(int number) { return lookup(gadgets(), number); }
-void forgetGadget(int number) { gadgets().erase(number); }
+void registerGadget(int number, QWidget* gadget) {
+    gadgets()[number] = gadget;
+}
+QWidget* gadgetWidget(int number) {
+    return lookup(gadgets(), number);
+}
+void forgetGadget(int number) {
+    gadgets().erase(number);
+}
 
 } // namespace codarium::widgets

@@ -53,7 +53,8 @@ void postWindowEvent(const WindowEvent& event) {
     // An empty queued call wakes an event loop blocked in WaitForMoreEvents
     // when the event comes from another thread.
     if (auto* app = QCoreApplication::instance()) {
-        QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [] {}, Qt::QueuedConnection);
     }
 }
 

@@ -23,7 +23,7 @@ TEST(CodePage, LowerCasingFoldsEveryCapitalOfTheCodePage) {
     EXPECT_EQ(lowerCased("ABC xyz"), "abc xyz");
     EXPECT_EQ(lowerCased("\xC4\xD6\xDC\xC9"), "\xE4\xF6\xFC\xE9"); // ÄÖÜÉ
     EXPECT_EQ(lowerCased("\x8A\x8C\x8E\x9F"), "\x9A\x9C\x9E\xFF"); // ŠŒŽŸ
-    EXPECT_EQ(lowerCased("\xD7\xDF"), "\xD7\xDF"); // × and ß have no lower case
+    EXPECT_EQ(lowerCased("\xD7\xDF"), "\xD7\xDF");                 // × and ß have no lower case
     // Agrees with Unicode lower-casing for every byte that has one.
     for (int b = 0; b < 256; ++b) {
         const std::string one(1, static_cast<char>(b));
