@@ -1,0 +1,38 @@
+#pragma once
+// One logged-in FTP connection of the table, shared between the caller's
+// threads and the transfer thread.
+#include "runtime/ftp_control.h"
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace codarium::ftp {
+
+// The file goes to the server in blocks of this size, read straight from the
+// file, so memory use does not depend on the file's size.
+inline constexpr std::size_t TransferBlock = 4096;
+
+struct FtpSession {
+    // Used by the transfer thread while one runs, otherwise by the caller.
+    ControlChannel control;
+    std::atomic<std::int32_t> state{0};
+    std::atomic<bool> cancel{false};
+    // Guards the transfer thread's handle: whoever starts, ends or waits for
+    // the thread holds it.
+    std::mutex threadMutex;
+    std::thread transfer;
+
+    FtpSession() = default;
+    FtpSession(const FtpSession&) = delete;
+    FtpSession& operator=(const FtpSession&) = delete;
+    ~FtpSession();
+};
+
+// The body of the transfer thread: stores the local file under remoteName and
+// leaves TransferDone or TransferFailed in the state as its last act.
+void runTransfer(FtpSession& session, const std::string& localPath, const std::string& remoteName);
+
+} // namespace codarium::ftp
