@@ -24,19 +24,44 @@ void startNetwork();
 
 std::int64_t nowSeconds();
 
-TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port);
+// Connecting waits as long as the system's connect does, or until stop is set.
+TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port,
+                                const StopToken* stop = nullptr);
 // The IPv4 address of the peer, in host order (for data connections that
-// must go to the same server).
+// must go to the same server); 0 when it cannot be told.
 std::uint32_t peerAddress(TcpConnectionPtr connection);
-TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port);
+TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
+                                  const StopToken* stop = nullptr);
+// One send that does not wait: the count accepted, or -1 on an error or a
+// full send buffer. Never raises SIGPIPE.
 int sendSome(TcpConnectionPtr connection, const void* bytes, int count);
 PollResult pollConnection(TcpConnectionPtr connection);
 int receiveSome(TcpConnectionPtr connection, void* destination, int maximum);
 void closeConnection(TcpConnectionPtr connection);
 
+// True when every byte was accepted within the limit.
 bool sendAll(TcpConnectionPtr connection, const void* bytes, int count, int limitSeconds,
              const StopToken* stop = nullptr);
+// One block of at most maximum bytes followed by a zero byte (destination
+// holds maximum + 1); 0 when nothing came within the limit, the peer closed,
+// the receive failed or stop was set.
 int receiveWithin(TcpConnectionPtr connection, char* destination, int maximum, int limitSeconds,
                   const StopToken* stop = nullptr);
+
+// receiveWithin with the reason a block did not come, for callers that must
+// tell an orderly end from a broken one.
+enum class ReceiveStatus { Data, Closed, TimedOut, Failed, Stopped };
+struct ReceiveOutcome {
+    ReceiveStatus status = ReceiveStatus::Failed;
+    int count = 0; // > 0 exactly when status is Data
+};
+ReceiveOutcome receiveBlock(TcpConnectionPtr connection, char* destination, int maximum,
+                            int limitSeconds, const StopToken* stop = nullptr);
+
+// Owns a connection and closes it when it goes out of scope.
+struct ConnectionCloser {
+    void operator()(TcpConnection* connection) const { closeConnection(connection); }
+};
+using OwnedConnection = std::unique_ptr<TcpConnection, ConnectionCloser>;
 
 } // namespace codarium

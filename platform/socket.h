@@ -1,0 +1,56 @@
+#pragma once
+// IPv4 stream sockets over the system's socket interface. Nothing here waits
+// longer than the caller asks, except receiveBlocking; callers slice longer
+// waits so that they can give up in between.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace codarium::platform {
+
+using SocketHandle = std::intptr_t;
+inline constexpr SocketHandle NoSocket = -1;
+
+// Prepares the socket library for this process (nothing to do on POSIX).
+void startSockets();
+
+// The address of a dotted IPv4 text, else the first IPv4 address the
+// system's host-name lookup gives; in host order.
+std::optional<std::uint32_t> lookUpIPv4(std::string_view host);
+
+enum class ConnectStart { Connected, InProgress, Failed };
+struct PendingConnect {
+    SocketHandle socket = NoSocket;
+    ConnectStart state = ConnectStart::Failed;
+};
+// Starts connecting a new stream socket to address:port (host order) without
+// waiting; on Failed no socket is left open.
+PendingConnect startConnect(std::uint32_t address, std::uint16_t port);
+// After the socket became writable: whether the connect succeeded. The
+// socket is then switched back to blocking receives.
+bool finishConnect(SocketHandle socket);
+
+// The peer's IPv4 address in host order.
+std::optional<std::uint32_t> peerIPv4(SocketHandle socket);
+
+// One send that never waits and never raises SIGPIPE: the count accepted, or
+// -1 (also when the send buffer is full).
+int sendNow(SocketHandle socket, const void* bytes, int count);
+// One receive that waits for data: the count, 0 when the peer has closed,
+// negative on error.
+int receiveBlocking(SocketHandle socket, void* destination, int maximum);
+// One receive that does not wait: as receiveBlocking, and -2 when nothing is
+// there yet.
+int receiveNow(SocketHandle socket, void* destination, int maximum);
+// The number of bytes waiting to be received, or -1 when the query fails.
+int bytesWaiting(SocketHandle socket);
+
+enum class Readiness { Ready, NotReady, Failed };
+// Waits up to the given milliseconds (0: just tests) for the socket to become
+// readable (data, end of stream or an error) or writable.
+Readiness waitReadable(SocketHandle socket, int milliseconds);
+Readiness waitWritable(SocketHandle socket, int milliseconds);
+
+void closeSocket(SocketHandle socket);
+
+} // namespace codarium::platform

@@ -1,0 +1,238 @@
+#include "runtime/tcp_connection.h"
+
+#include "platform/socket.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace codarium {
+
+struct TcpConnection {
+    platform::SocketHandle socket = platform::NoSocket;
+};
+
+std::atomic<int> NetworkStarted{0};
+
+namespace {
+
+// Every wait is cut into slices this long so that a set stop token is seen
+// within one slice.
+constexpr int SliceMilliseconds = 20;
+// The longest single wait for readability before the connection is polled
+// again.
+constexpr int ReadWaitMilliseconds = 100;
+constexpr int SendRetryMilliseconds = 50;
+
+bool stopped(const StopToken* stop) {
+    return stop != nullptr && stop->load();
+}
+
+// Waits up to the given time for the socket to accept more bytes; a broken
+// connection makes it a plain pause.
+void waitUntilWritable(platform::SocketHandle socket, int milliseconds, const StopToken* stop) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!stopped(stop)) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              end - std::chrono::steady_clock::now())
+                              .count();
+        if (left <= 0) {
+            return;
+        }
+        const int slice = static_cast<int>(std::min<long long>(left, SliceMilliseconds));
+        switch (platform::waitWritable(socket, slice)) {
+        case platform::Readiness::Ready:
+            return;
+        case platform::Readiness::Failed:
+            std::this_thread::sleep_for(std::chrono::milliseconds(slice));
+            break;
+        case platform::Readiness::NotReady:
+            break;
+        }
+    }
+}
+
+} // namespace
+
+void startNetwork() {
+    platform::startSockets();
+}
+
+std::int64_t nowSeconds() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port, const StopToken* stop) {
+    const auto address = platform::lookUpIPv4(host);
+    if (!address || stopped(stop)) {
+        return nullptr;
+    }
+    return openConnectionTo(*address, port, stop);
+}
+
+std::uint32_t peerAddress(TcpConnectionPtr connection) {
+    if (connection == nullptr) {
+        return 0;
+    }
+    return platform::peerIPv4(connection->socket).value_or(0);
+}
+
+TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
+                                  const StopToken* stop) {
+    const auto pending = platform::startConnect(address, port);
+    if (pending.state == platform::ConnectStart::Failed) {
+        return nullptr;
+    }
+    bool connected = pending.state == platform::ConnectStart::Connected;
+    // The system ends a connect that gets no answer; until then only the stop
+    // token cuts it short.
+    while (!connected && !stopped(stop)) {
+        const auto ready = platform::waitWritable(pending.socket, SliceMilliseconds);
+        if (ready == platform::Readiness::Failed) {
+            break;
+        }
+        if (ready == platform::Readiness::Ready) {
+            connected = platform::finishConnect(pending.socket);
+            break;
+        }
+    }
+    if (!connected) {
+        platform::closeSocket(pending.socket);
+        return nullptr;
+    }
+    return new TcpConnection{pending.socket};
+}
+
+int sendSome(TcpConnectionPtr connection, const void* bytes, int count) {
+    if (connection == nullptr) {
+        return -1;
+    }
+    return platform::sendNow(connection->socket, bytes, count);
+}
+
+PollResult pollConnection(TcpConnectionPtr connection) {
+    if (connection == nullptr) {
+        return PollResult::Closed;
+    }
+    const int waiting = platform::bytesWaiting(connection->socket);
+    if (waiting != 0) {
+        return waiting < 0 ? PollResult::Closed : PollResult::DataWaiting;
+    }
+    switch (platform::waitReadable(connection->socket, 0)) {
+    case platform::Readiness::NotReady:
+        return PollResult::Nothing;
+    case platform::Readiness::Failed:
+        return PollResult::Closed;
+    case platform::Readiness::Ready:
+        break;
+    }
+    // Data that arrived between the count and the readability test also makes
+    // the socket readable; only a second empty count means the peer is gone.
+    return platform::bytesWaiting(connection->socket) > 0 ? PollResult::DataWaiting
+                                                          : PollResult::Closed;
+}
+
+int receiveSome(TcpConnectionPtr connection, void* destination, int maximum) {
+    if (connection == nullptr) {
+        return -1;
+    }
+    return platform::receiveBlocking(connection->socket, destination, maximum);
+}
+
+void closeConnection(TcpConnectionPtr connection) {
+    if (connection != nullptr) {
+        platform::closeSocket(connection->socket);
+        delete connection;
+    }
+}
+
+bool sendAll(TcpConnectionPtr connection, const void* bytes, int count, int limitSeconds,
+             const StopToken* stop) {
+    if (connection == nullptr || count < 0 || (bytes == nullptr && count > 0)) {
+        return false;
+    }
+    if (count == 0) {
+        return true;
+    }
+    const auto* rest = static_cast<const char*>(bytes);
+    int left = count;
+    const std::int64_t start = nowSeconds();
+    while (nowSeconds() - start < limitSeconds && !stopped(stop)) {
+        const int sent = sendSome(connection, rest, left);
+        if (sent < 0) {
+            waitUntilWritable(connection->socket, SendRetryMilliseconds, stop);
+            continue;
+        }
+        rest += sent;
+        left -= sent;
+        if (left == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+ReceiveOutcome receiveBlock(TcpConnectionPtr connection, char* destination, int maximum,
+                            int limitSeconds, const StopToken* stop) {
+    if (connection == nullptr || destination == nullptr || maximum <= 0) {
+        return {ReceiveStatus::Failed, 0};
+    }
+    const std::int64_t start = nowSeconds();
+    while (nowSeconds() - start <= limitSeconds) {
+        if (stopped(stop)) {
+            return {ReceiveStatus::Stopped, 0};
+        }
+        switch (pollConnection(connection)) {
+        case PollResult::DataWaiting: {
+            const int count = receiveSome(connection, destination, maximum);
+            if (count < 0) {
+                return {ReceiveStatus::Failed, 0};
+            }
+            destination[count] = '\0';
+            return {count == 0 ? ReceiveStatus::Closed : ReceiveStatus::Data, count};
+        }
+        case PollResult::Closed: {
+            // Tells an orderly end from a reset (and takes data that came in
+            // the meantime).
+            const int count = platform::receiveNow(connection->socket, destination, maximum);
+            if (count > 0) {
+                destination[count] = '\0';
+                return {ReceiveStatus::Data, count};
+            }
+            if (count == -2) {
+                break;
+            }
+            return {count == 0 ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
+        }
+        case PollResult::Nothing: {
+            // Waits for readability rather than sleeping, so that data is
+            // taken as soon as it arrives.
+            for (int waited = 0; waited < ReadWaitMilliseconds && !stopped(stop);
+                 waited += SliceMilliseconds) {
+                if (platform::waitReadable(connection->socket, SliceMilliseconds) !=
+                    platform::Readiness::NotReady) {
+                    break;
+                }
+            }
+            break;
+        }
+        }
+    }
+    return {ReceiveStatus::TimedOut, 0};
+}
+
+int receiveWithin(TcpConnectionPtr connection, char* destination, int maximum, int limitSeconds,
+                  const StopToken* stop) {
+    const auto outcome = receiveBlock(connection, destination, maximum, limitSeconds, stop);
+    if (outcome.status == ReceiveStatus::Data) {
+        return outcome.count;
+    }
+    if (destination != nullptr && maximum >= 0) {
+        destination[0] = '\0';
+    }
+    return 0;
+}
+
+} // namespace codarium
