@@ -23,11 +23,6 @@ struct ControlChannel {
     bool broken = false;
 };
 
-// Sends every byte within limitSeconds. A send that fails is retried after
-// 50 ms unless the peer has gone.
-bool sendWithin(TcpConnectionPtr connection, const char* bytes, std::size_t count,
-                int limitSeconds);
-
 // command + argument + CR LF on the control connection.
 bool sendCommand(ControlChannel& channel, std::string_view command, std::string_view argument);
 // Reads one reply and accepts it when its code is one of accepted ("125;150").

@@ -52,8 +52,7 @@ bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
         if (count == 0) {
             return true;
         }
-        if (count < 0 ||
-            !sendWithin(data, block, static_cast<std::size_t>(count), DataSendLimitSeconds)) {
+        if (count < 0 || !sendAll(data, block, static_cast<int>(count), DataSendLimitSeconds)) {
             return false;
         }
         total += count;

@@ -92,10 +92,12 @@ TEST_F(FtpPyftpdlib, ConnectingAgainUnderTheSameNumberQuitsTheOldSessionFirst) {
 }
 
 TEST_F(FtpPyftpdlib, ACancelWhileDataFlowsEndsAfterTheCurrentBlock) {
-    constexpr int rate = 256 * 1024;
-    ASSERT_TRUE(server.startPyftpdlib(rate));
+    // The server takes 2 MB a second; the file is large enough to outlast
+    // the megabytes that socket buffers take in at once, and small enough
+    // that what they hold drains quickly after the cancel.
+    ASSERT_TRUE(server.startPyftpdlib(2 * 1024 * 1024));
     ASSERT_NE(ftpConnect(1, "127.0.0.1", User, Password, server.port()), 0);
-    const std::string bytes = patternBytes(5u * 1024 * 1024);
+    const std::string bytes = patternBytes(16u * 1024 * 1024);
     const std::string local = server.scratch("big");
     writeFile(local, bytes);
     ASSERT_EQ(uploadFile(1, local, "big.bin"), 1);
@@ -117,10 +119,10 @@ TEST_F(FtpPyftpdlib, ACancelWhileDataFlowsEndsAfterTheCurrentBlock) {
 }
 
 TEST_F(FtpPyftpdlib, ClosingDuringATransferStopsItAndQuits) {
-    ASSERT_TRUE(server.startPyftpdlib(256 * 1024));
+    ASSERT_TRUE(server.startPyftpdlib(2 * 1024 * 1024));
     ASSERT_NE(ftpConnect(3, "127.0.0.1", User, Password, server.port()), 0);
     const std::string local = server.scratch("big");
-    writeFile(local, patternBytes(4u * 1024 * 1024));
+    writeFile(local, patternBytes(16u * 1024 * 1024));
     ASSERT_EQ(uploadFile(3, local, "big.bin"), 1);
     ASSERT_GE(waitForBytes(3, 16 * 1024), 16 * 1024);
     ftpClose(3);

@@ -130,7 +130,7 @@ TEST_F(FtpScripted, ASilentServerEndsTheOperationAfterTheReplyLimit) {
 }
 
 TEST_F(FtpScripted, ACancelBeforeTheDataFlowsEndsWithoutSendingData) {
-    // The server takes 1.5 s to answer PASV, so the cancel meets state -1.
+    // The server takes a second to answer PASV, so the cancel meets state -1.
     ASSERT_TRUE(connect("slow-pasv"));
     const std::string local = server.scratch("local");
     writeFile(local, "must not be sent");

@@ -78,7 +78,7 @@ class Session:
         port = self.listener.getsockname()[1]
         p1, p2 = port // 256, port % 256
         if self.scenario == "slow-pasv":
-            time.sleep(1.5)
+            time.sleep(1.0)
         shapes = {
             "pasv-bare": "227 Entering Passive Mode 127,0,0,1,%d,%d\r\n",
             "pasv-trailing": "227 =127,0,0,1,%d,%d and then 99 more 12\r\n",
