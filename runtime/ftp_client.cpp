@@ -58,7 +58,9 @@ void endTransfer(FtpSession& session, bool cancel) {
 }
 
 void closeSession(FtpSession& session) {
+    session.closing.store(true);
     endTransfer(session, true);
+    session.closing.store(false); // QUIT still goes out
     ftp::ControlChannel& control = session.control;
     if (control.connection != nullptr) {
         ftp::sendCommand(control, "QUIT", "");
@@ -131,7 +133,7 @@ int ftpConnect(int number, std::string_view host, std::string_view user, std::st
 }
 
 int uploadFile(int number, std::string_view localPath, std::string_view remoteName) {
-    if (localPath.empty() || remoteName.empty()) {
+    if (localPath.empty() || remoteName.empty() || !ftp::fitsCommandLine(remoteName)) {
         return 0;
     }
     const std::shared_ptr<FtpSession> session = findSession(number);

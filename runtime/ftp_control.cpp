@@ -8,8 +8,12 @@ constexpr int ReceiveBlock = 4095;
 
 } // namespace
 
+bool fitsCommandLine(std::string_view text) {
+    return text.find_first_of("\r\n") == std::string_view::npos;
+}
+
 bool sendCommand(ControlChannel& channel, std::string_view command, std::string_view argument) {
-    if (channel.connection == nullptr) {
+    if (channel.connection == nullptr || !fitsCommandLine(argument)) {
         return false;
     }
     std::string line;
@@ -21,7 +25,7 @@ bool sendCommand(ControlChannel& channel, std::string_view command, std::string_
         return false;
     }
     return sendAll(channel.connection, line.data(), static_cast<int>(line.size()),
-                   channel.sendLimitSeconds);
+                   channel.sendLimitSeconds, channel.stop);
 }
 
 std::optional<Reply> readReply(ControlChannel& channel) {
@@ -33,10 +37,10 @@ std::optional<Reply> readReply(ControlChannel& channel) {
     while (!channel.reader.hasReply()) {
         // The limit covers the whole reply, however it is cut into receives.
         const std::int64_t left = channel.replyLimitSeconds - (nowSeconds() - start);
-        const ReceiveOutcome outcome =
-            left < 0
-                ? ReceiveOutcome{ReceiveStatus::TimedOut, 0}
-                : receiveBlock(channel.connection, block, ReceiveBlock, static_cast<int>(left));
+        const ReceiveOutcome outcome = left < 0
+                                           ? ReceiveOutcome{ReceiveStatus::TimedOut, 0}
+                                           : receiveBlock(channel.connection, block, ReceiveBlock,
+                                                          static_cast<int>(left), channel.stop);
         const int count = outcome.status == ReceiveStatus::Data ? outcome.count : 0;
         if (count <= 0) {
             // A last line without its line end still counts when the peer has

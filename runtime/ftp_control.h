@@ -21,9 +21,17 @@ struct ControlChannel {
     // Set once a reply could not be read: replies may then be out of step with
     // the commands, so the session takes no further commands but QUIT.
     bool broken = false;
+    // When set, every wait on the connection ends at once (the session is
+    // being closed).
+    const StopToken* stop = nullptr;
 };
 
-// command + argument + CR LF on the control connection.
+// Whether text may stand in a command line: no CR or LF that would end the
+// line early and smuggle in a command of its own.
+bool fitsCommandLine(std::string_view text);
+
+// command + argument + CR LF on the control connection; refused when the
+// argument does not fit a command line.
 bool sendCommand(ControlChannel& channel, std::string_view command, std::string_view argument);
 // Reads one reply and accepts it when its code is one of accepted ("125;150").
 // lastLine, when given, receives the reply's last line.

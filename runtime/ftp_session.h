@@ -20,12 +20,15 @@ struct FtpSession {
     ControlChannel control;
     std::atomic<std::int32_t> state{0};
     std::atomic<bool> cancel{false};
+    // Set while the session is being closed: cuts every network wait of the
+    // transfer short, since nothing the server says matters any more.
+    StopToken closing{false};
     // Guards the transfer thread's handle: whoever starts, ends or waits for
     // the thread holds it.
     std::mutex threadMutex;
     std::thread transfer;
 
-    FtpSession() = default;
+    FtpSession() { control.stop = &closing; }
     FtpSession(const FtpSession&) = delete;
     FtpSession& operator=(const FtpSession&) = delete;
     ~FtpSession();

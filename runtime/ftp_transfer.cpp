@@ -26,7 +26,7 @@ TcpConnectionPtr openDataConnection(ControlChannel& control) {
     if (!passive || server == 0) {
         return nullptr;
     }
-    return openConnectionTo(server, passive->port);
+    return openConnectionTo(server, passive->port, control.stop);
 }
 
 // Reads one block: its size, 0 at the end of the file, -1 on a read error.
@@ -52,7 +52,8 @@ bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
         if (count == 0) {
             return true;
         }
-        if (count < 0 || !sendAll(data, block, static_cast<int>(count), DataSendLimitSeconds)) {
+        if (count < 0 || !sendAll(data, block, static_cast<int>(count), DataSendLimitSeconds,
+                                  &session.closing)) {
             return false;
         }
         total += count;

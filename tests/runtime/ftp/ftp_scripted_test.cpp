@@ -4,6 +4,7 @@
 
 #include "runtime/ftp_client.h"
 
+#include <future>
 #include <gtest/gtest.h>
 #include <pthread.h>
 
@@ -166,4 +167,31 @@ TEST_F(FtpScripted, ATransferThreadThatCannotStartLeavesTheStateFailed) {
     EXPECT_EQ(started, 0);
     EXPECT_EQ(transferState(1), TransferFailed);
     EXPECT_EQ(upload("later"), TransferDone);
+}
+
+TEST_F(FtpScripted, NamesWithLineEndsCannotSmuggleInCommands) {
+    ASSERT_TRUE(server.startScripted("plain"));
+    EXPECT_EQ(ftpConnect(1, "127.0.0.1", "uploader\r\nDELE a", Password, server.port()), 0);
+    EXPECT_EQ(ftpConnect(1, "127.0.0.1", User, "pass\nDELE b", server.port()), 0);
+    ASSERT_NE(ftpConnect(1, "127.0.0.1", User, Password, server.port()), 0);
+    const std::string local = server.scratch("local");
+    writeFile(local, "x");
+    EXPECT_EQ(uploadFile(1, local, "x.bin\r\nDELE c"), 0);
+    EXPECT_EQ(uploadFile(1, local, "x.bin\rDELE d"), 0);
+    ftpClose(1);
+    ASSERT_TRUE(server.logShows("CMD QUIT\nCMD USER uploader\nCMD PASS s3cret pass\nCMD QUIT\n"));
+    EXPECT_EQ(server.log().find("DELE"), std::string::npos);
+}
+
+TEST_F(FtpScripted, ClosingDoesNotWaitOutASilentServer) {
+    // The reply limit is the full default; the close must not sit it out.
+    ASSERT_TRUE(connect("silent-after-login"));
+    const std::string local = server.scratch("local");
+    writeFile(local, "x");
+    ASSERT_EQ(uploadFile(1, local, "x"), 1);
+    ASSERT_TRUE(server.logShows("CMD TYPE I"));
+    auto closed = std::async(std::launch::async, [] { ftpClose(1); });
+    ASSERT_EQ(closed.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(transferState(1), 0);
+    EXPECT_TRUE(server.logShows("CMD TYPE I\nCMD QUIT\n"));
 }
