@@ -58,10 +58,13 @@ TEST_F(FtpPyftpdlib, NumbersNeverConnectedAndMissingNamesGiveNothing) {
     EXPECT_EQ(transferState(1), 0);
 }
 
-TEST_F(FtpPyftpdlib, AMissingLocalFileFailsAndTheConnectionStaysUsable) {
+TEST_F(FtpPyftpdlib, ALocalFileThatCannotBeReadFailsAndTheConnectionStaysUsable) {
     ASSERT_TRUE(server.startPyftpdlib());
     ASSERT_NE(ftpConnect(1, "127.0.0.1", User, Password, server.port()), 0);
     ASSERT_EQ(uploadFile(1, server.scratch("no such file"), "x.bin"), 1);
+    EXPECT_EQ(waitForEnd(1), TransferFailed);
+    // A folder opens but cannot be read: a read error is no success.
+    ASSERT_EQ(uploadFile(1, server.root(), "folder.bin"), 1);
     EXPECT_EQ(waitForEnd(1), TransferFailed);
     const std::string local = server.scratch("\xC4pfel.txt"); // a code-page name
     writeFile(server.scratch("\xC3\x84pfel.txt"), "apples");
