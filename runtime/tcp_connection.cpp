@@ -202,6 +202,9 @@ ReceiveOutcome receiveBlock(TcpConnectionPtr connection, char* destination, int 
                 return {ReceiveStatus::Data, count};
             }
             if (count == -2) {
+                // Readable yet empty without an end: not expected of a stream
+                // socket, so give it a moment rather than spin.
+                std::this_thread::sleep_for(std::chrono::milliseconds(SliceMilliseconds));
                 break;
             }
             return {count == 0 ? ReceiveStatus::Closed : ReceiveStatus::Failed, 0};
