@@ -12,8 +12,10 @@
 namespace codarium::ftp {
 
 // The file goes to the server in blocks of this size, read straight from the
-// file, so memory use does not depend on the file's size.
-inline constexpr std::size_t TransferBlock = 4096;
+// file into one buffer, so memory use does not depend on the file's size.
+// Blocks of 64 KB keep the number of reads and sends low enough that the
+// server, not the client, sets the pace.
+inline constexpr std::size_t TransferBlock = 64 * 1024;
 
 struct FtpSession {
     // Used by the transfer thread while one runs, otherwise by the caller.

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <unistd.h>
 
 namespace codarium::ftp {
@@ -42,7 +43,8 @@ ssize_t readBlock(int file, char* block) {
 // Sends the file block by block; false on a read or send failure or a cancel,
 // which is looked at before every block.
 bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
-    char block[TransferBlock];
+    const std::unique_ptr<char[]> buffer(new char[TransferBlock]);
+    char* const block = buffer.get();
     std::int64_t total = 0;
     for (;;) {
         if (session.cancel.load()) {

@@ -24,7 +24,7 @@ TEST_F(FtpPyftpdlib, FilesOfEverySizeArriveByteForByte) {
     EXPECT_EQ(transferState(1), 0);
     // Around the block size, nothing at all, and many blocks; the same
     // connection carries one transfer after another.
-    for (const std::size_t size : {0u, 1u, 4096u, 4097u, 5u * 1024 * 1024}) {
+    for (const std::size_t size : {0u, 1u, 4096u, 4097u, 65536u, 65537u, 5u * 1024 * 1024}) {
         SCOPED_TRACE(size);
         const std::string bytes = patternBytes(size);
         const std::string local = server.scratch("local-" + std::to_string(size));
