@@ -2,7 +2,6 @@
 
 #include "app/app_state.h"
 #include "app/main_window_numbers.h"
-#include "platform/paths.h"
 #include "runtime/run_program.h"
 #include "widgets/gadgets.h"
 #include "widgets/splitter_gadget.h"
@@ -35,11 +34,16 @@ bool saveSettingsAtExit() {
     return writeSettings(settingsFileInUse(), appSettings(), mainWindowSnapshot());
 }
 
-bool restartIfRequested() {
+bool restartIfRequested(std::string_view executable) {
     if (startupState().RestartRequested != 1) {
         return false;
     }
-    return runProgram(platform::ownExecutablePath(), "", "") != 0;
+    return runProgram(executable, "", "") != 0;
+}
+
+void shutDown(std::string_view executable) {
+    saveSettingsAtExit();
+    restartIfRequested(executable);
 }
 
 } // namespace codarium::app

@@ -3,6 +3,8 @@
 // restart when one was asked for.
 #include "app/settings.h"
 
+#include <string_view>
+
 namespace codarium::app {
 
 // The main window's state, inner size and splitter position now.
@@ -12,8 +14,11 @@ WindowSnapshot mainWindowSnapshot();
 // commands take effect here). False when nothing could be saved.
 bool saveSettingsAtExit();
 
-// Starts the running executable again when RestartRequested is 1; returns
-// whether a start was made.
-bool restartIfRequested();
+// Starts `executable` (the running one, in the program) again when
+// RestartRequested is 1; returns whether a start was made.
+bool restartIfRequested(std::string_view executable);
+
+// After the event loop: the settings saved, then the restart.
+void shutDown(std::string_view executable);
 
 } // namespace codarium::app

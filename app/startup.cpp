@@ -87,8 +87,7 @@ int runCodarium() {
         releaseAll();
         return 0;
     }
-    saveSettingsAtExit();
-    restartIfRequested();
+    shutDown(platform::ownExecutablePath());
     releaseAll();
     return 0;
 }
