@@ -17,6 +17,9 @@ public:
     std::vector<int> levels;            // the level each was added with
     int positionOf(const QTreeWidgetItem* item) const;
     QTreeWidgetItem* itemAtPosition(int position) const;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 // A report list: rows of cells under column headers.

@@ -29,6 +29,18 @@ QTreeWidgetItem* TreeGadget::itemAtPosition(int position) const {
     return flat[static_cast<std::size_t>(position)];
 }
 
+void TreeGadget::focusInEvent(QFocusEvent* event) {
+    if (currentIndex().isValid()) {
+        QTreeWidget::focusInEvent(event);
+        return;
+    }
+    // Qt makes the first item current when a tree without one gets the focus;
+    // here only the user or the program choose the current item.
+    const QSignalBlocker quiet(selectionModel());
+    QTreeWidget::focusInEvent(event);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 } // namespace detail
 
 using detail::TreeGadget;
