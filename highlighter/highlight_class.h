@@ -13,7 +13,8 @@
 //   \" does not end it. '...' (a character value) is coloured as a string.
 //   A string without its closing quote ends at the line end.
 // - '#' directly followed by a name (letters, digits, '_', an optional
-//   trailing '$') is a constant (3); a lone '#' is an operator.
+//   trailing '$') is a constant (3); a lone '#' is an operator. (Inside a
+//   macro, the joined a#b therefore shows #b as a constant.)
 // - Numbers (9): decimal digits with an optional fraction and exponent
 //   (1.5e-3), '.5' where an operand is expected, '$' followed by hexadecimal
 //   digits, and '%' followed by binary digits where an operand is expected
@@ -37,8 +38,8 @@
 // - Basic keywords (1) are the language's keywords, matched as whole words
 //   without regard to case.
 // - Pure keywords (5) are the built-in library functions, without regard to
-//   case, when a '(' follows (blanks between allowed), and every name ending
-//   in '_' directly followed by '(' (an API function such as SendMessage_).
+//   case, when a '(' follows (blanks between allowed), and likewise every name
+//   ending in '_' (an API function such as SendMessage_).
 // - Structures (8): the name after a '.' that directly follows a name, a
 //   keyword or a pointer (r.RECT, Define.l, *p.POINT, .s{10}; also the second
 //   part of x.Module::Type), and the name after Structure, Interface and

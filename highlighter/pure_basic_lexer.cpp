@@ -3,70 +3,65 @@
 #include "highlighter/word_lists.h"
 #include "highlighter/word_set.h"
 
+#include <array>
+#include <cstdint>
+
 namespace codarium::highlighter {
 namespace {
 
+// Character classes, one table lookup each.
+enum CharFlag : std::uint8_t {
+    LineEndChar = 1,
+    BlankChar = 2,
+    DigitChar = 4,
+    NameStartChar = 8,
+    HexDigitChar = 16,
+    OperatorChar = 32,
+    SeparatorChar = 64,
+};
+
+constexpr std::array<std::uint8_t, 256> charFlags = [] {
+    std::array<std::uint8_t, 256> flags{};
+    auto set = [&](std::string_view chars, CharFlag flag) {
+        for (char c : chars)
+            flags[static_cast<unsigned char>(c)] |= flag;
+    };
+    set("\n\r", LineEndChar);
+    set(" \t\f\v", BlankChar);
+    set("0123456789", DigitChar);
+    set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_", NameStartChar);
+    set("0123456789abcdefABCDEF", HexDigitChar);
+    set("+-*/=<>&|!~%@?^$#", OperatorChar);
+    set("(),:.[]\\{}", SeparatorChar);
+    return flags;
+}();
+
+constexpr bool hasFlag(unsigned char c, CharFlag flag) {
+    return (charFlags[c] & flag) != 0;
+}
 constexpr bool isLineEnd(unsigned char c) {
-    return c == '\n' || c == '\r';
+    return hasFlag(c, LineEndChar);
 }
 constexpr bool isBlank(unsigned char c) {
-    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
+    return hasFlag(c, BlankChar);
 }
 constexpr bool isDigit(unsigned char c) {
-    return c >= '0' && c <= '9';
-}
-constexpr bool isLetter(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return hasFlag(c, DigitChar);
 }
 constexpr bool isNameStart(unsigned char c) {
-    return isLetter(c) || c == '_';
+    return hasFlag(c, NameStartChar);
 }
 constexpr bool isNameChar(unsigned char c) {
-    return isNameStart(c) || isDigit(c);
+    return (charFlags[c] & (NameStartChar | DigitChar)) != 0;
 }
 constexpr bool isHexDigit(unsigned char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return hasFlag(c, HexDigitChar);
 }
 constexpr bool isOperatorChar(unsigned char c) {
-    switch (c) {
-    case '+':
-    case '-':
-    case '*':
-    case '/':
-    case '=':
-    case '<':
-    case '>':
-    case '&':
-    case '|':
-    case '!':
-    case '~':
-    case '%':
-    case '@':
-    case '?':
-    case '^':
-    case '$':
-    case '#':
-        return true;
-    default:
-        return false;
-    }
+    return hasFlag(c, OperatorChar);
 }
 constexpr bool isSeparatorChar(unsigned char c) {
-    switch (c) {
-    case '(':
-    case ')':
-    case ',':
-    case ':':
-    case '.':
-    case '[':
-    case ']':
-    case '\\':
-    case '{':
-    case '}':
-        return true;
-    default:
-        return false;
-    }
+    return hasFlag(c, SeparatorChar);
 }
 
 // Joins neighbouring runs of one class before they reach the sink, so that the
@@ -268,8 +263,7 @@ private:
             return;
         }
         const bool call = at(skipBlanks(end)) == '(';
-        if (call && ((word.size() > 1 && word.back() == '_' && at(end) == '(') ||
-                     isLibraryFunction(word))) {
+        if (call && ((word.size() > 1 && word.back() == '_') || isLibraryFunction(word))) {
             emit(end, HighlightClass::PureKeyword);
             return;
         }

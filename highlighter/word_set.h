@@ -8,16 +8,33 @@
 
 namespace codarium::highlighter {
 
+inline constexpr std::array<unsigned char, 256> asciiLowerTable = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
+    return table;
+}();
+
 constexpr unsigned char asciiLower(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+    return asciiLowerTable[c];
 }
 
+// A hash of the case-folded word from its length and five of its letters, so
+// that its cost does not grow with the word. Collisions only cost a probe.
 constexpr std::uint32_t caseFoldedHash(std::string_view word) {
-    std::uint32_t h = 2166136261u;
-    for (char ch : word) {
-        h ^= asciiLower(static_cast<unsigned char>(ch));
-        h *= 16777619u;
-    }
+    const std::size_t n = word.size();
+    if (n == 0)
+        return 0;
+    auto letter = [&](std::size_t i) -> std::uint32_t {
+        return asciiLower(static_cast<unsigned char>(word[i]));
+    };
+    std::uint32_t h = static_cast<std::uint32_t>(n) * 0x9E3779B1u;
+    h ^= letter(0) | (letter(n > 1 ? 1 : 0) << 8) | (letter(n - 1) << 16) |
+         (letter(n > 2 ? n - 2 : 0) << 24);
+    h += letter(n / 2) * 0x85EBCA77u;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
     return h;
 }
 
@@ -48,19 +65,26 @@ public:
         for (std::size_t i = 0; i < WordCount; ++i) {
             if (words_[i].size() > longest_)
                 longest_ = words_[i].size();
-            std::size_t slot = caseFoldedHash(words_[i]) & (slotCount - 1);
+            starts_[lengthIndex(words_[i].size())] |= startBit(words_[i][0]);
+            const std::uint32_t hash = caseFoldedHash(words_[i]);
+            std::size_t slot = hash & (slotCount - 1);
             while (slots_[slot] != 0)
                 slot = (slot + 1) & (slotCount - 1);
             slots_[slot] = static_cast<std::uint16_t>(i + 1);
+            hashes_[slot] = hash;
         }
     }
 
     constexpr bool contains(std::string_view word) const {
-        if (word.size() > longest_ || word.empty())
+        // Most names are no word of the set; their length and first letter
+        // usually tell so without hashing.
+        if (word.size() > longest_ || word.empty() ||
+            (starts_[lengthIndex(word.size())] & startBit(word[0])) == 0)
             return false;
-        std::size_t slot = caseFoldedHash(word) & (slotCount - 1);
+        const std::uint32_t hash = caseFoldedHash(word);
+        std::size_t slot = hash & (slotCount - 1);
         while (slots_[slot] != 0) {
-            if (equalIgnoringCase(words_[slots_[slot] - 1u], word))
+            if (hashes_[slot] == hash && equalIgnoringCase(words_[slots_[slot] - 1u], word))
                 return true;
             slot = (slot + 1) & (slotCount - 1);
         }
@@ -68,8 +92,18 @@ public:
     }
 
 private:
+    static constexpr std::size_t lengthIndex(std::size_t length) {
+        return length < 32 ? length : 0;
+    }
+    static constexpr std::uint32_t startBit(char first) {
+        const unsigned char c = asciiLower(static_cast<unsigned char>(first));
+        return (c >= 'a' && c <= 'z') ? (1u << (c - 'a')) : (1u << 31);
+    }
+
     std::array<std::string_view, WordCount> words_;
+    std::array<std::uint32_t, 32> starts_{};
     std::array<std::uint16_t, slotCount> slots_{};
+    std::array<std::uint32_t, slotCount> hashes_{};
     std::size_t longest_ = 0;
 };
 

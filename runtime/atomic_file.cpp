@@ -29,14 +29,6 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
 // The file a path names after following symbolic links; the path itself when
 // it names nothing yet.
 std::string resolvedTarget(const std::string& path) {
@@ -77,14 +69,6 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
     return true;
 }
 
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 bool writeFileAtomically(const std::string& nativeTarget, std::string_view bytes,
@@ -115,7 +99,8 @@ bool writeFileAtomically(const std::string& nativeTarget, std::string_view bytes
         ::unlink(tempPath.c_str());
         return false;
     }
-    syncFolder(folderOf(target));
+    // The folder is not flushed: after a crash the rename may be missing,
+    // which brings back the complete old file, never a partial one.
     return true;
 }
 

@@ -5,10 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace codarium::textfile {
 namespace {
 
@@ -35,35 +31,11 @@ void writeAll(int fd, const char* data, std::size_t size) {
     }
 }
 
-// The first CR, LF or zero byte in [p, end), or end. Lines are short next to
-// a buffer, so this runs a block of bytes per step instead of one.
-const char* findLineEnd(const char* p, const char* end) {
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i zero = _mm_setzero_si128();
-    while (end - p >= 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)),
-                                         _mm_cmpeq_epi8(v, zero));
-        const int mask = _mm_movemask_epi8(hit);
-        if (mask != 0) {
-            return p + __builtin_ctz(static_cast<unsigned>(mask));
-        }
-        p += 16;
-    }
-#endif
-    for (; p < end; ++p) {
-        if (*p == '\r' || *p == '\n' || *p == '\0') {
-            return p;
-        }
-    }
-    return end;
-}
-
 } // namespace
 
-BufferedFile::BufferedFile(int fd) : fd_(fd), buffer_(new char[kBufferSize]) {}
+BufferedFile::BufferedFile(int fd)
+    : fd_(fd), buffer_(new char[kBufferSize]),
+      lineEnds_(new std::uint64_t[lineEndWords(kBufferSize)]) {}
 
 BufferedFile::~BufferedFile() {
     flush();
@@ -99,25 +71,26 @@ bool BufferedFile::refill() {
     const ssize_t n = readSome(fd_, buffer_.get(), kBufferSize);
     begin_ = 0;
     end_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+    markLineEnds(buffer_.get(), end_, lineEnds_.get());
     return end_ > 0;
 }
 
-bool BufferedFile::atEnd() {
+bool BufferedFile::atEndPastBuffer() {
     toReading();
     return begin_ == end_ && !refill();
 }
 
-std::string BufferedFile::readLine() {
+void BufferedFile::readLineAcrossRefills(std::string& line) {
     toReading();
-    std::string line;
+    line.clear();
     for (;;) {
         if (begin_ == end_ && !refill()) {
-            return line;
+            return;
         }
         const char* data = buffer_.get();
-        const char* stop = findLineEnd(data + begin_, data + end_);
-        line.append(data + begin_, static_cast<std::size_t>(stop - (data + begin_)));
-        begin_ = static_cast<std::size_t>(stop - data);
+        const std::size_t stop = nextLineEnd(lineEnds_.get(), begin_);
+        line.append(data + begin_, stop - begin_);
+        begin_ = stop;
         if (begin_ == end_) {
             continue; // the line goes on in the next block, or ends with the file
         }
@@ -125,7 +98,7 @@ std::string BufferedFile::readLine() {
         if (terminator == '\r' && (begin_ < end_ || refill()) && buffer_[begin_] == '\n') {
             ++begin_;
         }
-        return line;
+        return;
     }
 }
 

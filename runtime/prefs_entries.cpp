@@ -1,6 +1,7 @@
 #include "runtime/prefs_entries.h"
 
 #include <cstring>
+#include <utility>
 
 namespace codarium::prefs {
 namespace {
@@ -76,15 +77,25 @@ bool PrefsText::store(std::string_view piece, std::uint32_t& offset) {
     return true;
 }
 
-PrefsText parsePrefsText(std::string_view bytes) {
+PrefsText parsePrefsText(std::string bytes) {
     PrefsText text;
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == kUtf8Mark) {
+    if (std::string_view(bytes).substr(0, 3) == kUtf8Mark) {
         text.utf8 = true;
-        bytes.remove_prefix(3);
+        bytes.erase(0, 3);
     }
-    text.pool.assign(bytes);
+    text.pool = std::move(bytes);
     const char* data = text.pool.data();
     const std::size_t n = text.pool.size();
+    // Room for every line, counted first, so that the list is allocated once
+    // instead of growing by doubling; the slack takes the keys a caller adds.
+    std::size_t lineStarts = 0;
+    bool afterBreak = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool isBreak = isLineEnd(data[i]);
+        lineStarts += static_cast<std::size_t>(afterBreak && !isBreak);
+        afterBreak = isBreak;
+    }
+    text.entries.reserve(lineStarts + 32);
     // The next CR and LF at or after i, each found with memchr and looked
     // for again only once i has passed it, so every byte is scanned at most
     // twice whatever mix of line ends the file uses.

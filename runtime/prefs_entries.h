@@ -44,7 +44,7 @@ struct PrefsText {
 
 // Builds the entry list from a file's bytes (the byte order mark included,
 // when there is one). The bytes must not exceed kMaxPoolSize.
-PrefsText parsePrefsText(std::string_view bytes);
+PrefsText parsePrefsText(std::string bytes);
 
 // The file's bytes as written back.
 std::string formatPrefsText(const PrefsText& text);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace codarium {
 
@@ -137,7 +138,7 @@ bool PrefsFile::openFile(std::string_view path) {
     }
     s.fd = fd;
     s.readOnly = readOnly;
-    s.text = prefs::parsePrefsText(*bytes);
+    s.text = prefs::parsePrefsText(std::move(*bytes));
     return true;
 }
 

@@ -17,11 +17,11 @@ std::string searchPath(const std::string& name) {
     std::string_view rest = path ? path : "/usr/local/bin:/usr/bin:/bin";
     while (true) {
         const auto colon = rest.find(':');
-        std::string folder(rest.substr(0, colon));
-        if (folder.empty()) {
-            folder = ".";
-        }
-        const std::string candidate = folder + "/" + name;
+        const std::string_view folder = rest.substr(0, colon);
+        // An empty entry means the current directory.
+        std::string candidate(folder.empty() ? std::string_view(".") : folder);
+        candidate += '/';
+        candidate += name;
         if (isExecutableFile(candidate)) {
             return candidate;
         }

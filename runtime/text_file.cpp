@@ -163,6 +163,14 @@ std::string readLine(FileId file) {
     return f ? f->readLine() : std::string();
 }
 
+void readLine(FileId file, std::string& line) {
+    if (BufferedFile* f = table().find(file)) {
+        f->readLine(line);
+    } else {
+        line.clear();
+    }
+}
+
 std::int64_t writeText(FileId file, std::string_view text) {
     BufferedFile* f = table().find(file);
     return f ? f->write(text.data(), static_cast<std::int64_t>(text.size())) : 0;

@@ -25,6 +25,9 @@ void close(FileId file);
 
 bool atEnd(FileId file);
 std::string readLine(FileId file);
+// The same line into `line`, reusing its storage: no allocation per line in
+// a loop over a file.
+void readLine(FileId file, std::string& line);
 std::int64_t writeText(FileId file, std::string_view text);
 std::int64_t writeLine(FileId file, std::string_view text);
 std::int64_t readBytes(FileId file, void* destination, std::int64_t count);

@@ -1,7 +1,6 @@
 #include "viewer/colouring.h"
 
 #include "viewer/scintilla_messages.h"
-#include "widgets/scintilla_gadget.h"
 
 #include <algorithm>
 #include <limits>
@@ -19,23 +18,28 @@ void codeViewNotification(int gadget, int code, std::intptr_t position) {
     if (code != widgets::StyleNeededNotification || state.colourFunction == nullptr) {
         return;
     }
-    const std::intptr_t endStyled = widgets::sendScintilla(gadget, sci::GetEndStyled);
-    const std::intptr_t line = widgets::sendScintilla(gadget, sci::LineFromPosition,
-                                                      static_cast<std::uintptr_t>(endStyled));
-    const std::intptr_t start =
-        widgets::sendScintilla(gadget, sci::PositionFromLine, static_cast<std::uintptr_t>(line));
+    // The runs of a pass are many; the view is looked up once for all of them.
+    const widgets::ScintillaDirect send = widgets::scintillaDirect(gadget);
+    if (send.function == nullptr) {
+        return; // no such view
+    }
+    const std::intptr_t endStyled = send(sci::GetEndStyled);
+    const std::intptr_t line = send(sci::LineFromPosition, static_cast<std::uintptr_t>(endStyled));
+    const std::intptr_t start = send(sci::PositionFromLine, static_cast<std::uintptr_t>(line));
     // Scintilla never asks for less than the line start or more than the text,
     // but a range outside those would mean a negative or oversized copy.
-    const std::intptr_t length = widgets::sendScintilla(gadget, sci::GetLength);
+    const std::intptr_t length = send(sci::GetLength);
     const std::intptr_t end = std::clamp(position, start, std::max(start, length));
     const std::intptr_t count =
         std::min<std::intptr_t>(end - start, std::numeric_limits<std::int32_t>::max());
 
     state.start = start;
+    state.viewEntry = send;
     state.textCopy.assign(static_cast<std::size_t>(count) + 1, '\0');
     sci::TextRange range{start, start + count, state.textCopy.data()};
-    widgets::sendScintilla(gadget, sci::GetTextRange, 0, reinterpret_cast<std::intptr_t>(&range));
+    send(sci::GetTextRange, 0, reinterpret_cast<std::intptr_t>(&range));
     state.colourFunction(state.textCopy.data(), static_cast<std::int32_t>(count), colourRun, 0);
+    state.viewEntry = {};
     state.textCopy.clear();
     state.textCopy.shrink_to_fit();
 }
@@ -55,10 +59,9 @@ std::int32_t colourRun(const char* position, std::int32_t length, std::int32_t c
     }
     const auto offset = static_cast<std::intptr_t>(at - first);
     const auto runLength = std::min<std::intptr_t>(length, static_cast<std::intptr_t>(end - at));
-    widgets::sendScintilla(state.view, sci::StartStyling,
-                           static_cast<std::uintptr_t>(state.start + offset), sci::StyleMask);
-    widgets::sendScintilla(state.view, sci::SetStyling, static_cast<std::uintptr_t>(runLength),
-                           colour);
+    state.viewEntry(sci::StartStyling, static_cast<std::uintptr_t>(state.start + offset),
+                    sci::StyleMask);
+    state.viewEntry(sci::SetStyling, static_cast<std::uintptr_t>(runLength), colour);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // notification colours from the start of the first unstyled line to the
 // position Scintilla asks for.
 #include "viewer/highlighter_library.h"
+#include "widgets/scintilla_gadget.h"
 
 #include <cstdint>
 #include <vector>
@@ -13,6 +14,7 @@ namespace codarium::viewer {
 // the next notification arrives.
 struct ColouringState {
     int view = -1;                                    // gadget of the notification being handled
+    widgets::ScintillaDirect viewEntry;               // that view's direct entry, during a pass
     std::intptr_t start = 0;                          // text position of the copy's first byte
     std::vector<char> textCopy;                       // the bytes being coloured, zero-terminated
     SyntaxHighlightFunction colourFunction = nullptr; // set by the last successful creation

@@ -30,8 +30,11 @@ constexpr std::array<ClassKey, ColourClassCount> classKeys{{
 } // namespace
 
 std::string editorPrefsPath() {
-    return platform::joinPath(platform::joinPath(platform::environmentValue("HOME"), ".purebasic"),
-                              "purebasic.prefs");
+    const std::string home = platform::environmentValue("HOME");
+    if (home.empty()) {
+        return ""; // no home, no editor settings: not a file beside the program
+    }
+    return platform::joinPath(platform::joinPath(home, ".purebasic"), "purebasic.prefs");
 }
 
 EditorStyles readEditorStyles(std::string_view prefsPath, std::int32_t buttonFace) {

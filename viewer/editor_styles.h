@@ -22,7 +22,8 @@ struct EditorStyles {
     std::int32_t lineNumberFore = 0;
 };
 
-// The editor's preferences file: ~/.purebasic/purebasic.prefs, from $HOME.
+// The editor's preferences file: ~/.purebasic/purebasic.prefs, from $HOME;
+// "" when HOME is unset.
 std::string editorPrefsPath();
 
 // Reads every style from the file; a missing file or key gives its default.

@@ -16,6 +16,8 @@ namespace {
 constexpr unsigned int SetCodePage = 2037;
 constexpr unsigned int SetSelection = 2160;
 constexpr unsigned int Copy = 2178;
+constexpr unsigned int GetDirectFunction = 2184;
+constexpr unsigned int GetDirectPointer = 2185;
 constexpr unsigned int UsePopup = 2371;
 
 class ScintillaGadget : public QsciScintilla {
@@ -109,6 +111,16 @@ std::intptr_t sendScintilla(int number, unsigned int message, std::uintptr_t wPa
                   "Scintilla's message parameters are pointer-sized");
     return view->SendScintilla(message, static_cast<unsigned long>(wParam),
                                static_cast<long>(lParam));
+}
+
+ScintillaDirect scintillaDirect(int number) {
+    ScintillaDirect direct;
+    if (auto* view = gadget(number)) {
+        direct.function =
+            reinterpret_cast<ScintillaDirect::Function>(view->SendScintilla(GetDirectFunction));
+        direct.view = view->SendScintilla(GetDirectPointer);
+    }
+    return direct;
 }
 
 void setScintillaCallback(int number, ScintillaCallback callback) {

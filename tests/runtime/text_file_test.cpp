@@ -1,5 +1,7 @@
 #include "runtime/text_file.h"
 
+#include "runtime/buffered_file.h"
+
 #include "test_folder.h"
 
 #include <gtest/gtest.h>
@@ -61,10 +63,60 @@ TEST(TextFile, LongLinesAndLineEndsAcrossBufferBoundaries) {
     EXPECT_EQ(linesOf(dir, longLine + "\r\nnext"), (Lines{longLine, "next"}));
     // CR as the last byte of one block and LF as the first of the next, at
     // every offset around the block size.
-    for (std::size_t n = 4090; n <= 4100; ++n) {
+    for (std::size_t n = tf::kBufferSize - 5; n <= tf::kBufferSize + 5; ++n) {
         const std::string first(n, 'a');
         EXPECT_EQ(linesOf(dir, first + "\r\nb\r"), (Lines{first, "b"})) << n;
         EXPECT_EQ(linesOf(dir, first + "\rb"), (Lines{first, "b"})) << n;
+    }
+}
+
+// The line rule taken one byte at a time, to compare the block scan with.
+Lines referenceLines(std::string_view bytes) {
+    Lines lines;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        std::string line;
+        while (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n' && bytes[i] != '\0') {
+            line += bytes[i++];
+        }
+        if (i < bytes.size()) {
+            const char end = bytes[i++];
+            if (end == '\r' && i < bytes.size() && bytes[i] == '\n') {
+                ++i;
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(TextFile, RandomLineEndsSplitAsTheByteRuleSays) {
+    CloseAllAtEnd guard;
+    TestFolder dir;
+    const std::string path = dir.file("random.txt");
+    std::uint32_t state = 12345;
+    const char alphabet[] = {'a', 'b', '\r', '\n', '\0', 'c', 'd', 'e'};
+    for (int round = 0; round < 4; ++round) {
+        std::string bytes;
+        const std::size_t size = 2 * tf::kBufferSize + static_cast<std::size_t>(round) * 37;
+        for (std::size_t i = 0; i < size; ++i) {
+            state = state * 1103515245u + 12345u;
+            // Runs of letters of random length between the line ends.
+            const unsigned r = (state >> 16) % 64;
+            bytes += r < 4 ? alphabet[2 + r % 3] : alphabet[(r % 5 == 0) ? 0 : 5 + r % 3];
+        }
+        writeBytes(path, bytes);
+        const Lines expected = referenceLines(bytes);
+        ASSERT_NE(tf::openRead(1, path), 0);
+        EXPECT_EQ(allLines(1), expected) << round;
+        ASSERT_NE(tf::openRead(1, path), 0);
+        Lines reused;
+        std::string line = "left over";
+        while (!tf::atEnd(1)) {
+            tf::readLine(1, line);
+            reused.push_back(line);
+        }
+        EXPECT_EQ(reused, expected) << round;
     }
 }
 
@@ -156,12 +208,13 @@ TEST(TextFile, BufferedWritesKeepTheLogicalPosition) {
     EXPECT_EQ(tf::readLine(1), "world");
     EXPECT_EQ(tf::position(1), 11);
     // A big write after a small buffered one keeps their order.
-    const std::string big(5000, 'B');
+    const std::string big(tf::kBufferSize + 1000, 'B');
     tf::writeText(1, "s");
     tf::writeText(1, big);
     tf::writeText(1, "e");
-    EXPECT_EQ(tf::position(1), 11 + 5002);
-    EXPECT_EQ(tf::length(1), 11 + 5002);
+    const auto written = static_cast<std::int64_t>(11 + big.size() + 2);
+    EXPECT_EQ(tf::position(1), written);
+    EXPECT_EQ(tf::length(1), written);
     tf::close(1);
     EXPECT_EQ(readBytes(path), "Jello worlds" + big + "e");
 }
@@ -187,7 +240,8 @@ TEST(TextFile, ReadBytesMixesWithLinesAndLargeReads) {
     TestFolder dir;
     const std::string path = dir.file("a.bin");
     std::string data;
-    for (int i = 0; i < 20000; ++i) {
+    const auto total = static_cast<std::int64_t>(3 * tf::kBufferSize);
+    for (std::int64_t i = 0; i < total; ++i) {
         data += static_cast<char>('a' + i % 26);
     }
     data.replace(3, 2, "\r\n");
@@ -197,9 +251,9 @@ TEST(TextFile, ReadBytesMixesWithLinesAndLargeReads) {
     std::string chunk(10, '\0');
     EXPECT_EQ(tf::readBytes(1, chunk.data(), 10), 10);
     EXPECT_EQ(chunk, data.substr(5, 10));
-    std::string rest(30000, '\0');
-    const std::int64_t n = tf::readBytes(1, rest.data(), 30000);
-    EXPECT_EQ(n, 20000 - 15);
+    std::string rest(static_cast<std::size_t>(total) + 100, '\0');
+    const std::int64_t n = tf::readBytes(1, rest.data(), total + 100);
+    EXPECT_EQ(n, total - 15);
     rest.resize(static_cast<std::size_t>(n));
     EXPECT_EQ(rest, data.substr(15));
     EXPECT_TRUE(tf::atEnd(1));

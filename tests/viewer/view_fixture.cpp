@@ -5,22 +5,18 @@
 #include <Qsci/qsciscintilla.h>
 #include <vector>
 
-namespace codarium::viewer::test {
-namespace {
-
-void ensureApplication() {
-    if (QApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "viewer_tests";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-    }
+// The application lives exactly as long as the tests run: Qt's own globals
+// are gone by the time static objects are destroyed.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
 
-} // namespace
+namespace codarium::viewer::test {
 
 void ViewTest::SetUp() {
-    ensureApplication();
+    ASSERT_NE(QApplication::instance(), nullptr);
     home_ = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(home_->isValid());
     qputenv("HOME", home_->path().toLocal8Bit());

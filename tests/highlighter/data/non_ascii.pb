@@ -1,0 +1,3 @@
+Name$ = "Müller" ; äöü
+© Copyright
+Print("€uro")

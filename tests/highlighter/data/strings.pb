@@ -1,0 +1,11 @@
+a$ = "plain string"
+b$ = "" + "x"
+c$ = ~"escapes: \t\n\" still inside \\ done"
+d$ = ~"ends with an escaped quote \""
+e$ = "backslash \ does not escape in plain strings" + "next"
+f$ = "unterminated string runs to the line end ; no comment
+g$ = ~"unterminated escaped \
+h = 'A' + 'bc' + 'unterminated
+i$ = ~ "a tilde with a blank is the operator"
+j = ~flags
+k$ = "#NotAConstant 123 If EndIf"
