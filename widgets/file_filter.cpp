@@ -36,7 +36,7 @@ std::string dialogFilterOf(std::string_view filter) {
             }
         }
         if (patterns.empty()) {
-            patterns = "*";
+            patterns.push_back('*');
         }
         if (!out.empty()) {
             out += ";;";
