@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# startup: time from process start to the first turn of the event loop (warm,
+# offscreen), against a bare Qt program that shows one empty window.
+#
+# The program ends at its first turn through its benchmark hook: with
+# CODARIUM_BENCH_STARTUP set, the event loop returns after handling its first
+# event and letting Qt deliver what start-up left pending; nothing is saved.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+build=${BENCH_BUILD:-build-bench}
+bare_bin=$build/bench/startup_bare_qt
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# A program directory of its own: the run creates the store and settings.
+cp -r "$build/Codarium" "$scratch/program"
+export APPDATA=$scratch/appdata QT_QPA_PLATFORM=offscreen CODARIUM_BENCH_STARTUP=1
+mkdir -p "$APPDATA"
+ours_prog=$scratch/program/Codarium
+# Warm both (page cache, fontconfig cache, the per-user settings file).
+"$ours_prog" >/dev/null 2>&1
+"$bare_bin" >/dev/null 2>&1
+ours=$(median_seconds 11 "$ours_prog")
+bare=$(median_seconds 11 "$bare_bin")
+report startup "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms

@@ -1,0 +1,50 @@
+#pragma once
+// A program directory of its own for each test (the stand-in executable
+// file, the real plug-in, the icons and a server configuration), a scratch
+// APPDATA, scripted dialogs, and the start-up run in this process.
+#include "scratch_folder.h"
+#include "widgets/window_event.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace codarium::testsupport {
+
+inline constexpr std::string_view ServerConfigText =
+    "[Konfiguration]\r\nSoftware = Codarium\r\nServer = http://updates.codarium.invalid\r\n"
+    "Verzeichnis = codarium\r\n";
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string program(std::string_view name) const { return programDir / name; }
+    std::string standardFile() const;
+    void writeStandardSettings(std::string_view text);
+    void writePortableSettings(std::string_view text);
+
+    // startUp in the program directory; true when the program would run.
+    bool start();
+
+    // Lets Qt deliver what is pending and hands every queued event to the
+    // loop's turn; true when one of them was (or became) a close request.
+    bool runPendingTurns();
+
+    ScratchFolder programDir;
+    ScratchFolder appData;
+
+private:
+    std::optional<WorkingDirectoryGuard> cwd_;
+};
+
+// The settings as a file reads back, for assertions.
+struct StoredSettings {
+    std::string editorPath;
+    int width = -1, height = -1, state = -1, splitter = -1, iconSize = -1, admin = -1, wrap = -1;
+};
+StoredSettings readStored(const std::string& path);
+
+} // namespace codarium::testsupport

@@ -1,0 +1,36 @@
+#pragma once
+// A fresh folder under the temporary directory, removed with its contents.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace codarium::testsupport {
+
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string operator/(std::string_view name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, std::string_view bytes);
+
+// Restores the working directory when it goes out of scope.
+class WorkingDirectoryGuard {
+public:
+    WorkingDirectoryGuard() : saved_(std::filesystem::current_path()) {}
+    ~WorkingDirectoryGuard() { std::filesystem::current_path(saved_); }
+
+private:
+    std::filesystem::path saved_;
+};
+
+} // namespace codarium::testsupport

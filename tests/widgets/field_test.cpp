@@ -1,0 +1,111 @@
+#include "gui_fixture.h"
+#include "widgets/gadgets.h"
+#include "widgets/progress_gadget.h"
+#include "widgets/test_hooks.h"
+#include "widgets/text_gadgets.h"
+#include "widgets/windows.h"
+
+namespace codarium::widgets {
+namespace {
+
+using testsupport::drainEvents;
+
+class FieldTest : public testsupport::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ASSERT_TRUE(openWindow(20, 0, 0, 600, 400, "Haupt", MainWindowFlags));
+    }
+};
+
+int count(const std::vector<WindowEvent>& events, int gadget, GadgetEvent type) {
+    int n = 0;
+    for (const WindowEvent& e : events) {
+        n += e.kind == EventKind::Gadget && e.gadget == gadget && e.subType == type;
+    }
+    return n;
+}
+
+TEST_F(FieldTest, TheReturnReportingFieldTellsReturnAndEveryEdit) {
+    ASSERT_TRUE(stringGadget(1, 20, 0, 0, 500, 20, "", TextFieldReportsReturn));
+    ASSERT_TRUE(stringGadget(7, 20, 0, 30, 500, 20, "", 0));
+    drainEvents();
+    ASSERT_TRUE(testing::typeIntoField(1, "Fen"));
+    ASSERT_TRUE(testing::pressReturn(1));
+    auto events = drainEvents();
+    EXPECT_EQ(count(events, 1, GadgetEvent::Change), 3);
+    EXPECT_EQ(count(events, 1, GadgetEvent::ReturnKey), 1);
+    // Return inserts nothing.
+    EXPECT_EQ(gadgetText(1), "Fen");
+
+    ASSERT_TRUE(testing::typeIntoField(7, "x"));
+    ASSERT_TRUE(testing::pressReturn(7));
+    events = drainEvents();
+    EXPECT_EQ(count(events, 7, GadgetEvent::Change), 1);
+    EXPECT_EQ(count(events, 7, GadgetEvent::ReturnKey), 0);
+}
+
+TEST_F(FieldTest, ReadOnlyAndDisabledFieldsTakeNoTyping) {
+    ASSERT_TRUE(stringGadget(109, 20, 100, 190, 280, 20, "/opt/pb/purebasic", TextFieldReadOnly));
+    EXPECT_FALSE(testing::typeIntoField(109, "x"));
+    EXPECT_EQ(gadgetText(109), "/opt/pb/purebasic");
+    ASSERT_TRUE(stringGadget(1, 20, 0, 0, 500, 20, ""));
+    disableGadget(1, true);
+    EXPECT_TRUE(gadgetDisabled(1));
+    EXPECT_FALSE(testing::typeIntoField(1, "x"));
+}
+
+TEST_F(FieldTest, MultiLineTextComesBackWithCrLf) {
+    ASSERT_TRUE(editorGadget(212, 20, 0, 0, 300, 100, "Wichtig:\r\tPunkt eins\r\nzwei"));
+    EXPECT_EQ(gadgetText(212), "Wichtig:\r\n\tPunkt eins\r\nzwei");
+    ASSERT_TRUE(editorGadget(213, 20, 0, 0, 300, 100, "", TextFieldReadOnly));
+    EXPECT_FALSE(testing::typeIntoField(213, "x"));
+}
+
+TEST_F(FieldTest, GeometryAndTextOfLabelsButtonsAndFrames) {
+    ASSERT_TRUE(frameGadget(1001, 20, 10, 10, 480, 70));
+    ASSERT_TRUE(textGadget(102, 20, 10, 60, 480, 20, "Die Anwendung wurde zum ersten Mal"));
+    ASSERT_TRUE(buttonGadget(2, 20, 500, 0, 100, 20, "A&B"));
+    EXPECT_EQ(gadgetText(102), "Die Anwendung wurde zum ersten Mal");
+    EXPECT_EQ(gadgetText(2), "A&B");
+    resizeGadget(2, 450, Ignore, Ignore, 25);
+    EXPECT_EQ(gadgetX(2), 450);
+    EXPECT_EQ(gadgetY(2), 0);
+    EXPECT_EQ(gadgetWidth(2), 100);
+    EXPECT_EQ(gadgetHeight(2), 25);
+    EXPECT_EQ(gadgetWindow(2), 20);
+    freeGadget(2);
+    EXPECT_FALSE(isGadget(2));
+    EXPECT_EQ(gadgetText(2), "");
+}
+
+TEST_F(FieldTest, WorkersSetTextAndProgressThroughTheGuiThread) {
+    ASSERT_TRUE(textGadget(304, 20, 0, 0, 300, 20, ""));
+    ASSERT_TRUE(progressBarGadget(305, 20, 0, 30, 300, 20, 0, 0));
+    ASSERT_TRUE(stringGadget(204, 20, 0, 60, 300, 20, "Autor"));
+    // An empty range shows an empty bar, not Qt's busy animation.
+    EXPECT_EQ(progressMaximum(305), 0);
+    EXPECT_EQ(progressValue(305), 0);
+    EXPECT_FALSE(progressIsMarquee(305));
+    std::string readBack;
+    ASSERT_TRUE(testsupport::runOnWorker([&] {
+        setGadgetText(304, "Gr\xF6\xDF"
+                           "e: 1234 Bytes");
+        setProgressRange(305, 0, 1234);
+        setProgressValue(305, 617);
+        readBack = gadgetText(204);
+    }));
+    EXPECT_EQ(gadgetText(304), "Gr\xF6\xDF"
+                               "e: 1234 Bytes");
+    EXPECT_EQ(progressMaximum(305), 1234);
+    EXPECT_EQ(progressValue(305), 617);
+    EXPECT_EQ(readBack, "Autor");
+    setProgressValue(305, 5000);
+    EXPECT_EQ(progressValue(305), 1234);
+
+    ASSERT_TRUE(progressBarGadget(1004, 20, 60, 50, 420, 20, 0, 100, ProgressStyle::Marquee));
+    EXPECT_TRUE(progressIsMarquee(1004));
+}
+
+} // namespace
+} // namespace codarium::widgets

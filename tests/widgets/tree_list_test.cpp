@@ -1,0 +1,170 @@
+#include "gui_fixture.h"
+#include "widgets/combo_gadget.h"
+#include "widgets/gadgets.h"
+#include "widgets/list_gadget.h"
+#include "widgets/test_hooks.h"
+#include "widgets/tree_gadget.h"
+#include "widgets/windows.h"
+
+#include <QTreeWidget>
+
+namespace codarium::widgets {
+namespace {
+
+using testsupport::drainEvents;
+
+class TreeTest : public testsupport::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ASSERT_TRUE(openWindow(20, 0, 0, 600, 400, "Haupt", MainWindowFlags));
+        ASSERT_TRUE(treeGadget(3, 20, 0, 0, 300, 300));
+        addTreeItem(3, "Dateien", 0);
+        addTreeItem(3, "Datei kopieren", 1);
+        addTreeItem(3, "Datei l\xF6schen", 1); // Windows-1252 text
+        addTreeItem(3, "Leer", 0);
+        addTreeItem(3, "Fenster", 0);
+        addTreeItem(3, "Fenster zentrieren", 1);
+        drainEvents();
+    }
+    QTreeWidget* qt() { return static_cast<QTreeWidget*>(testing::gadgetObject(3)); }
+};
+
+int changeEvents(const std::vector<WindowEvent>& events, int gadget) {
+    int n = 0;
+    for (const WindowEvent& e : events) {
+        n += e.kind == EventKind::Gadget && e.gadget == gadget && e.subType == GadgetEvent::Change;
+    }
+    return n;
+}
+
+TEST_F(TreeTest, ItemsAreAddressedInFlatOrderWithTheirLevels) {
+    EXPECT_EQ(treeItemCount(3), 6);
+    EXPECT_EQ(treeItemText(3, 2), "Datei l\xF6schen");
+    EXPECT_EQ(treeItemLevel(3, 2), 1);
+    EXPECT_EQ(treeItemLevel(3, 3), 0);
+    EXPECT_EQ(treeItemText(3, 6), "");
+    // The children hang below the nearest category above them.
+    ASSERT_EQ(qt()->topLevelItemCount(), 3);
+    EXPECT_EQ(qt()->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(qt()->topLevelItem(1)->childCount(), 0);
+    EXPECT_EQ(qt()->topLevelItem(2)->child(0)->text(0), QStringLiteral("Fenster zentrieren"));
+    // A level that skips one is taken as the next deeper level.
+    addTreeItem(3, "zu tief", 5);
+    EXPECT_EQ(treeItemLevel(3, 6), 2);
+    EXPECT_EQ(qt()->topLevelItem(2)->child(0)->child(0)->text(0), QStringLiteral("zu tief"));
+}
+
+TEST_F(TreeTest, ProgrammaticCurrentItemRaisesASelectionEventLikeAClick) {
+    EXPECT_EQ(currentTreeItem(3), -1);
+    setCurrentTreeItem(3, 5);
+    auto events = drainEvents();
+    EXPECT_EQ(changeEvents(events, 3), 1);
+    EXPECT_EQ(events.front().window, 20);
+    EXPECT_EQ(currentTreeItem(3), 5);
+    EXPECT_EQ(gadgetState(3), 5);
+    EXPECT_EQ(gadgetText(3), "Fenster zentrieren");
+    // The same item again changes nothing and tells nothing.
+    setCurrentTreeItem(3, 5);
+    EXPECT_EQ(changeEvents(drainEvents(), 3), 0);
+    setGadgetState(3, 1);
+    EXPECT_EQ(changeEvents(drainEvents(), 3), 1);
+    EXPECT_EQ(currentTreeItem(3), 1);
+
+    ASSERT_TRUE(testing::clickTreeItem(3, 4));
+    events = drainEvents();
+    EXPECT_EQ(changeEvents(events, 3), 1);
+    EXPECT_EQ(events.back().subType, GadgetEvent::LeftClick);
+}
+
+TEST_F(TreeTest, MarkingIsSeparateFromTheCurrentItem) {
+    setCurrentTreeItem(3, 2);
+    drainEvents();
+    setTreeItemSelected(3, 2, false);
+    setTreeItemSelected(3, 0, true);
+    EXPECT_TRUE(treeItemSelected(3, 0));
+    EXPECT_FALSE(treeItemSelected(3, 2));
+    EXPECT_EQ(currentTreeItem(3), 2);
+    EXPECT_EQ(changeEvents(drainEvents(), 3), 0);
+}
+
+TEST_F(TreeTest, ExpansionScrollingAndClearing) {
+    EXPECT_FALSE(treeItemExpanded(3, 0));
+    setTreeItemExpanded(3, 0, true);
+    EXPECT_TRUE(treeItemExpanded(3, 0));
+    scrollTreeToTop(3);
+    setCurrentTreeItem(3, 1);
+    drainEvents();
+    clearTree(3);
+    EXPECT_EQ(treeItemCount(3), 0);
+    EXPECT_EQ(currentTreeItem(3), -1);
+    // The current item went away: that is a selection change too.
+    EXPECT_EQ(changeEvents(drainEvents(), 3), 1);
+    clearTree(3);
+    EXPECT_EQ(changeEvents(drainEvents(), 3), 0);
+}
+
+class ListTest : public testsupport::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ASSERT_TRUE(openWindow(20, 0, 0, 600, 400, "Suchen", MainWindowFlags));
+        ASSERT_TRUE(listIconGadget(903, 20, 0, 20, 600, 340, "Name", 235));
+        addListColumn(903, 1, "Categorie", 235);
+        drainEvents();
+    }
+};
+
+TEST_F(ListTest, ColumnsRowsAndCells) {
+    EXPECT_EQ(listColumnCount(903), 2);
+    EXPECT_EQ(listColumnTitle(903, 1), "Categorie");
+    EXPECT_EQ(listColumnWidth(903, 0), 235);
+    EXPECT_EQ(listColumnWidth(903, 1), 235);
+    addListRow(903, {"Datei kopieren", "Dateien"});
+    addListRow(903, {"Nur Name"});
+    addListRow(903, {"Vorne", "X", "zu viel"}, 0);
+    EXPECT_EQ(listRowCount(903), 3);
+    EXPECT_EQ(listCellText(903, 0, 0), "Vorne");
+    EXPECT_EQ(listCellText(903, 1, 1), "Dateien");
+    EXPECT_EQ(listCellText(903, 2, 1), "");
+    EXPECT_EQ(listCellText(903, 0, 2), "");
+    setListCellText(903, 2, 1, "Neu");
+    EXPECT_EQ(listCellText(903, 2, 1), "Neu");
+    removeListRow(903, 0);
+    EXPECT_EQ(listCellText(903, 0, 0), "Datei kopieren");
+    clearList(903);
+    EXPECT_EQ(listRowCount(903), 0);
+}
+
+TEST_F(ListTest, SelectionChangesAreReported) {
+    addListRow(903, {"a", "A"});
+    addListRow(903, {"b", "B"});
+    drainEvents();
+    EXPECT_EQ(selectedListRow(903), -1);
+    setSelectedListRow(903, 1);
+    EXPECT_EQ(selectedListRow(903), 1);
+    EXPECT_GE(changeEvents(drainEvents(), 903), 1);
+    setSelectedListRow(903, -1);
+    EXPECT_EQ(selectedListRow(903), -1);
+    EXPECT_GE(changeEvents(drainEvents(), 903), 1);
+}
+
+TEST_F(ListTest, DropDownListPicksNothingUntilAsked) {
+    ASSERT_TRUE(comboBoxGadget(210, 20, 150, 120, 350, 20));
+    addComboItem(210, "Dateien");
+    addComboItem(210, "");
+    addComboItem(210, "Fenster");
+    EXPECT_EQ(comboItemCount(210), 3);
+    EXPECT_EQ(selectedComboItem(210), -1);
+    EXPECT_EQ(gadgetText(210), "");
+    EXPECT_EQ(changeEvents(drainEvents(), 210), 0);
+    setSelectedComboItem(210, 2);
+    EXPECT_EQ(gadgetText(210), "Fenster");
+    EXPECT_EQ(comboItemText(210, 1), "");
+    EXPECT_EQ(changeEvents(drainEvents(), 210), 1);
+    clearCombo(210);
+    EXPECT_EQ(comboItemCount(210), 0);
+}
+
+} // namespace
+} // namespace codarium::widgets
