@@ -14,6 +14,8 @@ void registerGadget(int number, QWidget* gadget);
 QWidget* gadgetWidget(int number); // nullptr when no such gadget exists
 void forgetGadget(int number);
 
-template <typename T> T* gadgetAs(int number) { return qobject_cast<T*>(gadgetWidget(number)); }
+template <typename T> T* gadgetAs(int number) {
+    return qobject_cast<T*>(gadgetWidget(number));
+}
 
 } // namespace codarium::widgets

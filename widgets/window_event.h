@@ -5,20 +5,20 @@ namespace codarium::widgets {
 
 enum class EventKind {
     None,
-    SizeWindow,   // a window changed its inner size
-    CloseWindow,  // a close request
-    Menu,         // a menu item, popup item or toolbar button: command holds its number
-    Gadget,       // gadget holds the number, subType what happened
-    WakeUp,       // posted by a worker after it set a completion flag
+    SizeWindow,  // a window changed its inner size
+    CloseWindow, // a close request
+    Menu,        // a menu item, popup item or toolbar button: command holds its number
+    Gadget,      // gadget holds the number, subType what happened
+    WakeUp,      // posted by a worker after it set a completion flag
 };
 
 enum class GadgetEvent {
-    Change,       // text edited, selection changed, state toggled
+    Change, // text edited, selection changed, state toggled
     LeftClick,
     RightClick,
     LeftDoubleClick,
     DragStart,
-    ReturnKey,    // Return pressed in a one-line field built to report it
+    ReturnKey, // Return pressed in a one-line field built to report it
 };
 
 struct WindowEvent {

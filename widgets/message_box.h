@@ -1,0 +1,31 @@
+#pragma once
+// Modal message boxes. Callable from any thread: a worker's call is carried
+// out on the GUI thread and the worker waits for the answer. Under the test
+// hooks' scripting no box is shown (see test_hooks.h).
+#include <atomic>
+#include <string_view>
+
+namespace codarium::widgets {
+
+enum class MessageIcon { None, Error, Warning, Question, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageResult {
+    Ok,
+    Yes,
+    No,
+    Cancelled, // closed because `cancel` became true, or no GUI available
+};
+
+// Shows the box (texts are program text; CR ends a line) and returns the
+// button chosen. When cancel is given, the box closes itself soon after
+// *cancel becomes true and Cancelled is returned (a worker that is stopped
+// from outside takes its open box with it). An already set cancel shows
+// nothing.
+MessageResult messageRequester(std::string_view title, std::string_view text, MessageIcon icon,
+                               MessageButtons buttons = MessageButtons::Ok,
+                               const std::atomic<bool>* cancel = nullptr);
+
+// The usual error box: title "Fehler", error icon, OK.
+void errorBox(std::string_view text);
+
+} // namespace codarium::widgets
