@@ -2,6 +2,10 @@
 // Preferences (INI) files: the whole file is loaded into an ordered entry list
 // on open, changed in memory, and written back as a whole on close. One
 // PrefsFile holds at most one open file; opening another closes it first.
+//
+// The file on disk is only ever replaced as a whole: close writes a complete
+// new file beside it and renames it over the old one, so an interrupted or
+// failed write leaves the previous contents in place.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,6 +21,9 @@ public:
     PrefsFile& operator=(const PrefsFile&) = delete;
 
     bool openFile(std::string_view path);
+    // Fails when the file can be neither created nor opened for writing. An
+    // existing file keeps its contents until close replaces them with the
+    // (possibly empty) new list.
     bool createFile(std::string_view path);
     bool selectGroup(std::string_view name);
     std::string readString(std::string_view key, std::string_view defaultValue);

@@ -11,8 +11,9 @@ enum class TextEncoding { SystemCodePage, Utf8, Utf16Le, Utf16Be };
 
 namespace textfile {
 
-// A file number chosen by the caller (0 and up), or the handle that an open
-// operation returned for AnyFile.
+// A file number chosen by the caller (0 to 2^32 - 1), or the handle that an
+// open operation returned for AnyFile. The table of open files may be used
+// from several threads as long as no number is used by two at once.
 using FileId = std::int64_t;
 inline constexpr FileId AnyFile = -1;
 

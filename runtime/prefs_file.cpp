@@ -1,0 +1,303 @@
+#include "runtime/prefs_file.h"
+
+#include "platform/paths.h"
+#include "runtime/atomic_file.h"
+#include "runtime/byte_utf8.h"
+#include "runtime/prefs_entries.h"
+
+#include <cerrno>
+#include <charconv>
+#include <fcntl.h>
+#include <limits>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace codarium {
+
+using prefs::Entry;
+using prefs::EntryKind;
+
+namespace {
+
+constexpr std::size_t kTopSection = std::numeric_limits<std::size_t>::max();
+
+std::string_view trimmedBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// The whole of a regular file, or nothing when it is not one, cannot be read
+// or is too large to be a preferences file.
+std::optional<std::string> readWhole(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+        static_cast<std::uint64_t>(st.st_size) > prefs::kMaxPoolSize) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return std::nullopt;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+// Opens without blocking on a FIFO or device; the caller checks the kind.
+int openExisting(const std::string& native, int access) {
+    return ::open(native.c_str(), access | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+}
+
+} // namespace
+
+struct PrefsFile::State {
+    int fd = -1;
+    std::string nativePath;
+    bool pending = false; // opening failed; nativePath is where to create it
+    bool modified = false;
+    bool readOnly = false;
+    prefs::PrefsText text;
+    std::size_t currentGroup = kTopSection;
+    std::optional<std::string> pendingGroup;
+
+    bool active() const { return fd >= 0 || pending; }
+
+    // A caller's text in the file's encoding.
+    std::string encoded(std::string_view s) const {
+        return text.utf8 ? bytesToUtf8(s) : std::string(s);
+    }
+
+    // [first, end) of the current group's entries after its line.
+    std::pair<std::size_t, std::size_t> groupRange() const {
+        const std::size_t first = currentGroup == kTopSection ? 0 : currentGroup + 1;
+        std::size_t end = first;
+        while (end < text.entries.size() && text.entries[end].kind != EntryKind::Group) {
+            ++end;
+        }
+        return {first, end};
+    }
+
+    std::optional<std::size_t> findKey(std::string_view encodedKey) const {
+        const auto [first, end] = groupRange();
+        for (std::size_t i = first; i < end; ++i) {
+            const Entry& e = text.entries[i];
+            if (e.kind == EntryKind::Key && prefs::namesEqual(text.name(e), encodedKey)) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+PrefsFile::PrefsFile() : state_(std::make_unique<State>()) {}
+
+PrefsFile::~PrefsFile() {
+    close();
+}
+
+bool PrefsFile::openFile(std::string_view path) {
+    close();
+    State& s = *state_;
+    s.nativePath = platform::nativePath(path);
+    int fd = openExisting(s.nativePath, O_RDWR);
+    bool readOnly = false;
+    if (fd < 0 && errno != ENOENT && errno != EISDIR) {
+        fd = openExisting(s.nativePath, O_RDONLY);
+        readOnly = true;
+    }
+    std::optional<std::string> bytes;
+    if (fd >= 0) {
+        bytes = readWhole(fd);
+        if (!bytes) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    if (fd < 0) {
+        // Remembered so that a write creates the file at close; that creation
+        // never replaces whatever sits under the name already.
+        s.pending = true;
+        return false;
+    }
+    s.fd = fd;
+    s.readOnly = readOnly;
+    s.text = prefs::parsePrefsText(*bytes);
+    return true;
+}
+
+bool PrefsFile::createFile(std::string_view path) {
+    close();
+    State& s = *state_;
+    const std::string native = platform::nativePath(path);
+    const int fd =
+        ::open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    s.fd = fd;
+    s.nativePath = native;
+    // The old contents go only when close has the new file complete.
+    s.modified = st.st_size > 0;
+    return true;
+}
+
+bool PrefsFile::selectGroup(std::string_view name) {
+    State& s = *state_;
+    if (!s.active()) {
+        return false;
+    }
+    if (name.empty()) {
+        s.currentGroup = kTopSection;
+        s.pendingGroup.reset();
+        return true;
+    }
+    const std::string wanted = s.encoded(name);
+    for (std::size_t i = 0; i < s.text.entries.size(); ++i) {
+        const Entry& e = s.text.entries[i];
+        if (e.kind == EntryKind::Group && prefs::namesEqual(s.text.name(e), wanted)) {
+            s.currentGroup = i;
+            s.pendingGroup.reset();
+            return true;
+        }
+    }
+    s.pendingGroup = wanted;
+    return false;
+}
+
+std::string PrefsFile::readString(std::string_view key, std::string_view defaultValue) {
+    const State& s = *state_;
+    if (!s.active() || s.pendingGroup) {
+        return std::string(defaultValue);
+    }
+    const auto at = s.findKey(s.encoded(key));
+    if (!at) {
+        return std::string(defaultValue);
+    }
+    const std::string_view raw = s.text.value(s.text.entries[*at]);
+    if (s.text.utf8) {
+        return std::string(trimmedBlanks(utf8ToBytesPrefs(raw)));
+    }
+    return std::string(trimmedBlanks(raw));
+}
+
+std::int32_t PrefsFile::readInteger(std::string_view key, std::int32_t defaultValue) {
+    const State& s = *state_;
+    if (!s.active() || s.pendingGroup || !s.findKey(s.encoded(key))) {
+        return defaultValue;
+    }
+    const std::string value = readString(key, "");
+    std::size_t i = 0;
+    while (i < value.size() && (value[i] == ' ' || (value[i] >= '\t' && value[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) {
+        negative = value[i] == '-';
+        ++i;
+    }
+    // Out-of-range numbers stop at the nearest 32-bit value.
+    std::int64_t magnitude = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+        magnitude = magnitude * 10 + (value[i] - '0');
+        if (magnitude > std::int64_t{1} << 32) {
+            magnitude = std::int64_t{1} << 32;
+        }
+    }
+    std::int64_t result = negative ? -magnitude : magnitude;
+    if (result > std::numeric_limits<std::int32_t>::max()) {
+        result = std::numeric_limits<std::int32_t>::max();
+    } else if (result < std::numeric_limits<std::int32_t>::min()) {
+        result = std::numeric_limits<std::int32_t>::min();
+    }
+    return static_cast<std::int32_t>(result);
+}
+
+void PrefsFile::writeString(std::string_view key, std::string_view value) {
+    State& s = *state_;
+    if (!s.active()) {
+        return;
+    }
+    auto& entries = s.text.entries;
+    if (s.pendingGroup) {
+        Entry group;
+        group.kind = EntryKind::Group;
+        if (!s.text.store(*s.pendingGroup, group.nameOffset)) {
+            return;
+        }
+        group.nameLength = static_cast<std::uint32_t>(s.pendingGroup->size());
+        entries.push_back(group);
+        s.currentGroup = entries.size() - 1;
+        s.pendingGroup.reset();
+        s.modified = true;
+    }
+    const std::string encodedKey = s.encoded(key);
+    const std::string encodedValue = s.encoded(value);
+    if (const auto at = s.findKey(encodedKey)) {
+        Entry& e = entries[*at];
+        // Equal names have equal lengths, so the caller's spelling fits.
+        s.text.pool.replace(e.nameOffset, e.nameLength, encodedKey);
+        if (encodedValue.size() <= e.valueLength) {
+            s.text.pool.replace(e.valueOffset, encodedValue.size(), encodedValue);
+        } else if (!s.text.store(encodedValue, e.valueOffset)) {
+            return;
+        }
+        e.valueLength = static_cast<std::uint32_t>(encodedValue.size());
+        s.modified = true;
+        return;
+    }
+    Entry e;
+    e.kind = EntryKind::Key;
+    if (!s.text.store(encodedKey, e.nameOffset) || !s.text.store(encodedValue, e.valueOffset)) {
+        return;
+    }
+    e.nameLength = static_cast<std::uint32_t>(encodedKey.size());
+    e.valueLength = static_cast<std::uint32_t>(encodedValue.size());
+    const std::size_t insertAt = s.groupRange().second;
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(insertAt), e);
+    s.modified = true;
+}
+
+void PrefsFile::writeInteger(std::string_view key, std::int32_t value) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    writeString(key, std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
+
+void PrefsFile::close() {
+    State& s = *state_;
+    if (!s.active()) {
+        return;
+    }
+    if (s.modified && !s.readOnly) {
+        // Failures leave the old file as it was; nothing is reported.
+        writeFileAtomically(s.nativePath, prefs::formatPrefsText(s.text),
+                            s.pending ? ReplaceMode::CreateOnly : ReplaceMode::Replace);
+    }
+    if (s.fd >= 0) {
+        ::close(s.fd);
+    }
+    *state_ = State();
+}
+
+} // namespace codarium
