@@ -97,9 +97,13 @@ void setAllExpanded(bool expanded) {
 
 } // namespace
 
-void expandAll() { setAllExpanded(true); }
+void expandAll() {
+    setAllExpanded(true);
+}
 
-void collapseAll() { setAllExpanded(false); }
+void collapseAll() {
+    setAllExpanded(false);
+}
 
 void showLinkMenu() {
     widgets::createPopupMenu(LinkPopupMenu);

@@ -157,14 +157,15 @@ bool rewriteWithoutLine(std::string_view listPath, std::string_view tempPath,
 }
 
 bool listOrderLess(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return foldedByte(x) < foldedByte(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return foldedByte(x) < foldedByte(y);
+    });
 }
 
 void sortListLines(std::vector<std::string>& lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const std::string& a, const std::string& b) { return listOrderLess(a, b); });
+    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+        return listOrderLess(a, b);
+    });
 }
 
 bool sortListFile(std::string_view path) {

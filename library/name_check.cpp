@@ -5,7 +5,9 @@
 namespace codarium::library {
 namespace {
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -70,8 +72,8 @@ bool isSafeName(std::string_view name, NameKind kind) {
         return false;
     }
     if (kind == NameKind::Category) {
-        if (equalsIgnoringAsciiCase(name, "Kategorien") || endsWithIgnoringAsciiCase(name, ".ini") ||
-            endsWithIgnoringAsciiCase(name, ".tmp")) {
+        if (equalsIgnoringAsciiCase(name, "Kategorien") ||
+            endsWithIgnoringAsciiCase(name, ".ini") || endsWithIgnoringAsciiCase(name, ".tmp")) {
             return false;
         }
     }

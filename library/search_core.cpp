@@ -51,9 +51,8 @@ public:
             return;
         }
         auto entries = platform::listDirectory(path);
-        std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-            return searchOrderLess(a.name, b.name);
-        });
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto& a, const auto& b) { return searchOrderLess(a.name, b.name); });
         for (const auto& entry : entries) {
             const std::string child = platform::joinPath(path, entry.name);
             if (entry.isDirectory) {

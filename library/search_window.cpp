@@ -26,7 +26,9 @@ struct SearchWindowState {
 };
 SearchWindowState state;
 
-bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 void enableWhenFilled(int field, int button) {
     widgets::disableGadget(button, isBlank(widgets::gadgetText(field)));
@@ -54,8 +56,8 @@ void openSearchWindow() {
     widgets::closeWindow(SearchWindow);
     const widgets::WindowFlags flags =
         widgets::WindowTitleBar | widgets::WindowSystemMenu | widgets::WindowMinimizeGadget |
-        widgets::WindowMaximizeGadget | widgets::WindowSizeGadget |
-        widgets::WindowParentCentered | widgets::WindowInvisible | widgets::WindowNoCloseEntry;
+        widgets::WindowMaximizeGadget | widgets::WindowSizeGadget | widgets::WindowParentCentered |
+        widgets::WindowInvisible | widgets::WindowNoCloseEntry;
     if (!widgets::openWindow(SearchWindow, 0, 0, InitialWidth, InitialHeight, "Suchen", flags,
                              MainWindow)) {
         return;
@@ -93,7 +95,9 @@ void searchAgain() {
     runSearch(CodesDirectory);
 }
 
-void onResultSelection() { enableShowButtons(widgets::selectedListRow(ResultList) >= 0); }
+void onResultSelection() {
+    enableShowButtons(widgets::selectedListRow(ResultList) >= 0);
+}
 
 void showSearchResult(bool close) {
     const int row = widgets::selectedListRow(ResultList);
@@ -129,7 +133,9 @@ void onSearchFieldEvent(widgets::GadgetEvent event) {
     enableWhenFilled(SearchField, SearchButton);
 }
 
-void onSearchButtonEvent() { openSearchWindow(); }
+void onSearchButtonEvent() {
+    openSearchWindow();
+}
 
 void onSearchWindowEvent(int gadget, widgets::GadgetEvent event) {
     switch (gadget) {

@@ -13,9 +13,13 @@ std::string join(std::initializer_list<std::string_view> parts) {
 
 } // namespace
 
-std::string categoryListPath() { return join({SettingsDirectory, "/Kategorien.ini"}); }
+std::string categoryListPath() {
+    return join({SettingsDirectory, "/Kategorien.ini"});
+}
 
-std::string categoryListTempPath() { return join({SettingsDirectory, "/Kategorien.tmp"}); }
+std::string categoryListTempPath() {
+    return join({SettingsDirectory, "/Kategorien.tmp"});
+}
 
 std::string codeListPath(std::string_view category) {
     return join({SettingsDirectory, "/", category, ".ini"});
