@@ -1,0 +1,28 @@
+#pragma once
+// Whole-text operations on a code view: loading and saving files with their
+// byte-order mark, showing a code in the main window's view, copy and
+// select-all.
+#include <string_view>
+
+namespace codarium::viewer {
+
+// The main window's read-only view.
+inline constexpr int MainCodeView = 4;
+
+// Shows a code's file in the main view, which is read-only again afterwards.
+void showCodeFile(std::string_view path);
+// Empties the main view, which is read-only again afterwards.
+void clearCodeView();
+
+// 1 when the view's text was replaced, 0 when the file is missing, empty or
+// too large; the mark (or its absence) sets the view's code page either way
+// once the file is open.
+int loadFileIntoView(int view, std::string_view path);
+// 1 when the file was written, 0 when it cannot be created. A view in code
+// page 65001 is saved with the UTF-8 mark.
+int saveViewToFile(int view, std::string_view path);
+
+void copySelection();
+void selectAll();
+
+} // namespace codarium::viewer

@@ -1,0 +1,32 @@
+#pragma once
+// The fonts and colours a code view takes from the PureBasic editor's own
+// preferences (group "Editor"). Colours are 0x00BBGGRR.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace codarium::viewer {
+
+// The highlighter's classes 0 to 12, used directly as style numbers.
+inline constexpr int ColourClassCount = 13;
+
+struct EditorStyles {
+    std::int32_t background = 0xFFFFFF;
+    std::string fontName = "courier";
+    std::int32_t fontSize = 10;
+    std::int32_t selectionFore = 0;
+    std::int32_t selectionBack = 0x7F7F7F;
+    std::array<std::int32_t, ColourClassCount> classColours{};
+    std::int32_t lineNumberBack = 0;
+    std::int32_t lineNumberFore = 0;
+};
+
+// The editor's preferences file: ~/.purebasic/purebasic.prefs, from $HOME.
+std::string editorPrefsPath();
+
+// Reads every style from the file; a missing file or key gives its default.
+// The line-number background defaults to `buttonFace`.
+EditorStyles readEditorStyles(std::string_view prefsPath, std::int32_t buttonFace);
+
+} // namespace codarium::viewer

@@ -1,0 +1,56 @@
+#pragma once
+// The code view's editing component as a numbered gadget: a Scintilla view
+// driven by Scintilla's own message numbers. Main thread only.
+//
+// A new view has no lexer, which in Scintilla means the container lexer
+// (lexer 0): every stretch of text that needs colouring is announced as a
+// style-needed notification and nothing else styles it. A new view also starts
+// in code page 0, as a plain Scintilla window does.
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace codarium::widgets {
+
+// Scintilla's style-needed notification code.
+inline constexpr int StyleNeededNotification = 2000;
+
+// Receives the gadget number, the notification code and the position the
+// notification carries. Runs synchronously inside Scintilla, so the text may
+// be styled from within it.
+using ScintillaCallback = std::function<void(int gadget, int code, std::intptr_t position)>;
+
+// Creates the view as gadget `number` inside `parent` (a top-level widget when
+// parent is null), at the given place and size, and shows it. A gadget of the
+// same number is replaced.
+bool createScintillaGadget(int number, QWidget* parent, int x, int y, int width, int height);
+// As above, inside the window of that number (no parent when there is none).
+bool createScintillaGadget(int number, int parentWindow, int x, int y, int width, int height);
+
+// True when `number` names a live Scintilla gadget.
+bool isScintillaGadget(int number);
+
+// Sends a Scintilla message synchronously and returns its result; pointers go
+// in lParam (or wParam) as integers, as in a window message. An unknown
+// gadget gets nothing sent and gives 0.
+std::intptr_t sendScintilla(int number, unsigned int message, std::uintptr_t wParam = 0,
+                            std::intptr_t lParam = 0);
+
+void setScintillaCallback(int number, ScintillaCallback callback);
+
+// Copies the selection to the clipboard.
+void copyToClipboard(int number);
+// Selects the whole text.
+void selectAllText(int number);
+// Switches off the component's own context menu.
+void disableOwnPopup(int number);
+// Called with the pointer's global position whenever the view is asked for a
+// context menu; the component's own menu is still shown unless switched off.
+void setContextMenuHandler(int number, std::function<void(QPoint globalPos)> handler);
+
+// The system's button-face colour as 0x00BBGGRR.
+std::int32_t buttonFaceColour();
+
+} // namespace codarium::widgets
