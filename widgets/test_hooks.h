@@ -29,6 +29,9 @@ QAction* toolBarAction(int toolbar, int command);
 QStatusBar* statusBarObject(int statusBar);
 QImage imageObject(int image); // a null image when empty or absent
 
+// The image number given to a menu item or toolbar button (-1: none).
+int actionImageNumber(const QAction* action);
+
 // The command numbers of a toolbar's buttons left to right, -1 for a separator.
 std::vector<int> toolBarLayout(int toolbar);
 

@@ -19,6 +19,7 @@ namespace codarium::widgets {
 bool treeGadget(int gadget, int window, int x, int y, int width, int height);
 
 void addTreeItem(int gadget, std::string_view text, int level);
+// Clearing a tree that had a current item posts Change (it now has none).
 void clearTree(int gadget);
 int treeItemCount(int gadget);
 std::string treeItemText(int gadget, int position); // "" when out of range

@@ -79,7 +79,8 @@ bool windowDisabled(int window);
 
 // The height of one menu bar line in pixels (the style's menu bar height).
 int menuBarLineHeight();
-// Height of the window's menu bar, 0 without one.
+// Height of the window's menu bar as laid out (inner height minus this is
+// the client height), 0 without one.
 int windowMenuBarHeight(int window);
 
 } // namespace codarium::widgets

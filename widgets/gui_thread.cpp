@@ -1,0 +1,25 @@
+#include "widgets/gui_thread.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+
+namespace codarium::widgets {
+
+bool onGuiThread() {
+    auto* app = QCoreApplication::instance();
+    return app == nullptr || QThread::currentThread() == app->thread();
+}
+
+void runOnGuiThread(const std::function<void()>& work) {
+    if (onGuiThread()) {
+        work();
+        return;
+    }
+    // The worker waits here until the GUI thread's event loop ran the work;
+    // the GUI thread therefore must never wait for this worker meanwhile.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&work] { work(); }, Qt::BlockingQueuedConnection);
+}
+
+} // namespace codarium::widgets

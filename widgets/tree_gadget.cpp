@@ -1,0 +1,198 @@
+#include "widgets/tree_gadget.h"
+
+#include "platform/code_page.h"
+#include "widgets/gadget_host.h"
+#include "widgets/internal_gadgets.h"
+#include "widgets/object_registry.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace codarium::widgets {
+namespace detail {
+
+TreeGadget::TreeGadget(QWidget* parent) : QTreeWidget(parent) {}
+
+int TreeGadget::positionOf(const QTreeWidgetItem* item) const {
+    if (item == nullptr) {
+        return -1;
+    }
+    const auto it = std::find(flat.begin(), flat.end(), item);
+    return it == flat.end() ? -1 : static_cast<int>(it - flat.begin());
+}
+
+QTreeWidgetItem* TreeGadget::itemAtPosition(int position) const {
+    if (position < 0 || position >= static_cast<int>(flat.size())) {
+        return nullptr;
+    }
+    return flat[static_cast<std::size_t>(position)];
+}
+
+} // namespace detail
+
+using detail::TreeGadget;
+
+namespace {
+
+TreeGadget* tree(int gadget) {
+    return dynamic_cast<TreeGadget*>(gadgetWidget(gadget));
+}
+
+// The selection looks the same whether or not the tree has the focus.
+void keepSelectionVisible(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    w->setPalette(p);
+}
+
+} // namespace
+
+bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
+    auto* t = new TreeGadget(nullptr);
+    t->setHeaderHidden(true);
+    t->setColumnCount(1);
+    t->setRootIsDecorated(true);
+    t->setItemsExpandable(true);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setContextMenuPolicy(Qt::CustomContextMenu);
+    t->header()->setStretchLastSection(true);
+    keepSelectionVisible(t);
+    if (!adoptGadget(gadget, window, t, x, y, width, height)) {
+        return false;
+    }
+    QObject::connect(t, &QTreeWidget::currentItemChanged, t,
+                     [gadget] { postGadgetEvent(gadget, GadgetEvent::Change); });
+    QObject::connect(t, &QTreeWidget::itemClicked, t,
+                     [gadget] { postGadgetEvent(gadget, GadgetEvent::LeftClick); });
+    QObject::connect(t, &QTreeWidget::itemDoubleClicked, t,
+                     [gadget] { postGadgetEvent(gadget, GadgetEvent::LeftDoubleClick); });
+    QObject::connect(t, &QWidget::customContextMenuRequested, t, [gadget, t](const QPoint& at) {
+        // The item under the pointer becomes current before the click is told.
+        if (QTreeWidgetItem* item = t->itemAt(at)) {
+            t->setCurrentItem(item);
+        }
+        postGadgetEvent(gadget, GadgetEvent::RightClick);
+    });
+    return true;
+}
+
+void addTreeItem(int gadget, std::string_view text, int level) {
+    TreeGadget* t = tree(gadget);
+    if (t == nullptr) {
+        return;
+    }
+    const int deepest = t->levels.empty() ? 0 : t->levels.back() + 1;
+    const int effective = std::clamp(level, 0, deepest);
+    QTreeWidgetItem* parent = nullptr;
+    if (effective > 0) {
+        for (std::size_t i = t->flat.size(); i-- > 0;) {
+            if (t->levels[i] == effective - 1) {
+                parent = t->flat[i];
+                break;
+            }
+        }
+    }
+    auto* item = new QTreeWidgetItem(QStringList{platform::toQString(text)});
+    if (parent != nullptr) {
+        parent->addChild(item);
+    } else {
+        t->addTopLevelItem(item);
+    }
+    t->flat.push_back(item);
+    t->levels.push_back(effective);
+}
+
+void clearTree(int gadget) {
+    TreeGadget* t = tree(gadget);
+    if (t == nullptr) {
+        return;
+    }
+    const bool hadCurrent = t->currentItem() != nullptr;
+    {
+        const QSignalBlocker quiet(t);
+        t->clear();
+        t->flat.clear();
+        t->levels.clear();
+    }
+    if (hadCurrent) {
+        postGadgetEvent(gadget, GadgetEvent::Change);
+    }
+}
+
+int treeItemCount(int gadget) {
+    TreeGadget* t = tree(gadget);
+    return t != nullptr ? static_cast<int>(t->flat.size()) : 0;
+}
+
+std::string treeItemText(int gadget, int position) {
+    TreeGadget* t = tree(gadget);
+    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
+    return item != nullptr ? platform::fromQString(item->text(0)) : std::string();
+}
+
+int treeItemLevel(int gadget, int position) {
+    TreeGadget* t = tree(gadget);
+    if (t == nullptr || t->itemAtPosition(position) == nullptr) {
+        return 0;
+    }
+    return t->levels[static_cast<std::size_t>(position)];
+}
+
+void setTreeItemExpanded(int gadget, int position, bool expanded) {
+    TreeGadget* t = tree(gadget);
+    if (QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr) {
+        item->setExpanded(expanded);
+    }
+}
+
+bool treeItemExpanded(int gadget, int position) {
+    TreeGadget* t = tree(gadget);
+    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
+    return item != nullptr && item->isExpanded();
+}
+
+int currentTreeItem(int gadget) {
+    TreeGadget* t = tree(gadget);
+    return t != nullptr ? t->positionOf(t->currentItem()) : -1;
+}
+
+void setCurrentTreeItem(int gadget, int position) {
+    TreeGadget* t = tree(gadget);
+    if (t == nullptr) {
+        return;
+    }
+    QTreeWidgetItem* item = t->itemAtPosition(position);
+    if (item == nullptr) {
+        t->setCurrentItem(nullptr);
+        t->clearSelection();
+        return;
+    }
+    t->setCurrentItem(item);
+    t->scrollToItem(item);
+}
+
+void setTreeItemSelected(int gadget, int position, bool selected) {
+    TreeGadget* t = tree(gadget);
+    if (QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr) {
+        // Only the marking: currentItemChanged does not fire for this.
+        item->setSelected(selected);
+    }
+}
+
+bool treeItemSelected(int gadget, int position) {
+    TreeGadget* t = tree(gadget);
+    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
+    return item != nullptr && item->isSelected();
+}
+
+void scrollTreeToTop(int gadget) {
+    if (TreeGadget* t = tree(gadget)) {
+        t->scrollToTop();
+    }
+}
+
+} // namespace codarium::widgets
