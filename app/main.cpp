@@ -1,6 +1,8 @@
-#include <cstdio>
+#include "app/startup.h"
 
-int main() {
-    std::puts("Codarium: the program is not complete yet; the main window comes next.");
-    return 0;
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return codarium::app::runCodarium();
 }

@@ -291,10 +291,12 @@ int windowMenuBarHeight(int window) {
     if (w == nullptr || w->menuBar() == nullptr) {
         return 0;
     }
-    // The height the layout really gives the bar, so that inner height minus
-    // this is exactly the client height.
-    w->layout()->activate();
-    return w->menuBar()->height();
+    // The height the window's layout gives the bar (it asks the same), known
+    // before the layout has run, so that inner height minus this is the
+    // client height.
+    QMenuBar* bar = w->menuBar();
+    const int h = bar->heightForWidth(w->width());
+    return h > 0 ? h : bar->sizeHint().height();
 }
 
 } // namespace codarium::widgets

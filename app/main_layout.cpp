@@ -1,0 +1,30 @@
+#include "app/main_layout.h"
+
+namespace codarium::app {
+
+MainLayout mainWindowLayout(int width, int height, int toolBar, int statusBar, int menuBar) {
+    MainLayout l;
+    l.searchField = {0, toolBar, width - 100, 20};
+    l.searchButton = {width - 100, toolBar, 100, 20};
+    l.splitter = {0, toolBar + 20, width, height - (toolBar + statusBar + menuBar + 20)};
+    return l;
+}
+
+SearchLayout searchWindowLayout(int width, int height) {
+    SearchLayout l;
+    l.field = {0, 0, width - 100, 20};
+    l.button = {width - 100, 0, 100, 20};
+    l.list = {0, 20, width, height - 60};
+    l.show = {width - 480, height - 30, 150, 20};
+    l.showAndClose = {width - 320, height - 30, 150, 20};
+    l.close = {width - 160, height - 30, 150, 20};
+    return l;
+}
+
+} // namespace codarium::app
+
+namespace codarium::app {
+int toolbarIconSizeFor(int stored) {
+    return stored >= 8 && stored <= 256 ? stored : 32;
+}
+} // namespace codarium::app

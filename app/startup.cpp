@@ -1,0 +1,95 @@
+#include "app/startup.h"
+
+#include "app/app_state.h"
+#include "app/event_loop.h"
+#include "app/main_window.h"
+#include "app/main_window_numbers.h"
+#include "app/program_directory.h"
+#include "app/server_config.h"
+#include "app/session_end.h"
+#include "app/settings.h"
+#include "app/shutdown.h"
+#include "app/startup_messages.h"
+#include "app/ui_text.h"
+#include "platform/paths.h"
+#include "widgets/menus.h"
+#include "widgets/message_box.h"
+#include "widgets/windows.h"
+
+#include <string>
+
+namespace codarium::app {
+
+bool startUp() {
+    // Program name and version are constants (ProgramIdentity).
+    // The empty API-link map — administrator editing (library)
+    // The editing component is linked in; there is no library to load first.
+
+    const auto dataDir = findProgramDirectory(platform::ownExecutablePath());
+    if (!dataDir) {
+        widgets::errorBox(ui(message::ExecutableMissing));
+        return false;
+    }
+    startupState().DataDir = *dataDir;
+
+    ensureLibraryStore();
+    if (const auto missing = missingComponentMessage()) {
+        widgets::errorBox(ui(*missing));
+        return false;
+    }
+
+    if (portableSettingsInUse()) {
+        startupState().SettingsFile = std::string(PortableSettingsFile);
+    } else {
+        createDefaultSettings(platform::applicationDataFolder());
+        startupState().SettingsFile = standardSettingsPath();
+    }
+    readSettings(startupState().SettingsFile, appSettings());
+
+    if (!openMainWindow(appSettings())) {
+        return false;
+    }
+    loadImagesAndFont(appSettings());
+
+    serverConfig() = readServerConfig();
+    if (!checkServerConfig(serverConfig())) {
+        widgets::errorBox(ui(message::ServerConfigBroken));
+        return false;
+    }
+
+    buildMainWindowContents(appSettings());
+    // checkEditorPath() — first-run editor path dialog
+    setLocationCheckMarks(portableSettingsInUse());
+    // reloadLibraryTree() — library tree, status bar and library commands
+    if (administratorMode()) {
+        widgets::setWindowTitle(MainWindow, widgets::windowTitle(MainWindow) + " - Administrator");
+        // loadApiLinks() — administrator editing
+    }
+    return true;
+}
+
+void releaseAll() {
+    for (int window = UpdateWaitWindow; window >= MainWindow; --window) {
+        widgets::closeWindow(window);
+    }
+    for (int menu : {MainMenu, LinkPopupMenu, CodeViewPopupMenu}) {
+        widgets::freeMenu(menu);
+    }
+}
+
+int runCodarium() {
+    installSessionEndHandlers();
+    if (!startUp()) {
+        releaseAll();
+        return 0;
+    }
+    if (runEventLoop() == LoopEnd::BenchmarkExit) {
+        releaseAll();
+        return 0;
+    }
+    shutDown(platform::ownExecutablePath());
+    releaseAll();
+    return 0;
+}
+
+} // namespace codarium::app
