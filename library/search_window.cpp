@@ -169,19 +169,4 @@ void onSearchWindowEvent(int gadget, widgets::GadgetEvent event) {
     }
 }
 
-void relayoutSearchWindow() {
-    if (!widgets::isWindow(SearchWindow)) {
-        return;
-    }
-    const int w = widgets::windowWidth(SearchWindow);
-    const int h = widgets::windowHeight(SearchWindow);
-    constexpr int keep = widgets::Ignore;
-    widgets::resizeGadget(SearchTextField, keep, keep, w - 100, keep);
-    widgets::resizeGadget(SearchAgainButton, w - 100, keep, keep, keep);
-    widgets::resizeGadget(ResultList, keep, keep, w, h - 60);
-    widgets::resizeGadget(ShowButton, w - 480, h - 30, keep, keep);
-    widgets::resizeGadget(ShowAndCloseButton, w - 320, h - 30, keep, keep);
-    widgets::resizeGadget(CloseSearchButton, w - 160, h - 30, keep, keep);
-}
-
 } // namespace codarium::library

@@ -33,7 +33,5 @@ void onSearchFieldEvent(widgets::GadgetEvent event);
 void onSearchButtonEvent();
 // Gadget events of window 9 (gadgets 901 to 906).
 void onSearchWindowEvent(int gadget, widgets::GadgetEvent event);
-// Window 9's relayout on a size event.
-void relayoutSearchWindow();
 
 } // namespace codarium::library
