@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <system_error>
 
@@ -29,18 +28,59 @@ const LowerTable& lowerTable() {
     return table;
 }
 
-void lowerInPlace(std::string& bytes) {
-    const LowerTable& table = lowerTable();
-    for (char& c : bytes) {
-        c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+// Horspool's search over case-folded bytes: the text is folded only at the
+// few positions compared, never copied or lowered as a whole.
+class FoldedSearcher {
+public:
+    explicit FoldedSearcher(std::string folded) : needle_(std::move(folded)) {
+        const LowerTable& fold = lowerTable();
+        const std::size_t m = needle_.size();
+        std::array<std::size_t, 256> byFolded{};
+        byFolded.fill(m);
+        for (std::size_t k = 0; k + 1 < m; ++k) {
+            byFolded[static_cast<unsigned char>(needle_[k])] = m - 1 - k;
+        }
+        for (std::size_t c = 0; c < skip_.size(); ++c) {
+            skip_[c] = byFolded[fold[c]];
+        }
     }
-}
+
+    bool foundIn(const char* data, std::size_t size) const {
+        const std::size_t m = needle_.size();
+        if (m == 0) {
+            return true;
+        }
+        if (size < m) {
+            return false;
+        }
+        const LowerTable& fold = lowerTable();
+        const auto* text = reinterpret_cast<const unsigned char*>(data);
+        const auto* pattern = reinterpret_cast<const unsigned char*>(needle_.data());
+        for (std::size_t i = 0; i <= size - m;) {
+            const unsigned char last = text[i + m - 1];
+            if (fold[last] == pattern[m - 1]) {
+                std::size_t j = m - 1;
+                while (j > 0 && fold[text[i + j - 1]] == pattern[j - 1]) {
+                    --j;
+                }
+                if (j == 0) {
+                    return true;
+                }
+            }
+            i += skip_[last];
+        }
+        return false;
+    }
+
+private:
+    std::string needle_;
+    std::array<std::size_t, 256> skip_{};
+};
 
 class Search {
 public:
     Search(std::string_view root, std::string_view text)
-        : rootLength_(root.size()), needle_(platform::lowerCased(text)),
-          searcher_(needle_.begin(), needle_.end()),
+        : rootLength_(root.size()), needle_(platform::lowerCased(text)), searcher_(needle_),
           // Lines end at CR, LF and NUL, so a text holding one of them can
           // only ever be found in a file name.
           contentCanMatch_(needle_.find_first_of(std::string_view("\r\n\0", 3)) ==
@@ -50,10 +90,18 @@ public:
         if (!firstVisit(path)) {
             return;
         }
-        auto entries = platform::listDirectory(path);
-        std::sort(entries.begin(), entries.end(),
-                  [](const auto& a, const auto& b) { return searchOrderLess(a.name, b.name); });
-        for (const auto& entry : entries) {
+        struct Keyed {
+            std::string key;
+            platform::DirectoryEntry entry;
+        };
+        std::vector<Keyed> entries;
+        for (auto& entry : platform::listDirectory(path)) {
+            entries.push_back({platform::lowerCased(entry.name), std::move(entry)});
+        }
+        std::sort(entries.begin(), entries.end(), [](const Keyed& a, const Keyed& b) {
+            return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
+        });
+        for (const auto& [key, entry] : entries) {
             const std::string child = platform::joinPath(path, entry.name);
             if (entry.isDirectory) {
                 directory(child);
@@ -71,8 +119,8 @@ private:
         return dot != std::string_view::npos && name.substr(dot + 1) == "pb";
     }
 
-    bool contains(const std::string& lowered) const {
-        return std::search(lowered.begin(), lowered.end(), searcher_) != lowered.end();
+    bool contains(std::string_view bytes) const {
+        return searcher_.foundIn(bytes.data(), bytes.size());
     }
 
     void file(const std::string& folder, const std::string& name, const std::string& path) {
@@ -80,9 +128,7 @@ private:
         if (!stream) {
             return;
         }
-        std::string lowered = name;
-        lowerInPlace(lowered);
-        bool found = contains(lowered);
+        bool found = contains(name);
         if (!found && contentCanMatch_) {
             found = contentContains(stream);
         }
@@ -95,19 +141,19 @@ private:
 
     bool contentContains(std::FILE* stream) {
         std::setvbuf(stream, nullptr, _IONBF, 0);
-        buffer_.clear();
         constexpr std::size_t block = 1 << 16;
+        std::size_t used = 0;
         for (;;) {
-            const std::size_t used = buffer_.size();
-            buffer_.resize(used + block);
+            if (buffer_.size() < used + block) {
+                buffer_.resize(used + block);
+            }
             const std::size_t got = std::fread(buffer_.data() + used, 1, block, stream);
-            buffer_.resize(used + got);
+            used += got;
             if (got < block) {
                 break;
             }
         }
-        lowerInPlace(buffer_);
-        return contains(buffer_);
+        return contains(std::string_view(buffer_.data(), used));
     }
 
     // A folder linked into its own subtree would otherwise be walked forever.
@@ -119,7 +165,7 @@ private:
 
     std::size_t rootLength_;
     std::string needle_;
-    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher_;
+    FoldedSearcher searcher_;
     bool contentCanMatch_;
     std::string buffer_;
     std::set<std::string> visited_;
