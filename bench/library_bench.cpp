@@ -38,10 +38,14 @@ double millisecondsOf(const std::function<void()>& work) {
         .count();
 }
 
-double median(int reps, const std::function<void()>& work) {
+// The median time of `work`, each run after an untimed `prepare`.
+double median(
+    int reps, const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
+    prepare();
     work(); // warm caches
     std::vector<double> times;
     for (int i = 0; i < reps; ++i) {
+        prepare();
         times.push_back(millisecondsOf(work));
     }
     std::sort(times.begin(), times.end());
@@ -76,12 +80,17 @@ int treeFill(int reps) {
     widgets::showWindow(0, true);
     widgets::testing::processPendingEvents();
     int items = 0;
-    const double ours = median(reps, [&] {
-        widgets::clearTree(3);
-        library::fillLibraryTree(3);
-        widgets::testing::processPendingEvents();
-        items = widgets::treeItemCount(3);
-    });
+    const double ours = median(
+        reps,
+        [&] {
+            library::fillLibraryTree(3);
+            widgets::testing::processPendingEvents();
+            items = widgets::treeItemCount(3);
+        },
+        [] {
+            widgets::clearTree(3);
+            widgets::testing::processPendingEvents();
+        });
     std::vector<std::string> cat = {"cat", platform::nativePath(library::categoryListPath())};
     for (const auto& line : library::readLines(library::categoryListPath())) {
         cat.push_back(platform::nativePath(library::codeListPath(line)));

@@ -10,5 +10,5 @@ lib=$out/library-10000
 if [ ! -f "$lib/Einstellungen/Kategorien.ini" ]; then
   python3 "$here/make_library.py" "$lib" >/dev/null
 fi
-read -r ours cat_ms _ < <(QT_QPA_PLATFORM=offscreen "$build/bench/library_bench" tree-fill "$lib" 15)
+read -r ours cat_ms _ < <(QT_QPA_PLATFORM=offscreen "$build/bench/library_bench" tree-fill "$lib" 15 2>/dev/null)
 report tree-fill "$ours" cat "$cat_ms" ms
