@@ -24,7 +24,8 @@ void ensureApplication() {
         static int argc = 1;
         static char name[] = "library_tests";
         static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
+        // Never destroyed: at process exit Qt's own statics are gone already.
+        new QApplication(argc, argv);
     }
 }
 
@@ -65,6 +66,7 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::TearDown() {
     widgets::closeWindow(SearchWindow);
     widgets::closeWindow(MainWindow);
+    widgets::freeMenu(LinkPopupMenu);
     widgets::testing::scriptDialogs(false);
     widgets::clearWindowEvents();
     StoreTest::TearDown();
