@@ -4,6 +4,8 @@
 #include "app/main_window_numbers.h"
 #include "app/shell_commands.h"
 #include "app/text_rules.h"
+#include "library/library_tree.h"
+#include "library/search_window.h"
 #include "platform/paths.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
@@ -19,7 +21,7 @@ using widgets::GadgetEvent;
 
 void onSearchFieldEvent(GadgetEvent subType) {
     if (subType == GadgetEvent::ReturnKey && hasNonBlankText(widgets::gadgetText(SearchField))) {
-        // openSearchWindow() — the search window (library)
+        library::openSearchWindow();
     }
     enableWhenFilled(SearchField, SearchButton);
 }
@@ -46,9 +48,11 @@ bool dispatchCommand(int cmd) {
         break;
     case Exit:
         return true;
-    case ExpandAll: // expandAll() — library tree
+    case ExpandAll:
+        library::expandAll();
         break;
-    case CollapseAll: // collapseAll() — library tree
+    case CollapseAll:
+        library::collapseAll();
         break;
     case CreateCategory: // openCreateCategoryDialog() — administrator editing
         break;
@@ -83,7 +87,8 @@ bool dispatchCommand(int cmd) {
         return setToolbarIconSize(32);
     case OpenInEditor: // openCodeInEditor() — open in the editor (editor_link)
         break;
-    case LinkMenu: // showLinkMenu() — library tree
+    case LinkMenu:
+        library::showLinkMenu();
         break;
     case WordWrap:
         toggleWordWrap();
@@ -96,7 +101,7 @@ bool dispatchCommand(int cmd) {
         break;
     default:
         if (cmd >= FirstLink && cmd <= LastLink) {
-            // openLink(cmd) — library tree
+            library::openLink(cmd);
         }
         // Later link items (131 and up) are listed but do nothing.
         break;
@@ -109,9 +114,11 @@ void dispatchGadget(const widgets::WindowEvent& event) {
     case SearchField:
         onSearchFieldEvent(event.subType);
         break;
-    case SearchButton: // openSearchWindow() — the search window (library)
+    case SearchButton:
+        library::openSearchWindow();
         break;
-    case LibraryTreeGadget: // onLibraryTreeEvent(appSettings().editorPath) — library tree
+    case LibraryTreeGadget:
+        library::onLibraryTreeEvent(appSettings().editorPath);
         break;
     case 110: // chooseEditor() — editor path dialog
         break;
@@ -164,17 +171,13 @@ void dispatchGadget(const widgets::WindowEvent& event) {
         break;
     case 805: // closeDialog(8, 0) — remove-code dialog
         break;
-    case SearchWindowField: // searchAgain() on Return, enableWhenFilled(901, 902) — search
-        break;
-    case SearchWindowButton: // searchAgain() — search
-        break;
-    case SearchResultList: // onResultSelection() — search
-        break;
-    case SearchShowButton: // showSearchResult(false) — search
-        break;
-    case SearchShowAndCloseButton: // showSearchResult(true) — search
-        break;
-    case SearchCloseButton: // close window 9 — search
+    case SearchWindowField:
+    case SearchWindowButton:
+    case SearchResultList:
+    case SearchShowButton:
+    case SearchShowAndCloseButton:
+    case SearchCloseButton:
+        library::onSearchWindowEvent(event.gadget, event.subType);
         break;
     case 1005: // cancelUpdateCheck() — update wait window
         break;

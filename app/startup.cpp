@@ -11,6 +11,7 @@
 #include "app/shutdown.h"
 #include "app/startup_messages.h"
 #include "app/ui_text.h"
+#include "library/library_tree.h"
 #include "platform/paths.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
@@ -60,7 +61,7 @@ bool startUp() {
     buildMainWindowContents(appSettings());
     // checkEditorPath() — first-run editor path dialog
     setLocationCheckMarks(portableSettingsInUse());
-    // reloadLibraryTree() — library tree, status bar and library commands
+    library::reloadLibraryTree();
     if (administratorMode()) {
         widgets::setWindowTitle(MainWindow, widgets::windowTitle(MainWindow) + " - Administrator");
         // loadApiLinks() — administrator editing

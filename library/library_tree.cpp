@@ -1,0 +1,141 @@
+#include "library/library_tree.h"
+
+#include "library/library_contents.h"
+#include "library/library_numbers.h"
+#include "library/link_file.h"
+#include "library/search_marks.h"
+#include "library/store_paths.h"
+#include "runtime/run_program.h"
+#include "viewer/code_view_text.h"
+#include "widgets/gadgets.h"
+#include "widgets/menus.h"
+#include "widgets/status_bar.h"
+#include "widgets/toolbar.h"
+#include "widgets/tree_gadget.h"
+
+namespace codarium::library {
+namespace {
+
+void enableCommand(int command, bool enabled) {
+    widgets::disableMenuItem(MainMenu, command, !enabled);
+    widgets::disableToolBarButton(MainToolBar, command, !enabled);
+}
+
+struct CurrentCode {
+    std::string category;
+    std::string title;
+};
+
+// The current item when it is a code; nothing for a category or no item.
+bool currentCode(CurrentCode& code) {
+    const int position = widgets::currentTreeItem(LibraryTree);
+    if (position < 0 || widgets::treeItemLevel(LibraryTree, position) != 1) {
+        return false;
+    }
+    code.category = categoryOfItem(LibraryTree, position);
+    code.title = widgets::treeItemText(LibraryTree, position);
+    return true;
+}
+
+} // namespace
+
+TreeCounts fillLibraryTree(int tree) {
+    // Reading everything first keeps the widget's work in one uninterrupted run.
+    const LibraryContents contents = readLibraryContents();
+    for (const auto& item : contents.items) {
+        widgets::addTreeItem(tree, item.text, item.level);
+    }
+    return {contents.categories, contents.codes};
+}
+
+void reloadLibraryTree() {
+    widgets::clearTree(LibraryTree);
+    const TreeCounts counts = fillLibraryTree(LibraryTree);
+    widgets::setStatusBarText(MainStatusBar, StatusField,
+                              libraryStatusText(counts.categories, counts.codes));
+    updateLibraryCommands();
+}
+
+void updateLibraryCommands() {
+    const bool filled = widgets::treeItemCount(LibraryTree) > 0;
+    for (const int command : LibraryCommands) {
+        enableCommand(command, filled);
+    }
+    widgets::disableGadget(SearchField, !filled);
+}
+
+void onLibraryTreeEvent(std::string_view editorPath) {
+    CurrentCode code;
+    if (!currentCode(code)) {
+        enableCommand(CommandOpenInEditor, false);
+        enableCommand(CommandLinkMenu, false);
+        viewer::clearCodeView();
+        clearSearchMarks();
+        return;
+    }
+    enableCommand(CommandLinkMenu, true);
+    if (editorPath != "0") {
+        enableCommand(CommandOpenInEditor, true);
+    }
+    viewer::showCodeFile(sourcePath(code.category, code.title));
+    updateSearchMarks(code.category, code.title);
+}
+
+namespace {
+
+void setAllExpanded(bool expanded) {
+    const int count = widgets::treeItemCount(LibraryTree);
+    for (int position = 0; position < count; ++position) {
+        if (widgets::treeItemLevel(LibraryTree, position) == 0) {
+            widgets::setTreeItemExpanded(LibraryTree, position, expanded);
+        }
+        widgets::setTreeItemSelected(LibraryTree, position, false);
+    }
+    widgets::setTreeItemSelected(LibraryTree, 0, true);
+    widgets::scrollTreeToTop(LibraryTree);
+}
+
+} // namespace
+
+void expandAll() {
+    setAllExpanded(true);
+}
+
+void collapseAll() {
+    setAllExpanded(false);
+}
+
+void showLinkMenu() {
+    widgets::createPopupMenu(LinkPopupMenu);
+    CurrentCode code;
+    if (currentCode(code)) {
+        int command = FirstLinkCommand;
+        for (const auto& name : linkNames(linkFilePath(code.category, code.title))) {
+            widgets::addMenuItem(LinkPopupMenu, command++, name);
+        }
+    }
+    widgets::displayPopupMenu(LinkPopupMenu, MainWindow);
+}
+
+void openLink(int command) {
+    CurrentCode code;
+    if (!currentCode(code)) {
+        return;
+    }
+    // A command name on the file's last line has no address: nothing to open.
+    const auto address = linkAddress(linkFilePath(code.category, code.title), command);
+    if (address && !address->empty()) {
+        runProgram(*address, "", "");
+    }
+}
+
+std::string categoryOfItem(int tree, int position) {
+    for (int k = position - 1; k >= 0; --k) {
+        if (widgets::treeItemLevel(tree, k) == 0) {
+            return widgets::treeItemText(tree, k);
+        }
+    }
+    return {};
+}
+
+} // namespace codarium::library

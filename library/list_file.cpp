@@ -1,0 +1,183 @@
+#include "library/list_file.h"
+
+#include "library/list_file_steps.h"
+#include "library/store_paths.h"
+#include "platform/file_system.h"
+#include "runtime/text_file.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace codarium::library {
+namespace {
+
+namespace tf = codarium::textfile;
+
+// Closes an open file when the scope ends, whatever way it ends.
+class OpenFile {
+public:
+    explicit OpenFile(tf::FileId id) : id_(id) {}
+    ~OpenFile() {
+        if (id_ != 0) {
+            tf::close(id_);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    tf::FileId id() const { return id_; }
+    explicit operator bool() const { return id_ != 0; }
+    void close() {
+        if (id_ != 0) {
+            tf::close(id_);
+            id_ = 0;
+        }
+    }
+
+private:
+    tf::FileId id_;
+};
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+unsigned char foldedByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+std::int64_t expectedSize(const std::vector<std::string>& lines) {
+    std::int64_t size = 0;
+    for (const auto& line : lines) {
+        size += static_cast<std::int64_t>(line.size()) + 2;
+    }
+    return size;
+}
+
+bool writeTemp(std::string_view tempPath, const std::vector<std::string>& lines) {
+    OpenFile temp(tf::create(tf::AnyFile, tempPath));
+    if (!temp) {
+        return false;
+    }
+    for (const auto& line : lines) {
+        if (tf::writeLine(temp.id(), line) <= 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A buffered write can still fail when the buffer is flushed on close, so the
+// file is read back: only a temporary file of the full size may replace a list.
+bool verifyTemp(std::string_view tempPath, const std::vector<std::string>& lines) {
+    OpenFile temp(tf::openRead(tf::AnyFile, tempPath));
+    return temp && tf::length(temp.id()) == expectedSize(lines);
+}
+
+} // namespace
+
+namespace detail {
+
+bool replaceListFileUntil(std::string_view listPath, std::string_view tempPath,
+                          const std::vector<std::string>& lines, ReplaceStep last) {
+    if (!writeTemp(tempPath, lines)) {
+        return false;
+    }
+    if (last == ReplaceStep::WriteTemp) {
+        return true;
+    }
+    if (!verifyTemp(tempPath, lines)) {
+        return false;
+    }
+    if (last == ReplaceStep::VerifyTemp) {
+        return true;
+    }
+    return platform::renameReplacing(tempPath, listPath);
+}
+
+} // namespace detail
+
+std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path) {
+    OpenFile file(tf::openRead(tf::AnyFile, path));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    while (!tf::atEnd(file.id())) {
+        lines.push_back(tf::readLine(file.id()));
+    }
+    return lines;
+}
+
+std::vector<std::string> readLines(std::string_view path) {
+    auto lines = readLinesIfOpened(path);
+    return lines ? std::move(*lines) : std::vector<std::string>{};
+}
+
+bool appendLine(std::string_view path, std::string_view text) {
+    if (hasLineBreak(text)) {
+        return false;
+    }
+    OpenFile file(tf::openUpdate(tf::AnyFile, path));
+    if (!file) {
+        return false;
+    }
+    const std::int64_t size = tf::length(file.id());
+    if (size > 0) {
+        char last = 0;
+        tf::seek(file.id(), size - 1);
+        if (tf::readBytes(file.id(), &last, 1) != 1) {
+            return false;
+        }
+        tf::seek(file.id(), size);
+        if (last != '\r' && last != '\n' && tf::writeText(file.id(), "\r\n") <= 0) {
+            return false;
+        }
+    }
+    return tf::writeLine(file.id(), text) > 0;
+}
+
+bool replaceListFile(std::string_view listPath, std::string_view tempPath,
+                     const std::vector<std::string>& lines) {
+    if (detail::replaceListFileUntil(listPath, tempPath, lines, detail::ReplaceStep::Rename)) {
+        return true;
+    }
+    platform::removeFile(tempPath);
+    return false;
+}
+
+bool rewriteWithoutLine(std::string_view listPath, std::string_view tempPath,
+                        std::string_view text) {
+    auto lines = readLinesIfOpened(listPath);
+    if (!lines) {
+        return false;
+    }
+    std::erase_if(*lines, [&](const std::string& line) { return line == text; });
+    return replaceListFile(listPath, tempPath, *lines);
+}
+
+bool listOrderLess(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return foldedByte(x) < foldedByte(y);
+    });
+}
+
+void sortListLines(std::vector<std::string>& lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+        return listOrderLess(a, b);
+    });
+}
+
+bool sortListFile(std::string_view path) {
+    std::optional<std::vector<std::string>> lines = readLinesIfOpened(path);
+    if (!lines) {
+        if (platform::pathExists(path)) {
+            return false;
+        }
+        lines.emplace();
+    }
+    sortListLines(*lines);
+    return replaceListFile(path, listTempPathFor(path), *lines);
+}
+
+} // namespace codarium::library

@@ -1,0 +1,87 @@
+#include "library/name_check.h"
+
+#include <array>
+
+namespace codarium::library {
+namespace {
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool endsWithIgnoringAsciiCase(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() &&
+           equalsIgnoringAsciiCase(text.substr(text.size() - tail.size()), tail);
+}
+
+bool isForbiddenByte(unsigned char c) {
+    if (c < 0x20 || c == 0x7F) {
+        return true;
+    }
+    constexpr std::string_view reserved = "/\\:*?\"<>|";
+    return reserved.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// Windows reserves these names whatever follows the first dot, and ignores
+// blanks before that dot.
+bool isDeviceName(std::string_view name) {
+    std::string_view stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.remove_suffix(1);
+    }
+    static constexpr std::array<std::string_view, 4> plain = {"CON", "PRN", "AUX", "NUL"};
+    for (const auto device : plain) {
+        if (equalsIgnoringAsciiCase(stem, device)) {
+            return true;
+        }
+    }
+    if (stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9') {
+        const auto prefix = stem.substr(0, 3);
+        return equalsIgnoringAsciiCase(prefix, "COM") || equalsIgnoringAsciiCase(prefix, "LPT");
+    }
+    return false;
+}
+
+} // namespace
+
+bool isSafeName(std::string_view name, NameKind kind) {
+    if (name.empty() || name == "." || name == "..") {
+        return false;
+    }
+    for (const char c : name) {
+        if (isForbiddenByte(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    if (name.back() == '.' || name.back() == ' ') {
+        return false;
+    }
+    if (isDeviceName(name)) {
+        return false;
+    }
+    if (kind == NameKind::Category) {
+        if (equalsIgnoringAsciiCase(name, "Kategorien") ||
+            endsWithIgnoringAsciiCase(name, ".ini") || endsWithIgnoringAsciiCase(name, ".tmp")) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isSafeCode(std::string_view category, std::string_view title) {
+    return isSafeName(category, NameKind::Category) && isSafeName(title, NameKind::Title);
+}
+
+} // namespace codarium::library

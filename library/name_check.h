@@ -1,0 +1,21 @@
+#pragma once
+// Whether a category name or code title may become a path component. Every
+// operation that writes or deletes under a name asks this first, also for
+// names read back from the list files (the tree still shows those).
+#include <string_view>
+
+namespace codarium::library {
+
+enum class NameKind { Category, Title };
+
+// Not empty, not "." or "..", none of / \ : * ? " < > |, no control
+// character, no trailing dot or blank, no device name (CON, PRN, AUX, NUL,
+// COM1-9, LPT1-9, also with an extension). A category is further not
+// "Kategorien" in any case, and does not end in ".ini" or ".tmp", which would
+// collide with another category's list or temporary file.
+bool isSafeName(std::string_view name, NameKind kind);
+
+// Both parts of a code's identity are safe.
+bool isSafeCode(std::string_view category, std::string_view title);
+
+} // namespace codarium::library

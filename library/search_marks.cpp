@@ -1,0 +1,90 @@
+#include "library/search_marks.h"
+
+#include "library/search_matches.h"
+
+#include "platform/code_page.h"
+#include "viewer/code_view_text.h"
+#include "widgets/scintilla_gadget.h"
+
+#include <cstdint>
+
+namespace codarium::library {
+namespace {
+
+namespace msg {
+constexpr unsigned GetLength = 2006;
+constexpr unsigned GotoPos = 2025;
+constexpr unsigned IndicSetStyle = 2080;
+constexpr unsigned IndicSetFore = 2082;
+constexpr unsigned GetCodePage = 2137;
+constexpr unsigned SetIndicatorCurrent = 2500;
+constexpr unsigned IndicatorFillRange = 2504;
+constexpr unsigned IndicatorClearRange = 2505;
+constexpr unsigned IndicSetUnder = 2510;
+constexpr unsigned GetCharacterPointer = 2520;
+constexpr unsigned IndicSetAlpha = 2523;
+constexpr int RoundBox = 7;
+constexpr int Utf8CodePage = 65001;
+} // namespace msg
+
+// The one pending request; set when the search window selects a code, used
+// up by the next code the view shows.
+struct PendingMarks {
+    bool active = false;
+    std::string category;
+    std::string title;
+    std::string text;
+};
+PendingMarks pending;
+
+std::intptr_t asParam(std::size_t value) {
+    return static_cast<std::intptr_t>(value);
+}
+
+} // namespace
+
+void expectSearchMarks(std::string_view category, std::string_view title, std::string_view text) {
+    pending = {true, std::string(category), std::string(title), std::string(text)};
+}
+
+void clearSearchMarks() {
+    pending.active = false;
+    const int view = viewer::MainCodeView;
+    const auto length = widgets::sendScintilla(view, msg::GetLength);
+    widgets::sendScintilla(view, msg::SetIndicatorCurrent, SearchMarkIndicator);
+    widgets::sendScintilla(view, msg::IndicatorClearRange, 0, length);
+}
+
+void updateSearchMarks(std::string_view category, std::string_view title) {
+    const bool expected = pending.active && pending.category == category && pending.title == title;
+    const std::string text = pending.text;
+    clearSearchMarks();
+    if (!expected) {
+        return;
+    }
+    const int view = viewer::MainCodeView;
+    const auto length = static_cast<std::size_t>(widgets::sendScintilla(view, msg::GetLength));
+    const auto* data =
+        reinterpret_cast<const char*>(widgets::sendScintilla(view, msg::GetCharacterPointer));
+    if (!data || length == 0) {
+        return;
+    }
+    const std::string_view content(data, length);
+    const auto matches = widgets::sendScintilla(view, msg::GetCodePage) == msg::Utf8CodePage
+                             ? findMatchesInUtf8(content, text)
+                             : findMatches(content, text);
+    if (matches.empty()) {
+        return;
+    }
+    widgets::sendScintilla(view, msg::IndicSetStyle, SearchMarkIndicator, msg::RoundBox);
+    widgets::sendScintilla(view, msg::IndicSetFore, SearchMarkIndicator, 0x0000FFFF); // yellow
+    widgets::sendScintilla(view, msg::IndicSetAlpha, SearchMarkIndicator, 120);
+    widgets::sendScintilla(view, msg::IndicSetUnder, SearchMarkIndicator, 1);
+    widgets::sendScintilla(view, msg::SetIndicatorCurrent, SearchMarkIndicator);
+    for (const auto& match : matches) {
+        widgets::sendScintilla(view, msg::IndicatorFillRange, match.start, asParam(match.length));
+    }
+    widgets::sendScintilla(view, msg::GotoPos, matches.front().start);
+}
+
+} // namespace codarium::library

@@ -1,0 +1,248 @@
+#include "library/library_numbers.h"
+#include "library/library_tree.h"
+#include "library/store_paths.h"
+#include "main_window_fixture.h"
+#include "widgets/gadgets.h"
+#include "widgets/menus.h"
+#include "widgets/status_bar.h"
+#include "widgets/test_hooks.h"
+#include "widgets/toolbar.h"
+#include "widgets/tree_gadget.h"
+
+#include <QAbstractItemView>
+#include <QScrollBar>
+#include <QThread>
+#include <sys/stat.h>
+
+namespace codarium::library {
+namespace {
+
+using testing::readFile;
+using testing::writeFile;
+
+class LibraryTreeTest : public testing::MainWindowTest {
+protected:
+    std::vector<std::string> items() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < widgets::treeItemCount(LibraryTree); ++i) {
+            out.push_back(std::to_string(widgets::treeItemLevel(LibraryTree, i)) + ":" +
+                          widgets::treeItemText(LibraryTree, i));
+        }
+        return out;
+    }
+    void select(int position) {
+        ASSERT_TRUE(widgets::testing::clickTreeItem(LibraryTree, position));
+        dispatchEvents();
+    }
+    bool libraryCommandsEnabled(bool expected) {
+        bool all = true;
+        for (const int command : LibraryCommands) {
+            all = all && commandEnabled(command) == expected;
+        }
+        return all && widgets::gadgetDisabled(SearchField) == !expected;
+    }
+};
+
+TEST_F(LibraryTreeTest, TwoCategoriesWithThreeAndNoCodes) {
+    addCategory("Fenster", {"Neu", "Alt", "Mitte"});
+    addCategory("Leer", {});
+    reloadLibraryTree();
+    EXPECT_EQ(items(),
+              (std::vector<std::string>{"0:Fenster", "1:Neu", "1:Alt", "1:Mitte", "0:Leer"}));
+    EXPECT_EQ(widgets::statusBarText(MainStatusBar, 0), "2 Kategorien, 3 Codes");
+    EXPECT_TRUE(libraryCommandsEnabled(true));
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(widgets::treeItemExpanded(LibraryTree, i));
+    }
+}
+
+TEST_F(LibraryTreeTest, AnEmptyOrMissingLibraryDisablesTheLibraryCommands) {
+    writeFile(categoryListPath(), "");
+    reloadLibraryTree();
+    EXPECT_EQ(widgets::statusBarText(MainStatusBar, 0), "0 Kategorien, 0 Codes");
+    EXPECT_TRUE(libraryCommandsEnabled(false));
+
+    // The commands follow every rebuild, both ways.
+    addCategory("Eins", {"a"});
+    reloadLibraryTree();
+    EXPECT_TRUE(libraryCommandsEnabled(true));
+    ASSERT_TRUE(platform::removeFile(categoryListPath()));
+    reloadLibraryTree();
+    EXPECT_EQ(items(), std::vector<std::string>{});
+    EXPECT_EQ(widgets::statusBarText(MainStatusBar, 0), "0 Kategorien, 0 Codes");
+    EXPECT_TRUE(libraryCommandsEnabled(false));
+}
+
+TEST_F(LibraryTreeTest, ReloadReplacesTheItemsAndCountsEveryLine) {
+    writeFile(categoryListPath(), "A\r\n\r\n");
+    writeFile(codeListPath("A"), "x\r\n\r\n");
+    reloadLibraryTree();
+    reloadLibraryTree();
+    EXPECT_EQ(items(), (std::vector<std::string>{"0:A", "1:x", "1:", "0:"}));
+    EXPECT_EQ(widgets::statusBarText(MainStatusBar, 0), "2 Kategorien, 2 Codes");
+    EXPECT_EQ(fillLibraryTree(LibraryTree).codes, 2);
+}
+
+TEST_F(LibraryTreeTest, SelectingACodeShowsItAndACategoryClearsTheView) {
+    addCategory("Fenster", {"Neu"}, [](std::string_view) { return "OpenWindow(0, 0, 0)\r\n"; });
+    reloadLibraryTree();
+    select(1);
+    EXPECT_EQ(viewText(), "OpenWindow(0, 0, 0)\r\n");
+    EXPECT_TRUE(commandEnabled(CommandLinkMenu));
+    EXPECT_TRUE(commandEnabled(CommandOpenInEditor));
+    select(0);
+    EXPECT_EQ(viewText(), "");
+    EXPECT_FALSE(commandEnabled(CommandLinkMenu));
+    EXPECT_FALSE(commandEnabled(CommandOpenInEditor));
+}
+
+TEST_F(LibraryTreeTest, WithoutAnEditorOpenInEditorKeepsItsState) {
+    addCategory("Fenster", {"Neu", "Alt"});
+    reloadLibraryTree();
+    editorPath = "0";
+    select(1);
+    EXPECT_TRUE(commandEnabled(CommandLinkMenu));
+    EXPECT_FALSE(commandEnabled(CommandOpenInEditor));
+    // Enabled by someone else (an editor was chosen): a code keeps it so.
+    widgets::disableMenuItem(MainMenu, CommandOpenInEditor, false);
+    widgets::disableToolBarButton(MainToolBar, CommandOpenInEditor, false);
+    select(2);
+    EXPECT_TRUE(commandEnabled(CommandOpenInEditor));
+}
+
+TEST_F(LibraryTreeTest, EqualTitlesInTwoCategoriesShowTheirOwnSource) {
+    const auto byCategory = [](std::string category) {
+        return [category](std::string_view title) {
+            return "; " + category + "/" + std::string(title);
+        };
+    };
+    addCategory("Fenster", {"Neu"}, byCategory("Fenster"));
+    addCategory("Netz", {"Alt", "Neu"}, byCategory("Netz"));
+    reloadLibraryTree();
+    select(4);
+    EXPECT_EQ(viewText(), "; Netz/Neu");
+    select(1);
+    EXPECT_EQ(viewText(), "; Fenster/Neu");
+    EXPECT_EQ(categoryOfItem(LibraryTree, 4), "Netz");
+    EXPECT_EQ(categoryOfItem(LibraryTree, 0), "");
+}
+
+TEST_F(LibraryTreeTest, AMissingSourceKeepsThePreviousCode) {
+    addCategory("Fenster", {"Da", "Weg"});
+    reloadLibraryTree();
+    ASSERT_TRUE(platform::removeFile(sourcePath("Fenster", "Weg")));
+    select(1);
+    select(2);
+    EXPECT_EQ(viewText(), "Da");
+    EXPECT_TRUE(commandEnabled(CommandLinkMenu));
+}
+
+TEST_F(LibraryTreeTest, CollapseMarksTheFirstCategoryAndScrollsToTheTop) {
+    std::vector<std::string> storage;
+    for (int i = 0; i < 60; ++i) {
+        storage.push_back("Code " + std::to_string(100 + i));
+    }
+    addCategory("A", {});
+    std::string list;
+    for (const auto& t : storage) {
+        list += t + "\r\n";
+    }
+    writeFile(codeListPath("A"), list);
+    addCategory("B", {"x"});
+    reloadLibraryTree();
+    select(30);
+    expandAll();
+    EXPECT_TRUE(widgets::treeItemExpanded(LibraryTree, 0));
+    EXPECT_TRUE(widgets::treeItemExpanded(LibraryTree, 61));
+    EXPECT_TRUE(widgets::treeItemSelected(LibraryTree, 0));
+    EXPECT_FALSE(widgets::treeItemSelected(LibraryTree, 30));
+    auto* view = qobject_cast<QAbstractItemView*>(widgets::testing::gadgetObject(LibraryTree));
+    ASSERT_NE(view, nullptr);
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    collapseAll();
+    EXPECT_FALSE(widgets::treeItemExpanded(LibraryTree, 0));
+    EXPECT_FALSE(widgets::treeItemExpanded(LibraryTree, 61));
+    EXPECT_TRUE(widgets::treeItemSelected(LibraryTree, 0));
+    EXPECT_EQ(view->verticalScrollBar()->value(), 0);
+    // Only marked: the current code stays the one the commands act on.
+    EXPECT_EQ(widgets::currentTreeItem(LibraryTree), 30);
+    dispatchEvents();
+    EXPECT_TRUE(commandEnabled(CommandLinkMenu));
+}
+
+// A link "address" that is a program: it leaves a file named after itself.
+class LinkTest : public LibraryTreeTest {
+protected:
+    void SetUp() override {
+        LibraryTreeTest::SetUp();
+        writeFile("open.sh", "#!/bin/sh\ntouch \"$(basename \"$0\").opened\"\n");
+        ::chmod("open.sh", 0755);
+        addCategory("Fenster", {"Neu"});
+        reloadLibraryTree();
+        select(1);
+    }
+    std::string linkTo(const std::string& name) {
+        const std::string path = platform::joinPath(platform::currentDirectory(), name);
+        ::symlink("open.sh", name.c_str());
+        return path;
+    }
+    static bool opened(const std::string& name) {
+        for (int i = 0; i < 100; ++i) {
+            if (platform::fileExists(name + ".opened")) {
+                return true;
+            }
+            QThread::msleep(20);
+        }
+        return false;
+    }
+    static std::vector<std::string> menu() { return widgets::testing::menuOutline(LinkPopupMenu); }
+};
+
+TEST_F(LinkTest, FourLinesGiveTwoItemsAndTheSecondOpensLineFour) {
+    writeFile(linkFilePath("Fenster", "Neu"), "SendMessage\r\n" + linkTo("erster") +
+                                                  "\r\nPostMessage\r\n" + linkTo("zweiter") +
+                                                  "\r\n");
+    showLinkMenu();
+    EXPECT_EQ(menu(), (std::vector<std::string>{"100:SendMessage", "101:PostMessage"}));
+    openLink(101);
+    EXPECT_TRUE(opened("zweiter"));
+    EXPECT_FALSE(platform::fileExists("erster.opened"));
+}
+
+TEST_F(LinkTest, ThirtyOneLinksOpenAndTheThirtySecondDoesNothing) {
+    std::string file;
+    for (int i = 1; i <= 32; ++i) {
+        file += "Befehl" + std::to_string(i) + "\r\n" + linkTo("link" + std::to_string(i)) + "\r\n";
+    }
+    writeFile(linkFilePath("Fenster", "Neu"), file);
+    showLinkMenu();
+    ASSERT_EQ(menu().size(), 32u);
+    EXPECT_EQ(menu().back(), "131:Befehl32");
+    for (int command = 100; command <= 131; ++command) {
+        openLink(command);
+    }
+    for (int i = 1; i <= 31; ++i) {
+        EXPECT_TRUE(opened("link" + std::to_string(i))) << i;
+    }
+    QThread::msleep(200);
+    EXPECT_FALSE(platform::fileExists("link32.opened"));
+}
+
+TEST_F(LinkTest, NoLinkFileGivesAnEmptyMenuAndNothingToOpen) {
+    showLinkMenu();
+    EXPECT_EQ(menu(), std::vector<std::string>{});
+    // A name on the last line without an address, and a file gone meanwhile.
+    writeFile(linkFilePath("Fenster", "Neu"), "Allein\r\n");
+    showLinkMenu();
+    EXPECT_EQ(menu(), std::vector<std::string>{"100:Allein"});
+    openLink(100);
+    ASSERT_TRUE(platform::removeFile(linkFilePath("Fenster", "Neu")));
+    openLink(100);
+    // On a category the commands act on no code at all.
+    select(0);
+    showLinkMenu();
+    EXPECT_EQ(menu(), std::vector<std::string>{});
+}
+
+} // namespace
+} // namespace codarium::library

@@ -1,0 +1,54 @@
+#pragma once
+// A fresh program directory for each test: the working directory moves into
+// a temporary folder holding Codes/ and Einstellungen/, and moves back after.
+#include "platform/file_system.h"
+#include "platform/paths.h"
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace codarium::library::testing {
+
+inline void writeFile(std::string_view path, std::string_view bytes) {
+    std::ofstream out(platform::nativePath(path), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string readFile(std::string_view path) {
+    std::ifstream in(platform::nativePath(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        previous_ = platform::currentDirectory();
+        ASSERT_TRUE(
+            platform::setCurrentDirectory(platform::programPath(dir_.path().toStdString())));
+        ASSERT_TRUE(platform::createDirectory("Codes"));
+        ASSERT_TRUE(platform::createDirectory("Einstellungen"));
+    }
+    void TearDown() override { platform::setCurrentDirectory(previous_); }
+
+    // A category with its folders, its code list and, for each code, a
+    // source file holding `source(title)` and an empty link file.
+    void addCategory(std::string_view name, std::initializer_list<std::string_view> titles,
+                     const std::function<std::string(std::string_view)>& source = {});
+
+private:
+    QTemporaryDir dir_;
+    std::string previous_;
+};
+
+// Runs `operation` in a child process without root's right to ignore file
+// permissions (as "nobody" when the tests run as root) and returns its
+// result; nullopt when the rights cannot be dropped.
+std::optional<bool> runWithoutPrivileges(const std::function<bool()>& operation);
+
+} // namespace codarium::library::testing
