@@ -28,6 +28,7 @@ using testsupport::readStored;
 class CommandTest : public testsupport::ProgramTest {};
 
 TEST_F(CommandTest, SearchButtonFollowsTheFieldAndBlankReturnOpensNothing) {
+    writeOneCodeLibrary();
     ASSERT_TRUE(start());
     runPendingTurns();
     ASSERT_TRUE(hooks::typeIntoField(SearchField, "   "));

@@ -157,7 +157,8 @@ TEST_F(MainWindowTest, StatesAtStart) {
     }
     EXPECT_FALSE(widgets::menuItemDisabled(MainMenu, command::ChooseEditor));
     EXPECT_TRUE(widgets::gadgetDisabled(SearchButton));
-    EXPECT_FALSE(widgets::gadgetDisabled(SearchField));
+    // The scratch library is empty, so there is nothing to search.
+    EXPECT_TRUE(widgets::gadgetDisabled(SearchField));
     EXPECT_EQ(widgets::gadgetText(SearchField), "");
     EXPECT_TRUE(widgets::menuItemChecked(MainMenu, command::WordWrap));
     EXPECT_TRUE(widgets::menuItemChecked(MainMenu, command::StandardLocation));

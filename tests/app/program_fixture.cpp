@@ -61,6 +61,15 @@ void ProgramTest::writePortableSettings(std::string_view text) {
     writeBytes(programDir / "Einstellungen.ini", text);
 }
 
+void ProgramTest::writeOneCodeLibrary() {
+    fs::create_directories(programDir.path() / "Codes/Dialoge");
+    fs::create_directories(programDir.path() / "Einstellungen/Dialoge");
+    writeBytes(programDir / "Einstellungen/Kategorien.ini", "Dialoge\r\n");
+    writeBytes(programDir / "Einstellungen/Dialoge.ini", "Datei\r\n");
+    writeBytes(programDir / "Codes/Dialoge/Datei.pb", "MessageRequester(\"a\", \"b\")");
+    writeBytes(programDir / "Einstellungen/Dialoge/Datei.ini", "");
+}
+
 bool ProgramTest::start() {
     fs::current_path(programDir.path());
     const bool running = app::startUp();

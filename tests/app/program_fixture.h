@@ -25,6 +25,9 @@ protected:
     std::string standardFile() const;
     void writeStandardSettings(std::string_view text);
     void writePortableSettings(std::string_view text);
+    // A library of one category holding one code, so the commands that need
+    // a non-empty library are enabled.
+    void writeOneCodeLibrary();
 
     // startUp in the program directory; true when the program would run.
     bool start();
