@@ -6,6 +6,7 @@
 #include "widgets/object_registry.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace codarium::widgets {
 namespace detail {
@@ -18,6 +19,27 @@ namespace {
 ListGadget* list(int gadget) {
     return dynamic_cast<ListGadget*>(gadgetWidget(gadget));
 }
+
+// Return or Enter on a list is reported, so a list can act on its selected
+// row from the keyboard as a button would; the key still reaches the list.
+class ReturnKeyReporter : public QObject {
+public:
+    ReturnKeyReporter(int gadget, QObject* parent) : QObject(parent), gadget_(gadget) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                postGadgetEvent(gadget_, GadgetEvent::ReturnKey);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int gadget_;
+};
 } // namespace
 
 bool listIconGadget(int gadget, int window, int x, int y, int width, int height,
@@ -48,6 +70,7 @@ bool listIconGadget(int gadget, int window, int x, int y, int width, int height,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::LeftClick); });
     QObject::connect(l, &QTreeWidget::itemDoubleClicked, l,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::LeftDoubleClick); });
+    l->installEventFilter(new ReturnKeyReporter(gadget, l));
     return true;
 }
 

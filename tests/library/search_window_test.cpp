@@ -178,6 +178,16 @@ TEST_F(SearchWindowTest, AResultTheTreeDoesNotListSelectsNothing) {
     EXPECT_EQ(viewText(), "; nichts\r\n");
 }
 
+TEST_F(SearchWindowTest, ReturnInTheResultListShowsTheSelectedCodeAndKeepsTheWindow) {
+    search("box");
+    pick(0);
+    ASSERT_TRUE(widgets::testing::pressReturn(ResultList));
+    dispatchEvents();
+    EXPECT_TRUE(widgets::isWindow(SearchWindow));
+    EXPECT_EQ(widgets::currentTreeItem(LibraryTree), 2);
+    EXPECT_EQ(viewText(), "If MESSAGEBOX_(0, \"\", \"\", 0)\r\n  message\r\n");
+}
+
 TEST_F(SearchWindowTest, TheCloseButtonClosesTheWindow) {
     search("message");
     ASSERT_TRUE(widgets::testing::clickButton(CloseSearchButton));
