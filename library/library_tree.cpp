@@ -9,9 +9,11 @@
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/menus.h"
+
 #include "widgets/status_bar.h"
 #include "widgets/toolbar.h"
 #include "widgets/tree_gadget.h"
+#include <vector>
 
 namespace codarium::library {
 namespace {
@@ -42,9 +44,12 @@ bool currentCode(CurrentCode& code) {
 TreeCounts fillLibraryTree(int tree) {
     // Reading everything first keeps the widget's work in one uninterrupted run.
     const LibraryContents contents = readLibraryContents();
+    std::vector<widgets::TreeItemText> items;
+    items.reserve(contents.items.size());
     for (const auto& item : contents.items) {
-        widgets::addTreeItem(tree, item.text, item.level);
+        items.push_back({item.text, item.level});
     }
+    widgets::addTreeItems(tree, items);
     return {contents.categories, contents.codes};
 }
 

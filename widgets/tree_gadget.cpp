@@ -92,11 +92,13 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     return true;
 }
 
-void addTreeItem(int gadget, std::string_view text, int level) {
-    TreeGadget* t = tree(gadget);
-    if (t == nullptr) {
-        return;
-    }
+namespace {
+
+// Appends one item to the flat order under the nearest item one level up. A
+// new parent that is not yet in the widget takes the child directly; only
+// items that end up at the top go to the widget, collected in topLevel.
+void appendTreeItem(TreeGadget* t, std::string_view text, int level,
+                    QList<QTreeWidgetItem*>* topLevel) {
     const int deepest = t->levels.empty() ? 0 : t->levels.back() + 1;
     const int effective = std::clamp(level, 0, deepest);
     QTreeWidgetItem* parent = nullptr;
@@ -111,11 +113,35 @@ void addTreeItem(int gadget, std::string_view text, int level) {
     auto* item = new QTreeWidgetItem(QStringList{platform::toQString(text)});
     if (parent != nullptr) {
         parent->addChild(item);
+    } else if (topLevel != nullptr) {
+        topLevel->append(item);
     } else {
         t->addTopLevelItem(item);
     }
     t->flat.push_back(item);
     t->levels.push_back(effective);
+}
+
+} // namespace
+
+void addTreeItem(int gadget, std::string_view text, int level) {
+    if (TreeGadget* t = tree(gadget)) {
+        appendTreeItem(t, text, level, nullptr);
+    }
+}
+
+void addTreeItems(int gadget, std::span<const TreeItemText> items) {
+    TreeGadget* t = tree(gadget);
+    if (t == nullptr) {
+        return;
+    }
+    QList<QTreeWidgetItem*> topLevel;
+    t->flat.reserve(t->flat.size() + items.size());
+    t->levels.reserve(t->levels.size() + items.size());
+    for (const TreeItemText& item : items) {
+        appendTreeItem(t, item.text, item.level, &topLevel);
+    }
+    t->addTopLevelItems(topLevel);
 }
 
 void clearTree(int gadget) {

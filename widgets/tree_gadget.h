@@ -10,6 +10,7 @@
 // double clicks post LeftClick and LeftDoubleClick, the start of a drag
 // DragStart. The selected-state marking of items is separate from the
 // current item: marking an item does not move the current item.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,13 @@ namespace codarium::widgets {
 bool treeGadget(int gadget, int window, int x, int y, int width, int height);
 
 void addTreeItem(int gadget, std::string_view text, int level);
+// Appends many items as addTreeItem would one by one, but hands the widget the
+// new top-level items in one insertion: a whole library fills in one go.
+struct TreeItemText {
+    std::string_view text;
+    int level = 0;
+};
+void addTreeItems(int gadget, std::span<const TreeItemText> items);
 // Clearing a tree that had a current item posts Change (it now has none).
 void clearTree(int gadget);
 int treeItemCount(int gadget);

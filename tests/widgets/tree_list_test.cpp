@@ -55,6 +55,22 @@ TEST_F(TreeTest, ItemsAreAddressedInFlatOrderWithTheirLevels) {
     EXPECT_EQ(qt()->topLevelItem(2)->child(0)->child(0)->text(0), QStringLiteral("zu tief"));
 }
 
+TEST_F(TreeTest, AddingManyItemsAtOnceBuildsTheSameTreeAsOneByOne) {
+    // Continues the existing tree: a code first joins the last category.
+    const std::vector<TreeItemText> more = {
+        {"Fenster verstecken", 1}, {"Registry", 0}, {"Wert lesen", 1}, {"Wert schreiben", 1}};
+    addTreeItems(3, more);
+    ASSERT_EQ(treeItemCount(3), 10);
+    EXPECT_EQ(treeItemText(3, 6), "Fenster verstecken");
+    EXPECT_EQ(treeItemLevel(3, 7), 0);
+    ASSERT_EQ(qt()->topLevelItemCount(), 4);
+    EXPECT_EQ(qt()->topLevelItem(2)->childCount(), 2);
+    EXPECT_EQ(qt()->topLevelItem(3)->text(0), QStringLiteral("Registry"));
+    EXPECT_EQ(qt()->topLevelItem(3)->child(1)->text(0), QStringLiteral("Wert schreiben"));
+    setCurrentTreeItem(3, 9);
+    EXPECT_EQ(currentTreeItem(3), 9);
+}
+
 TEST_F(TreeTest, ProgrammaticCurrentItemRaisesASelectionEventLikeAClick) {
     EXPECT_EQ(currentTreeItem(3), -1);
     setCurrentTreeItem(3, 5);
