@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -124,36 +123,15 @@ private:
     }
 
     void file(const std::string& folder, const std::string& name, const std::string& path) {
-        std::FILE* stream = std::fopen(platform::nativePath(path).c_str(), "rb");
-        if (!stream) {
+        // An unreadable file is skipped, whatever its name holds.
+        if (!platform::readWholeFile(path, buffer_)) {
             return;
         }
-        bool found = contains(name);
-        if (!found && contentCanMatch_) {
-            found = contentContains(stream);
-        }
-        std::fclose(stream);
+        const bool found = contains(name) || (contentCanMatch_ && contains(buffer_));
         if (found) {
             const auto cut = std::min(folder.size(), rootLength_ + 1);
             results_.push_back({name.substr(0, name.size() - 3), folder.substr(cut)});
         }
-    }
-
-    bool contentContains(std::FILE* stream) {
-        std::setvbuf(stream, nullptr, _IONBF, 0);
-        constexpr std::size_t block = 1 << 16;
-        std::size_t used = 0;
-        for (;;) {
-            if (buffer_.size() < used + block) {
-                buffer_.resize(used + block);
-            }
-            const std::size_t got = std::fread(buffer_.data() + used, 1, block, stream);
-            used += got;
-            if (got < block) {
-                break;
-            }
-        }
-        return contains(std::string_view(buffer_.data(), used));
     }
 
     // A folder linked into its own subtree would otherwise be walked forever.

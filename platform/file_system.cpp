@@ -98,6 +98,32 @@ bool copyFileReplacing(std::string_view from, std::string_view to) {
     return false;
 }
 
+bool readWholeFile(std::string_view path, std::string& buffer) {
+    const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    std::size_t used = 0;
+    bool ok = true;
+    for (;;) {
+        if (buffer.size() < used + 65536) {
+            buffer.resize(used + 65536);
+        }
+        const ssize_t n = ::read(fd, buffer.data() + used, buffer.size() - used);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    buffer.resize(used);
+    return ok;
+}
+
 std::vector<DirectoryEntry> listDirectory(std::string_view path) {
     std::vector<DirectoryEntry> entries;
     DIR* dir = ::opendir(nativePath(path).c_str());

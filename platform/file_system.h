@@ -18,6 +18,10 @@ bool renameReplacing(std::string_view from, std::string_view to);
 // temporary copy beside it.
 bool copyFileReplacing(std::string_view from, std::string_view to);
 
+// Reads a whole file into buffer (resized to the file's length); false when
+// it cannot be opened or read. One open, as few reads as the size needs.
+bool readWholeFile(std::string_view path, std::string& buffer);
+
 struct DirectoryEntry {
     std::string name; // program text
     bool isDirectory = false;

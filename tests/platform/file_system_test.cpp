@@ -62,3 +62,22 @@ TEST(Paths, ApplicationDataFolderPrefersAppdataThenXdg) {
 TEST(Paths, OwnExecutablePathNamesThisTest) {
     EXPECT_NE(ownExecutablePath().find("platform_tests"), std::string::npos);
 }
+
+TEST(FileSystem, ReadWholeFileReadsEveryByteOfFilesOfAnySize) {
+    QTemporaryDir dir;
+    const std::string base = programPath(dir.path().toStdString());
+    std::string buffer = "stale";
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{65536}, std::size_t{200001}}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) {
+            bytes[i] = static_cast<char>(i * 7);
+        }
+        const std::string path = joinPath(base, "f" + std::to_string(size));
+        std::ofstream(nativePath(path), std::ios::binary) << bytes;
+        ASSERT_TRUE(readWholeFile(path, buffer)) << size;
+        EXPECT_EQ(buffer, bytes) << size;
+    }
+    EXPECT_FALSE(readWholeFile(joinPath(base, "missing"), buffer));
+    EXPECT_FALSE(readWholeFile(base, buffer)); // a directory cannot be read
+}
