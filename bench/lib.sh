@@ -26,3 +26,15 @@ report() {
 
 # to_ms SECONDS
 to_ms() { awk -v s="$1" 'BEGIN { printf "%.3f", s * 1000 }'; }
+
+# generated_library: the path of the generated library of 10,000 codes in 100
+# categories (bench/make_library.py), made on first use.
+generated_library() {
+  local here lib
+  here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+  lib=${BENCH_OUT:-$here/out}/library-10000
+  if [ ! -f "$lib/Einstellungen/Kategorien.ini" ]; then
+    python3 "$here/make_library.py" "$lib" >/dev/null
+  fi
+  echo "$lib"
+}

@@ -6,11 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 build=${BENCH_BUILD:-$here/../build-bench}
-out=${BENCH_OUT:-$here/out}
-lib=$out/library-10000
-if [ ! -f "$lib/Einstellungen/Kategorien.ini" ]; then
-  python3 "$here/make_library.py" "$lib" >/dev/null
-fi
+lib=$(generated_library)
 read -r ours grep_ms rg_ms floor_ms _ < <("$build/bench/library_bench" search "$lib" quokkabrief 7)
 report search "$ours" "grep -rilF" "$grep_ms" ms
 report search-rg "$ours" "rg -j1" "$rg_ms" ms

@@ -24,11 +24,7 @@ bare=$(median_seconds 11 "$bare_bin")
 report startup "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms
 
 # The same start with the generated library of 10,000 codes in 100 categories.
-here=$(cd "$(dirname "$0")" && pwd)
-lib=${BENCH_OUT:-$here/out}/library-10000
-if [ ! -f "$lib/Einstellungen/Kategorien.ini" ]; then
-  python3 "$here/make_library.py" "$lib" >/dev/null
-fi
+lib=$(generated_library)
 rm -rf "$scratch/program/Codes" "$scratch/program/Einstellungen"
 cp -r "$lib/Codes" "$lib/Einstellungen" "$scratch/program/"
 "$ours_prog" >/dev/null 2>&1

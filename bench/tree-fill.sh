@@ -5,10 +5,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 build=${BENCH_BUILD:-$here/../build-bench}
-out=${BENCH_OUT:-$here/out}
-lib=$out/library-10000
-if [ ! -f "$lib/Einstellungen/Kategorien.ini" ]; then
-  python3 "$here/make_library.py" "$lib" >/dev/null
-fi
+lib=$(generated_library)
 read -r ours cat_ms _ < <(QT_QPA_PLATFORM=offscreen "$build/bench/library_bench" tree-fill "$lib" 15 2>/dev/null)
 report tree-fill "$ours" cat "$cat_ms" ms

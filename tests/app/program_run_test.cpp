@@ -1,5 +1,6 @@
 // The real executable, started on a program directory of its own and ended
 // the way a desktop session ends it.
+#include "default_settings_bytes.h"
 #include "scratch_folder.h"
 
 #include <chrono>
@@ -21,15 +22,7 @@ namespace fs = std::filesystem;
 using testsupport::readBytes;
 using testsupport::ScratchFolder;
 
-constexpr std::string_view DefaultFile = "[Einstellungen]\r\n"
-                                         "PBPfad = \r\n"
-                                         "Fensterstatus = 0\r\n"
-                                         "Fensterbreite = 800\r\n"
-                                         "Fensterhoehe = 600\r\n"
-                                         "Splitterposition = 200\r\n"
-                                         "ToolBar_Icongroesse = 32\r\n"
-                                         "Administratormodus = 0\r\n"
-                                         "Saut de ligne = 0\r\n";
+constexpr std::string_view DefaultFile = testsupport::DefaultSettingsFile;
 
 // Waits at most `limit` for the child; its wait status, or nothing.
 std::optional<int> waitFor(pid_t pid, std::chrono::milliseconds limit) {

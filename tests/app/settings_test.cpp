@@ -1,5 +1,6 @@
 #include "app/server_config.h"
 #include "app/settings.h"
+#include "default_settings_bytes.h"
 #include "scratch_folder.h"
 
 #include <filesystem>
@@ -12,15 +13,7 @@ using testsupport::readBytes;
 using testsupport::ScratchFolder;
 using testsupport::writeBytes;
 
-constexpr std::string_view DefaultFile = "[Einstellungen]\r\n"
-                                         "PBPfad = \r\n"
-                                         "Fensterstatus = 0\r\n"
-                                         "Fensterbreite = 800\r\n"
-                                         "Fensterhoehe = 600\r\n"
-                                         "Splitterposition = 200\r\n"
-                                         "ToolBar_Icongroesse = 32\r\n"
-                                         "Administratormodus = 0\r\n"
-                                         "Saut de ligne = 0\r\n";
+constexpr std::string_view DefaultFile = testsupport::DefaultSettingsFile;
 
 TEST(DefaultSettings, FirstStartCreatesTheFoldersAndTheDefaultFile) {
     ScratchFolder appData;
