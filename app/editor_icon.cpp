@@ -46,7 +46,7 @@ std::vector<std::string> editorIconCandidates(std::string_view editorPath,
 
 std::vector<std::string> desktopDataFolders() {
     std::vector<std::string> out;
-    std::string home = platform::environmentValue("XDG_DATA_HOME");
+    std::string home = platform::xdgFolderValue("XDG_DATA_HOME");
     if (home.empty()) {
         const std::string user = platform::environmentValue("HOME");
         if (!user.empty()) {
@@ -65,7 +65,7 @@ std::vector<std::string> desktopDataFolders() {
         const std::size_t colon = dirs.find(':', start);
         const std::string part =
             dirs.substr(start, colon == std::string::npos ? colon : colon - start);
-        if (!part.empty()) {
+        if (part.starts_with('/')) { // relative entries are ignored
             out.push_back(part);
         }
         if (colon == std::string::npos) {

@@ -39,14 +39,8 @@ std::string settingsFileInUse() {
 }
 
 void createDefaultSettings(std::string_view appData) {
-    const std::string marvolt = platform::joinPath(appData, "Marvolt");
-    if (!platform::directoryExists(marvolt)) {
-        platform::createDirectory(marvolt);
-    }
-    const std::string folder = standardSettingsFolder(appData);
-    if (!platform::directoryExists(folder)) {
-        platform::createDirectory(folder);
-    }
+    // The whole path: on a new account even ~/.config may be missing.
+    platform::createDirectoryPath(standardSettingsFolder(appData));
     const std::string path = standardSettingsPath(appData);
     if (platform::pathExists(path)) {
         return;

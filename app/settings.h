@@ -27,8 +27,9 @@ bool portableSettingsInUse();
 // The file that is read or written now under that rule.
 std::string settingsFileInUse();
 
-// Creates the per-user folder and, when missing, the standard file with the
-// defaults. Failures are silent.
+// Creates the per-user folder with every missing folder above it (private to
+// the user) and, when missing, the standard file with the defaults. Failures
+// are silent.
 void createDefaultSettings(std::string_view appData);
 
 // Fills `settings` from the file. Returns false when it does not open; the

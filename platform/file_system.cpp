@@ -52,6 +52,32 @@ bool createDirectory(std::string_view path) {
     return ::mkdir(nativePath(path).c_str(), 0777) == 0;
 }
 
+bool createDirectoryPath(std::string_view path) {
+    const std::string native = nativePath(path);
+    for (std::size_t slash = native.find('/', 1); slash != std::string::npos;
+         slash = native.find('/', slash + 1)) {
+        ::mkdir(native.substr(0, slash).c_str(), 0700); // an existing one is fine
+    }
+    ::mkdir(native.c_str(), 0700);
+    return directoryExists(path);
+}
+
+int openRegularFile(std::string_view path, int flags) {
+    const int fd = ::open(nativePath(path).c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    // Reads of a regular file never wait anyway; the flag only kept the open
+    // from waiting on a FIFO's other end.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 bool removeFile(std::string_view path) {
     return ::unlink(nativePath(path).c_str()) == 0;
 }
@@ -99,7 +125,7 @@ bool copyFileReplacing(std::string_view from, std::string_view to) {
 }
 
 bool readWholeFile(std::string_view path, std::string& buffer) {
-    const int fd = ::open(nativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(path, O_RDONLY);
     if (fd < 0) {
         return false;
     }

@@ -11,6 +11,15 @@ bool pathExists(std::string_view path); // any kind of entry
 bool fileExists(std::string_view path); // a regular file
 bool directoryExists(std::string_view path);
 bool createDirectory(std::string_view path);
+// Creates the folder and every missing folder above it, as "mkdir -p" does.
+// Folders made here are private to the user (0700), as a settings folder
+// should be. True when the path is a folder afterwards.
+bool createDirectoryPath(std::string_view path);
+// Opens a regular file with open(2) `flags` without ever waiting in the open
+// itself: a FIFO, device or socket (or a folder) is refused at once instead
+// of blocking the caller. The descriptor returned is a blocking one; -1 when
+// the file cannot be opened or is no regular file.
+int openRegularFile(std::string_view path, int flags);
 bool removeFile(std::string_view path);
 // Renames from over to, replacing an existing file in one step.
 bool renameReplacing(std::string_view from, std::string_view to);

@@ -35,11 +35,16 @@ std::string environmentValue(const char* name) {
     return value ? fromUtf8(value) : std::string();
 }
 
+std::string xdgFolderValue(const char* name) {
+    std::string value = environmentValue(name);
+    return value.starts_with('/') ? value : std::string();
+}
+
 std::string applicationDataFolder() {
     if (auto appData = environmentValue("APPDATA"); !appData.empty()) {
         return appData;
     }
-    if (auto xdg = environmentValue("XDG_CONFIG_HOME"); !xdg.empty()) {
+    if (auto xdg = xdgFolderValue("XDG_CONFIG_HOME"); !xdg.empty()) {
         return xdg;
     }
     return joinPath(environmentValue("HOME"), ".config");

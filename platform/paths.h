@@ -19,7 +19,12 @@ std::string directoryOf(std::string_view path);
 // An environment variable's value as program text, "" when unset.
 std::string environmentValue(const char* name);
 
-// The per-user application-data folder: $APPDATA when set, else
+// A desktop base-folder variable ($XDG_CONFIG_HOME, $XDG_DATA_HOME): its
+// value when it is an absolute path, else "" (a relative value counts as
+// unset).
+std::string xdgFolderValue(const char* name);
+
+// The per-user application-data folder: $APPDATA when set, else an absolute
 // $XDG_CONFIG_HOME, else ~/.config.
 std::string applicationDataFolder();
 // The folder for temporary files: $TMPDIR when set, else /tmp.

@@ -1,6 +1,6 @@
 #include "runtime/text_file.h"
 
-#include "platform/paths.h"
+#include "platform/file_system.h"
 #include "runtime/buffered_file.h"
 
 #include <array>
@@ -8,8 +8,6 @@
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <unordered_map>
 
 namespace codarium::textfile {
@@ -104,18 +102,10 @@ bool validNumber(FileId number) {
     return number == AnyFile || (number >= 0 && number <= kLargestNumber);
 }
 
+// Only regular files: a FIFO or device named like a code would otherwise
+// hold the caller in open() or read() for good.
 int openNative(std::string_view path, int flags) {
-    const std::string native = platform::nativePath(path);
-    const int fd = ::open(native.c_str(), flags | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) {
-        return -1;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return platform::openRegularFile(path, flags);
 }
 
 FileId openAs(FileId number, std::string_view path, int flags, int fallbackFlags) {

@@ -1,8 +1,10 @@
 // The real executable, started on a program directory of its own and ended
 // the way a desktop session ends it.
 #include "default_settings_bytes.h"
+#include "program_fixture.h"
 #include "scratch_folder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -91,6 +93,103 @@ TEST(ProgramRun, FirstStartThenSessionEndLeavesTheStoreAndTheDefaultSettings) {
     ASSERT_TRUE(fs::is_regular_file(programDir.path() / "Einstellungen/Kategorien.ini"));
     EXPECT_EQ(fs::file_size(programDir.path() / "Einstellungen/Kategorien.ini"), 0u);
     EXPECT_EQ(readBytes(settings.string()), DefaultFile);
+    EXPECT_FALSE(fs::exists(programDir.path() / "Einstellungen.ini"));
+}
+
+// A program directory with the built executable, the plug-in, the icons and
+// the server configuration.
+void installProgram(const fs::path& dir) {
+    const fs::path built(CODARIUM_PROGRAM_DIR);
+    fs::copy_file(built / "Codarium", dir / "Codarium");
+    fs::copy_file(built / "SyntaxHilighting.so", dir / "SyntaxHilighting.so");
+    fs::copy_file(fs::path(CODARIUM_SOURCE_DIR) / "data/Konfiguration.ini",
+                  dir / "Konfiguration.ini");
+    fs::copy(fs::path(CODARIUM_SOURCE_DIR) / "data/Grafiken", dir / "Grafiken");
+}
+
+// Starts the program with this process's environment less the variables
+// named in `drop`, plus `add`; waits until `ready` exists and a little more,
+// then ends it as a desktop session does. False when it does not end with 0.
+::testing::AssertionResult runUntilSessionEnd(const fs::path& exe, const fs::path& ready,
+                                            const std::vector<std::string>& drop,
+                                            const std::vector<std::string>& add) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string_view v(*e);
+        const bool dropped = std::any_of(drop.begin(), drop.end(), [&](const std::string& name) {
+            return v.starts_with(name + "=");
+        });
+        if (!dropped) {
+            env.emplace_back(v);
+        }
+    }
+    env.insert(env.end(), add.begin(), add.end());
+    std::vector<char*> envp;
+    for (std::string& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    std::string path = exe.string();
+    char* argv[] = {path.data(), nullptr};
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
+        return ::testing::AssertionFailure() << "cannot start " << path;
+    }
+    for (int i = 0; i < 200 && !fs::exists(ready); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    ::kill(pid, SIGTERM);
+    const auto status = waitFor(pid, std::chrono::seconds(15));
+    if (!status) {
+        ::kill(pid, SIGKILL);
+        waitFor(pid, std::chrono::seconds(5));
+        return ::testing::AssertionFailure() << "the program did not end after SIGTERM";
+    }
+    if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
+        return ::testing::AssertionFailure() << "wait status " << *status;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(ProgramRun, AFreshAccountKeepsItsSettingsFromOneStartToTheNext) {
+    // A new account: an empty home, no ~/.config, no APPDATA, no
+    // XDG_CONFIG_HOME.
+    ScratchFolder programDir;
+    ScratchFolder home;
+    installProgram(programDir.path());
+    const fs::path exe = programDir.path() / "Codarium";
+    const fs::path settings = home.path() / ".config/Marvolt/Codarium/Einstellungen.ini";
+    const std::vector<std::string> drop = {"APPDATA", "XDG_CONFIG_HOME", "HOME",
+                                           "QT_QPA_PLATFORM"};
+    const std::vector<std::string> add = {"HOME=" + home.path().string(),
+                                          "QT_QPA_PLATFORM=offscreen"};
+
+    ASSERT_TRUE(runUntilSessionEnd(exe, settings, drop, add));
+    // The first start made the folders, private to the user, and the
+    // default file; the exit wrote the same settings back.
+    EXPECT_EQ(readBytes(settings.string()), DefaultFile);
+    for (const char* made : {".config", ".config/Marvolt", ".config/Marvolt/Codarium"}) {
+        const auto perms = fs::status(home.path() / made).permissions();
+        EXPECT_EQ(perms & (fs::perms::group_all | fs::perms::others_all), fs::perms::none) << made;
+    }
+
+    // What the user changed in a run comes back at the next start and is
+    // written again at its exit.
+    testsupport::writeBytes(settings.string(), "[Einstellungen]\r\nPBPfad = 0\r\n"
+                                               "Fensterbreite = 700\r\nFensterhoehe = 500\r\n"
+                                               "Splitterposition = 150\r\n"
+                                               "ToolBar_Icongroesse = 24\r\n");
+    ASSERT_TRUE(runUntilSessionEnd(exe, settings, drop, add));
+    const auto stored = testsupport::readStored(settings.string());
+    EXPECT_EQ(stored.editorPath, "0");
+    EXPECT_EQ(stored.width, 700);
+    EXPECT_EQ(stored.height, 500);
+    EXPECT_EQ(stored.state, 0);
+    EXPECT_EQ(stored.splitter, 150);
+    EXPECT_EQ(stored.iconSize, 24);
+    EXPECT_EQ(stored.admin, 0);
+    EXPECT_EQ(stored.wrap, 0);
     EXPECT_FALSE(fs::exists(programDir.path() / "Einstellungen.ini"));
 }
 

@@ -25,6 +25,22 @@ TEST(DefaultSettings, FirstStartCreatesTheFoldersAndTheDefaultFile) {
     EXPECT_EQ(readBytes(appData / "Marvolt/Codarium/Einstellungen.ini"), DefaultFile);
 }
 
+TEST(DefaultSettings, AMissingApplicationDataFolderIsCreatedWholeAndPrivate) {
+    // As on a new account without ~/.config, or an APPDATA or
+    // XDG_CONFIG_HOME that names a folder not made yet.
+    ScratchFolder home;
+    const std::string appData = home / ".config/nested";
+    createDefaultSettings(appData);
+    EXPECT_EQ(readBytes(standardSettingsPath(appData)), DefaultFile);
+    for (const char* made : {".config", ".config/nested", ".config/nested/Marvolt",
+                             ".config/nested/Marvolt/Codarium"}) {
+        const auto perms = std::filesystem::status(home.path() / made).permissions();
+        EXPECT_EQ(perms & (std::filesystem::perms::group_all | std::filesystem::perms::others_all),
+                  std::filesystem::perms::none)
+            << made;
+    }
+}
+
 TEST(DefaultSettings, AnExistingFileIsLeftAlone) {
     ScratchFolder appData;
     std::filesystem::create_directories(appData.path() / "Marvolt/Codarium");

@@ -4,8 +4,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace codarium::platform;
 
@@ -54,9 +59,81 @@ TEST(Paths, ApplicationDataFolderPrefersAppdataThenXdg) {
     unsetenv("APPDATA");
     setenv("XDG_CONFIG_HOME", "/x/xdg", 1);
     EXPECT_EQ(applicationDataFolder(), "/x/xdg");
-    unsetenv("XDG_CONFIG_HOME");
     setenv("HOME", "/x/home", 1);
+    // A relative base folder counts as unset.
+    for (const char* relative : {"xdg", "./xdg", "~/xdg", ""}) {
+        setenv("XDG_CONFIG_HOME", relative, 1);
+        EXPECT_EQ(applicationDataFolder(), "/x/home/.config") << relative;
+        EXPECT_EQ(xdgFolderValue("XDG_CONFIG_HOME"), "") << relative;
+    }
+    unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(applicationDataFolder(), "/x/home/.config");
+}
+
+TEST(FileSystem, CreateDirectoryPathMakesEveryMissingFolderPrivate) {
+    QTemporaryDir dir;
+    const std::string base = programPath(dir.path().toStdString());
+    const std::string deep = joinPath(base, "a/b/c");
+    ASSERT_TRUE(createDirectoryPath(deep));
+    for (const char* made : {"a", "a/b", "a/b/c"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(nativePath(joinPath(base, made)).c_str(), &st), 0) << made;
+        EXPECT_EQ(st.st_mode & 0077, 0u) << made;
+    }
+    // Existing folders are fine, also with a trailing separator; a file in
+    // the way is not.
+    EXPECT_TRUE(createDirectoryPath(deep));
+    EXPECT_TRUE(createDirectoryPath(joinPath(base, "a/b/")));
+    std::ofstream(nativePath(joinPath(base, "file"))) << "x";
+    EXPECT_FALSE(createDirectoryPath(joinPath(base, "file/sub")));
+    EXPECT_FALSE(createDirectoryPath(joinPath(base, "file")));
+    EXPECT_FALSE(createDirectoryPath(""));
+}
+
+TEST(FileSystem, OnlyRegularFilesOpenAndNothingWaits) {
+    QTemporaryDir dir;
+    const std::string base = programPath(dir.path().toStdString());
+    const std::string fifo = joinPath(base, "fifo.pb");
+    ASSERT_EQ(::mkfifo(nativePath(fifo).c_str(), 0600), 0);
+    const std::string socketPath = joinPath(base, "sock.pb");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string native = nativePath(socketPath);
+    ASSERT_LT(native.size(), sizeof address.sun_path);
+    std::copy(native.begin(), native.end(), address.sun_path);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    std::ofstream(nativePath(joinPath(base, "plain.pb"))) << "text";
+
+    // Without a writer (or reader) at the other end a plain open of the FIFO
+    // would wait for ever; here each returns at once.
+    struct Case {
+        std::string path;
+        int flags;
+        bool opens;
+    };
+    const Case cases[] = {
+        {fifo, O_RDONLY, false},          {fifo, O_RDWR, false},
+        {fifo, O_WRONLY, false},          {socketPath, O_RDONLY, false},
+        {"/dev/null", O_RDONLY, false},   {base, O_RDONLY, false},
+        {joinPath(base, "none"), O_RDONLY, false},
+        {joinPath(base, "plain.pb"), O_RDONLY, true},
+        {joinPath(base, "plain.pb"), O_RDWR, true},
+    };
+    for (const Case& c : cases) {
+        const int fd = openRegularFile(c.path, c.flags);
+        EXPECT_EQ(fd >= 0, c.opens) << c.path << " " << c.flags;
+        if (fd >= 0) {
+            EXPECT_EQ(::fcntl(fd, F_GETFL) & O_NONBLOCK, 0) << "left non-blocking";
+            ::close(fd);
+        }
+    }
+    std::string buffer = "previous";
+    EXPECT_FALSE(readWholeFile(fifo, buffer));
+    EXPECT_FALSE(readWholeFile("/dev/zero", buffer));
+    ASSERT_TRUE(readWholeFile(joinPath(base, "plain.pb"), buffer));
+    EXPECT_EQ(buffer, "text");
+    ::close(listener);
 }
 
 TEST(Paths, OwnExecutablePathNamesThisTest) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -151,6 +152,31 @@ TEST(TextFile, OpenFailuresLeaveTheNumberFree) {
     EXPECT_EQ(readBytes(path), "kept\r\n");
     EXPECT_EQ(tf::writeLine(1, "lost"), 0) << "the number is free";
     EXPECT_TRUE(tf::atEnd(1));
+}
+
+TEST(TextFile, OnlyRegularFilesOpenAndAFifoNeverBlocks) {
+    TestFolder dir;
+    const std::string fifo = dir.file("Code.pb");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // In a child bounded by an alarm: a blocking open would hang for good.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(10);
+        int refused = 0;
+        refused += tf::openRead(1, fifo) == 0;
+        refused += tf::openRead(tf::AnyFile, fifo) == 0;
+        refused += tf::openUpdate(2, fifo) == 0;
+        refused += tf::create(3, fifo) == 0;
+        refused += tf::openRead(1, "/dev/zero") == 0;
+        refused += tf::openUpdate(1, "/dev/null") == 0;
+        refused += tf::atEnd(1) && tf::atEnd(2) && tf::atEnd(3);
+        ::_exit(refused == 7 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the open waited on the FIFO";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "a file that is not a regular one was opened";
 }
 
 TEST(TextFile, OpenUpdateCreatesAMissingFile) {
