@@ -37,8 +37,9 @@ private:
     tf::FileId id_;
 };
 
+// CR, LF and a zero byte all end a line when the list is read back.
 bool hasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 unsigned char foldedByte(char c) {
@@ -130,7 +131,8 @@ bool appendLine(std::string_view path, std::string_view text) {
             return false;
         }
         tf::seek(file.id(), size);
-        if (last != '\r' && last != '\n' && tf::writeText(file.id(), "\r\n") <= 0) {
+        // A zero byte ends a line for readLine as CR and LF do.
+        if (last != '\r' && last != '\n' && last != '\0' && tf::writeText(file.id(), "\r\n") <= 0) {
             return false;
         }
     }

@@ -18,7 +18,8 @@ std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path)
 
 // Adds text as the new last line, creating the file when it is missing. A
 // last line without its line end (a hand-edited file) is ended first, so the
-// new entry is never joined to it. A text holding a line break is refused.
+// new entry is never joined to it; a last zero byte already ends its line.
+// A text holding a line break (or a zero byte) is refused.
 // False when nothing (or not all) could be written.
 bool appendLine(std::string_view path, std::string_view text);
 

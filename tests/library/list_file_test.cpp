@@ -58,6 +58,30 @@ TEST_F(ListFile, AppendCreatesEndsAndNeverJoins) {
     EXPECT_FALSE(appendLine("no-such-folder/x.ini", "a"));
 }
 
+TEST_F(ListFile, AppendAfterEachKindOfLastLineEndAddsExactlyOneEntry) {
+    using namespace std::string_view_literals;
+    struct Case {
+        std::string_view before;
+        Lines after;
+    };
+    const Case cases[] = {
+        {"a\r\n"sv, {"a", "b"}},     {"a\n"sv, {"a", "b"}},         {"a\r"sv, {"a", "b"}},
+        {"a\0"sv, {"a", "b"}},       {"a"sv, {"a", "b"}},           {"\0"sv, {"", "b"}},
+        {"a\0\0"sv, {"a", "", "b"}}, {"x\0y\0"sv, {"x", "y", "b"}},
+    };
+    for (const Case& c : cases) {
+        writeFile("z.ini", c.before);
+        ASSERT_TRUE(appendLine("z.ini", "b"));
+        EXPECT_EQ(readLines("z.ini"), c.after) << ::testing::PrintToString(std::string(c.before));
+        ASSERT_TRUE(appendLine("z.ini", "c"));
+        Lines more = c.after;
+        more.push_back("c");
+        EXPECT_EQ(readLines("z.ini"), more) << ::testing::PrintToString(std::string(c.before));
+    }
+    // A zero byte would split the new entry when read back.
+    EXPECT_FALSE(appendLine("z.ini", std::string_view("d\0e", 3)));
+}
+
 TEST_F(ListFile, RewriteDropsEveryEqualLineAndKeepsTheOrder) {
     writeFile("l.ini", "b\r\nmemory\r\na\r\nMemory\r\nmemory\r\n\r\nc\r\n");
     ASSERT_TRUE(rewriteWithoutLine("l.ini", "l.tmp", "memory"));
