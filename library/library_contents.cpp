@@ -1,6 +1,7 @@
 #include "library/library_contents.h"
 
 #include "library/list_file.h"
+#include "library/name_check.h"
 #include "library/store_paths.h"
 
 namespace codarium::library {
@@ -15,6 +16,12 @@ LibraryContents readLibraryContents() {
     for (const auto& category : *categories) {
         contents.items.push_back({category, 0});
         ++contents.categories;
+        // The category is listed, but its code list is opened only through a
+        // name that may become a path ("..", "a/b" or "Kategorien" would
+        // read some other file).
+        if (!isSafeName(category, NameKind::Category)) {
+            continue;
+        }
         for (auto& title : readLines(codeListPath(category))) {
             contents.items.push_back({std::move(title), 1});
             ++contents.codes;

@@ -20,7 +20,9 @@ struct LibraryContents {
 };
 
 // A missing category list gives an empty library, a missing code list a
-// category without codes; every line counts, an empty one too.
+// category without codes; every line counts, an empty one too. A category
+// whose name the name check refuses is listed without codes: its code list
+// is not opened.
 LibraryContents readLibraryContents();
 
 // The category a code item belongs to: the nearest level-0 item above it.

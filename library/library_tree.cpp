@@ -3,6 +3,7 @@
 #include "library/library_contents.h"
 #include "library/library_numbers.h"
 #include "library/link_file.h"
+#include "library/name_check.h"
 #include "library/search_marks.h"
 #include "library/store_paths.h"
 #include "runtime/run_program.h"
@@ -28,7 +29,9 @@ struct CurrentCode {
     std::string title;
 };
 
-// The current item when it is a code; nothing for a category or no item.
+// The current item when it is a code; nothing for a category or no item,
+// nor for a code whose category or title the name check refuses: no file is
+// read or linked through such a name.
 bool currentCode(CurrentCode& code) {
     const int position = widgets::currentTreeItem(LibraryTree);
     if (position < 0 || widgets::treeItemLevel(LibraryTree, position) != 1) {
@@ -36,7 +39,7 @@ bool currentCode(CurrentCode& code) {
     }
     code.category = categoryOfItem(LibraryTree, position);
     code.title = widgets::treeItemText(LibraryTree, position);
-    return true;
+    return isSafeCode(code.category, code.title);
 }
 
 } // namespace

@@ -42,15 +42,31 @@ TEST_F(LibraryContentsTest, MissingListsEmptyAndDuplicateLines) {
 
     // A hand-edited list: an empty line, a duplicate, a category without a
     // code list, LF line ends.
+    // The empty category is listed, but ".ini" is no code list of its own.
     writeFile(categoryListPath(), "A\n\nA\nohne Liste\n");
     writeFile(codeListPath("A"), "x\n\nx\n");
     writeFile(codeListPath(""), "leer\n");
     const auto contents = readLibraryContents();
-    EXPECT_EQ(texts(contents),
-              (std::vector<std::string>{"0:A", "1:x", "1:", "1:x", "0:", "1:leer", "0:A", "1:x",
-                                        "1:", "1:x", "0:ohne Liste"}));
+    EXPECT_EQ(texts(contents), (std::vector<std::string>{"0:A", "1:x", "1:", "1:x", "0:", "0:A",
+                                                         "1:x", "1:", "1:x", "0:ohne Liste"}));
     EXPECT_EQ(contents.categories, 4);
-    EXPECT_EQ(contents.codes, 7);
+    EXPECT_EQ(contents.codes, 6);
+}
+
+TEST_F(LibraryContentsTest, ACategoryTheNameCheckRefusesIsListedWithoutOpeningAList) {
+    // Each of these would read some other file as its code list: one outside
+    // Einstellungen/, a link file, the category list itself.
+    addCategory("Fenster", {"Neu"});
+    writeFile(categoryListPath(), "Fenster\r\n..\r\nFenster/Neu\r\nKATEGORIEN\r\nCON\r\n");
+    writeFile(codeListPath(".."), "Outside\r\n");
+    writeFile(linkFilePath("Fenster", "Neu"), "SendMessage\r\n");
+    writeFile(codeListPath("CON"), "Drucker\r\n");
+    const auto contents = readLibraryContents();
+    EXPECT_EQ(texts(contents),
+              (std::vector<std::string>{"0:Fenster", "1:Neu", "0:..", "0:Fenster/Neu",
+                                        "0:KATEGORIEN", "0:CON"}));
+    EXPECT_EQ(contents.categories, 5);
+    EXPECT_EQ(contents.codes, 1);
 }
 
 TEST_F(LibraryContentsTest, ACodeBelongsToTheNearestCategoryAbove) {

@@ -228,6 +228,31 @@ TEST_F(LinkTest, ThirtyOneLinksOpenAndTheThirtySecondDoesNothing) {
     EXPECT_FALSE(platform::fileExists("link32.opened"));
 }
 
+TEST_F(LinkTest, ACodeTheNameCheckRefusesIsListedButNothingIsReadOrOpened) {
+    // Titles that would lead out of Codes/ and Einstellungen/ to files that
+    // exist there, and a device name.
+    writeFile(codeListPath("Fenster"), "Neu\r\n../../Outside\r\nCON\r\n");
+    writeFile("Outside.pb", "; outside the library");
+    writeFile("Outside.ini", "Befehl\r\n" + linkTo("draussen") + "\r\n");
+    reloadLibraryTree();
+    dispatchEvents();
+    ASSERT_EQ(items(),
+              (std::vector<std::string>{"0:Fenster", "1:Neu", "1:../../Outside", "1:CON"}));
+    for (const int refused : {2, 3}) {
+        select(1);
+        ASSERT_EQ(viewText(), "Neu");
+        select(refused);
+        EXPECT_EQ(viewText(), "") << refused;
+        EXPECT_FALSE(commandEnabled(CommandLinkMenu));
+        EXPECT_FALSE(commandEnabled(CommandOpenInEditor));
+        showLinkMenu();
+        EXPECT_EQ(menu(), std::vector<std::string>{});
+        openLink(100);
+    }
+    QThread::msleep(200);
+    EXPECT_FALSE(platform::fileExists("draussen.opened"));
+}
+
 TEST_F(LinkTest, NoLinkFileGivesAnEmptyMenuAndNothingToOpen) {
     showLinkMenu();
     EXPECT_EQ(menu(), std::vector<std::string>{});
