@@ -54,6 +54,7 @@ int findTreeItem(std::string_view text, int from) {
 
 void openSearchWindow() {
     widgets::closeWindow(SearchWindow);
+    clearSearchMarks(); // they belong to the earlier search
     const widgets::WindowFlags flags =
         widgets::WindowTitleBar | widgets::WindowSystemMenu | widgets::WindowMinimizeGadget |
         widgets::WindowMaximizeGadget | widgets::WindowSizeGadget | widgets::WindowParentCentered |
@@ -90,6 +91,7 @@ void runSearch(std::string_view directory) {
 }
 
 void searchAgain() {
+    clearSearchMarks();
     widgets::clearList(ResultList);
     enableShowButtons(false);
     runSearch(CodesDirectory);

@@ -11,6 +11,19 @@
 namespace codarium::widgets {
 namespace detail {
 ListGadget::ListGadget(QWidget* parent) : QTreeWidget(parent) {}
+
+void ListGadget::focusInEvent(QFocusEvent* event) {
+    if (currentIndex().isValid()) {
+        QTreeWidget::focusInEvent(event);
+        return;
+    }
+    // Qt puts the focus frame on the first row, unselected, when a list
+    // without a current row gets the focus; the first Down would then move
+    // past that row. Without a current row, Down selects the first one.
+    const QSignalBlocker quiet(selectionModel());
+    QTreeWidget::focusInEvent(event);
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
 } // namespace detail
 
 using detail::ListGadget;

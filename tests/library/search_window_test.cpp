@@ -149,6 +149,36 @@ TEST_F(SearchWindowTest, ShowAndCloseLeavesTheFoundCodeSelectedShownAndMarked) {
     EXPECT_FALSE(marked(3));
 }
 
+TEST_F(SearchWindowTest, ANewSearchTakesTheMarksOfTheEarlierOneAway) {
+    const auto showMarkedBox = [this] {
+        search("message");
+        pick(0); // Fenster|Box
+        ASSERT_TRUE(widgets::testing::clickButton(ShowButton));
+        dispatchEvents();
+        ASSERT_TRUE(marked(3));
+    };
+    // Searching again in the window, by button and by Return.
+    showMarkedBox();
+    ASSERT_TRUE(widgets::testing::clickButton(SearchAgainButton));
+    dispatchEvents();
+    EXPECT_FALSE(marked(3));
+    EXPECT_FALSE(marked(34));
+    showMarkedBox();
+    ASSERT_TRUE(widgets::testing::pressReturn(SearchTextField));
+    dispatchEvents();
+    EXPECT_FALSE(marked(3));
+    // A new search from the main window, the code still shown.
+    showMarkedBox();
+    search("verbinden");
+    EXPECT_EQ(viewText(), "If MESSAGEBOX_(0, \"\", \"\", 0)\r\n  message\r\n");
+    EXPECT_FALSE(marked(3));
+    // Nothing comes back when the code is shown again without the search.
+    ASSERT_TRUE(widgets::testing::clickTreeItem(LibraryTree, 1));
+    ASSERT_TRUE(widgets::testing::clickTreeItem(LibraryTree, 2));
+    dispatchEvents();
+    EXPECT_FALSE(marked(3));
+}
+
 TEST_F(SearchWindowTest, ShowKeepsTheWindowAndFindsTheCodeUnderItsOwnCategory) {
     search("box");
     EXPECT_EQ(rows(), (std::vector<std::string>{"Fenster|Box", "Netz|Box"}));
