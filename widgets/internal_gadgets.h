@@ -20,12 +20,23 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    // A title cut off by the pane's edge shows whole as a tooltip.
+    bool viewportEvent(QEvent* event) override;
+    // The connecting lines between items, under the expand buttons.
+    void drawBranches(QPainter* painter, const QRect& rect,
+                      const QModelIndex& index) const override;
+
+private:
+    bool titleFits(const QModelIndex& index) const;
 };
 
 // A report list: rows of cells under column headers.
 class ListGadget final : public QTreeWidget {
 public:
     explicit ListGadget(QWidget* parent);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 class SplitterGadget final : public QWidget {

@@ -6,7 +6,10 @@
 #include "widgets/object_registry.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 namespace codarium::widgets {
@@ -41,6 +44,60 @@ void TreeGadget::focusInEvent(QFocusEvent* event) {
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
+bool TreeGadget::titleFits(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int needed = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    const QRect cell = visualRect(index);
+    return cell.width() >= needed && cell.left() >= 0 &&
+           cell.left() + needed <= viewport()->width();
+}
+
+bool TreeGadget::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QTreeWidget::viewportEvent(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (index.isValid() && !titleFits(index)) {
+        QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport(),
+                           visualRect(index));
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
+}
+
+void TreeGadget::drawBranches(QPainter* painter, const QRect& rect,
+                              const QModelIndex& index) const {
+    // Most styles draw only the expand buttons; the lines are drawn here, as
+    // dotted lines, before the buttons so that these stay on top.
+    const int indent = indentation();
+    const int top = rect.top(), bottom = rect.bottom(), middle = rect.center().y();
+    const auto hasNextSibling = [](const QModelIndex& i) {
+        return i.sibling(i.row() + 1, 0).isValid();
+    };
+    painter->save();
+    painter->setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
+    // The item's own column: a line from above to its middle (on to the
+    // next sibling), then across to the item.
+    int left = rect.right() + 1 - indent;
+    int x = left + indent / 2;
+    painter->drawLine(x, index.row() == 0 && !index.parent().isValid() ? middle : top, x,
+                      hasNextSibling(index) ? bottom : middle);
+    painter->drawLine(x, middle, left + indent - 1, middle);
+    // Each ancestor with a later sibling continues its line through this row.
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) {
+        left -= indent;
+        x = left + indent / 2;
+        if (hasNextSibling(up)) {
+            painter->drawLine(x, top, x, bottom);
+        }
+    }
+    painter->restore();
+    QTreeWidget::drawBranches(painter, rect, index);
+}
+
 } // namespace detail
 
 using detail::TreeGadget;
@@ -71,7 +128,11 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     t->setItemsExpandable(true);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setContextMenuPolicy(Qt::CustomContextMenu);
-    t->header()->setStretchLastSection(true);
+    // The column is as wide as its longest title and the tree scrolls
+    // sideways, rather than cutting titles at the pane's edge.
+    t->header()->setStretchLastSection(false);
+    t->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     keepSelectionVisible(t);
     if (!adoptGadget(gadget, window, t, x, y, width, height)) {
         return false;

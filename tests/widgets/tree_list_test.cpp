@@ -6,6 +6,14 @@
 #include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace codarium::widgets {
@@ -120,6 +128,55 @@ TEST_F(TreeTest, ExpansionScrollingAndClearing) {
     EXPECT_EQ(changeEvents(drainEvents(), 3), 0);
 }
 
+TEST_F(TreeTest, LongTitlesScrollSidewaysAndShowWholeAsTooltips) {
+    const std::string longTitle =
+        "Ein sehr langer Titel, der in dem schmalen Baum keinen Platz findet";
+    addTreeItem(3, longTitle, 1); // the second code of "Fenster"
+    setTreeItemExpanded(3, 4, true);
+    QTreeWidget* t = qt();
+    t->resize(200, 300);
+    testing::processPendingEvents();
+    drainEvents();
+    QTreeWidgetItem* longItem = t->topLevelItem(2)->child(1);
+    QTreeWidgetItem* shortItem = t->topLevelItem(2)->child(0);
+    ASSERT_EQ(longItem->text(0), QString::fromLatin1(longTitle.c_str()));
+
+    // Not cut to the pane: the column holds the whole title, the tree scrolls.
+    EXPECT_FALSE(t->header()->stretchLastSection());
+    const QRect cell = t->visualItemRect(longItem);
+    EXPECT_GE(cell.width(), t->fontMetrics().horizontalAdvance(longItem->text(0)));
+    EXPECT_GT(t->horizontalScrollBar()->maximum(), 0);
+
+    const auto tooltipAt = [t](QTreeWidgetItem* item) {
+        const QRect r = t->visualItemRect(item);
+        const QPoint at(r.left() + 4, r.center().y());
+        QHelpEvent help(QEvent::ToolTip, at, t->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(t->viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    // A title that fits shows no tooltip; one that runs past the edge does.
+    EXPECT_EQ(tooltipAt(shortItem), QString());
+    EXPECT_EQ(tooltipAt(longItem), longItem->text(0));
+    QToolTip::hideText();
+}
+
+TEST_F(TreeTest, ConnectingLinesAreDrawnBesideTheItems) {
+    setTreeItemExpanded(3, 0, true);
+    QTreeWidget* t = qt();
+    testing::processPendingEvents();
+    const QImage picture = t->viewport()->grab().toImage();
+    const QColor background = t->palette().color(QPalette::Base);
+    // The own column of "Datei kopieren": its line runs from top to bottom,
+    // since "Datei löschen" follows it.
+    const QRect row = t->visualItemRect(t->topLevelItem(0)->child(0));
+    const int x = row.left() - t->indentation() / 2;
+    int drawn = 0;
+    for (int y = row.top(); y <= row.bottom(); ++y) {
+        drawn += picture.pixelColor(x, y) != background;
+    }
+    EXPECT_GE(drawn, row.height() / 3);
+}
+
 class ListTest : public testsupport::GuiTest {
 protected:
     void SetUp() override {
@@ -163,6 +220,41 @@ TEST_F(ListTest, SelectionChangesAreReported) {
     setSelectedListRow(903, -1);
     EXPECT_EQ(selectedListRow(903), -1);
     EXPECT_GE(changeEvents(drainEvents(), 903), 1);
+}
+
+void pressKey(QWidget* w, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+TEST_F(ListTest, TheFirstDownKeySelectsTheFirstRow) {
+    QWidget* l = testing::gadgetObject(903);
+    ASSERT_NE(l, nullptr);
+    for (int round = 0; round < 2; ++round) {
+        // A fresh list, as after each search; the focus arrives by Tab.
+        clearList(903);
+        for (const char* name : {"a", "b", "c"}) {
+            addListRow(903, {name, "K"});
+        }
+        drainEvents();
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(l, &in);
+        EXPECT_EQ(selectedListRow(903), -1);
+        pressKey(l, Qt::Key_Down);
+        EXPECT_EQ(selectedListRow(903), 0) << "round " << round;
+        EXPECT_GE(changeEvents(drainEvents(), 903), 1);
+        pressKey(l, Qt::Key_Down);
+        EXPECT_EQ(selectedListRow(903), 1);
+    }
+    // A list whose row was chosen keeps its place when the focus returns.
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(l, &out);
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(l, &in);
+    pressKey(l, Qt::Key_Down);
+    EXPECT_EQ(selectedListRow(903), 2);
 }
 
 TEST_F(ListTest, DropDownListPicksNothingUntilAsked) {
