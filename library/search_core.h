@@ -17,7 +17,8 @@ struct SearchResult {
 // whose name (".pb" included) or content contains `text`, untrimmed. Each
 // folder's entries are taken in alphabetical order regardless of case,
 // depth first; a file is listed at most once; files that cannot be read are
-// left out. Folders reached twice through links are searched once.
+// left out. Folders reached twice through links are searched once. Only
+// regular files are read: a FIFO or device is skipped, never waited on.
 std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text);
 
 // The order of entries within a folder.

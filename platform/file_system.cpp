@@ -63,7 +63,8 @@ bool createDirectoryPath(std::string_view path) {
 }
 
 int openRegularFile(std::string_view path, int flags) {
-    const int fd = ::open(nativePath(path).c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd =
+        ::open(nativePath(path).c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         return -1;
     }

@@ -111,8 +111,8 @@ void installProgram(const fs::path& dir) {
 // named in `drop`, plus `add`; waits until `ready` exists and a little more,
 // then ends it as a desktop session does. False when it does not end with 0.
 ::testing::AssertionResult runUntilSessionEnd(const fs::path& exe, const fs::path& ready,
-                                            const std::vector<std::string>& drop,
-                                            const std::vector<std::string>& add) {
+                                              const std::vector<std::string>& drop,
+                                              const std::vector<std::string>& add) {
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string_view v(*e);
@@ -160,8 +160,7 @@ TEST(ProgramRun, AFreshAccountKeepsItsSettingsFromOneStartToTheNext) {
     installProgram(programDir.path());
     const fs::path exe = programDir.path() / "Codarium";
     const fs::path settings = home.path() / ".config/Marvolt/Codarium/Einstellungen.ini";
-    const std::vector<std::string> drop = {"APPDATA", "XDG_CONFIG_HOME", "HOME",
-                                           "QT_QPA_PLATFORM"};
+    const std::vector<std::string> drop = {"APPDATA", "XDG_CONFIG_HOME", "HOME", "QT_QPA_PLATFORM"};
     const std::vector<std::string> add = {"HOME=" + home.path().string(),
                                           "QT_QPA_PLATFORM=offscreen"};
 
@@ -178,7 +177,7 @@ TEST(ProgramRun, AFreshAccountKeepsItsSettingsFromOneStartToTheNext) {
     // written again at its exit.
     testsupport::writeBytes(settings.string(), "[Einstellungen]\r\nPBPfad = 0\r\n"
                                                "Fensterbreite = 700\r\nFensterhoehe = 500\r\n"
-                                               "Splitterposition = 150\r\n"
+                                               "Splitterposition = 260\r\n"
                                                "ToolBar_Icongroesse = 24\r\n");
     ASSERT_TRUE(runUntilSessionEnd(exe, settings, drop, add));
     const auto stored = testsupport::readStored(settings.string());
@@ -186,7 +185,7 @@ TEST(ProgramRun, AFreshAccountKeepsItsSettingsFromOneStartToTheNext) {
     EXPECT_EQ(stored.width, 700);
     EXPECT_EQ(stored.height, 500);
     EXPECT_EQ(stored.state, 0);
-    EXPECT_EQ(stored.splitter, 150);
+    EXPECT_EQ(stored.splitter, 260);
     EXPECT_EQ(stored.iconSize, 24);
     EXPECT_EQ(stored.admin, 0);
     EXPECT_EQ(stored.wrap, 0);

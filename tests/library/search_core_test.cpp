@@ -3,6 +3,7 @@
 #include "store_fixture.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace codarium::library {
@@ -111,6 +112,26 @@ TEST_F(SearchCore, AFileThatCannotBeOpenedIsNotListedEvenByName) {
         GTEST_SKIP() << "cannot drop privileges";
     }
     EXPECT_TRUE(*found);
+}
+
+TEST_F(SearchCore, AFifoOrDeviceNamedLikeACodeIsSkippedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo("Codes/Leer/Rohr message.pb", 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", "Codes/Leer/Null message.pb"), 0);
+    // In a child bounded by an alarm: a blocking open would hang for good.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(10);
+        const auto found = rows(searchCodes("Codes", "message"));
+        const bool expected = found == std::vector<std::string>{
+                                           "Fenster|Box",     "Fenster|SendMessage", "Netz|Alpha",
+                                           "Netz/tief|Innen", "netz|Verbinden",      "|Wurzel"};
+        ::_exit(expected ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the search waited on the FIFO";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "a FIFO or device was listed";
 }
 
 TEST(SearchMatches, MarksEveryOccurrenceIgnoringCase) {

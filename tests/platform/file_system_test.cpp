@@ -113,9 +113,12 @@ TEST(FileSystem, OnlyRegularFilesOpenAndNothingWaits) {
         bool opens;
     };
     const Case cases[] = {
-        {fifo, O_RDONLY, false},          {fifo, O_RDWR, false},
-        {fifo, O_WRONLY, false},          {socketPath, O_RDONLY, false},
-        {"/dev/null", O_RDONLY, false},   {base, O_RDONLY, false},
+        {fifo, O_RDONLY, false},
+        {fifo, O_RDWR, false},
+        {fifo, O_WRONLY, false},
+        {socketPath, O_RDONLY, false},
+        {"/dev/null", O_RDONLY, false},
+        {base, O_RDONLY, false},
         {joinPath(base, "none"), O_RDONLY, false},
         {joinPath(base, "plain.pb"), O_RDONLY, true},
         {joinPath(base, "plain.pb"), O_RDWR, true},

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <sys/stat.h>
 
 namespace codarium::viewer::test {
 namespace {
@@ -79,6 +80,14 @@ TEST_F(TextOperations, AnEmptyOrMissingFileKeepsThePreviousText) {
     EXPECT_EQ(loadFileIntoView(View, path("missing.pb")), 0);
     EXPECT_EQ(viewBytes(View), "previous");
     EXPECT_EQ(codePage(), 65001) << "a file that cannot be opened changes nothing";
+
+    // Nor does one that is no regular file; a FIFO is never waited on.
+    const std::string fifo = path("fifo.pb");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(loadFileIntoView(View, fifo), 0);
+    EXPECT_EQ(loadFileIntoView(View, "/dev/zero"), 0);
+    EXPECT_EQ(viewBytes(View), "previous");
+    EXPECT_EQ(codePage(), 65001);
 }
 
 TEST_F(TextOperations, TheMainViewIsReadOnlyAfterEveryShowAndClear) {
