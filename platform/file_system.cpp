@@ -88,7 +88,7 @@ bool renameReplacing(std::string_view from, std::string_view to) {
 }
 
 bool copyFileReplacing(std::string_view from, std::string_view to) {
-    const int in = ::open(nativePath(from).c_str(), O_RDONLY | O_CLOEXEC);
+    const int in = openRegularFile(from, O_RDONLY);
     if (in < 0) {
         return false;
     }

@@ -62,6 +62,12 @@ TEST(EditorIcon, DataFoldersFollowTheDesktopVariables) {
     ::setenv("HOME", "/h", 1);
     EXPECT_EQ(desktopDataFolders(),
               (std::vector<std::string>{"/h/.local/share", "/usr/local/share", "/usr/share"}));
+    // Relative values count as unset, relative list entries are left out.
+    ::setenv("XDG_DATA_HOME", "share", 1);
+    ::setenv("XDG_DATA_DIRS", "rel:/d/one:./two", 1);
+    EXPECT_EQ(desktopDataFolders(), (std::vector<std::string>{"/h/.local/share", "/d/one"}));
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_DATA_DIRS");
 }
 
 } // namespace

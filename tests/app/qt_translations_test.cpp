@@ -56,9 +56,8 @@ TEST_F(QtTranslations, TheWidgetLayersQuestionBoxAnswersJaOrNein) {
             open->close();
         }
     });
-    const auto answer = widgets::messageRequester("Frage", "Neu starten?",
-                                                  widgets::MessageIcon::Question,
-                                                  widgets::MessageButtons::YesNo);
+    const auto answer = widgets::messageRequester(
+        "Frage", "Neu starten?", widgets::MessageIcon::Question, widgets::MessageButtons::YesNo);
     seen.sort();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
     EXPECT_EQ(answer, widgets::MessageResult::No);

@@ -43,6 +43,7 @@ TEST(FileSystem, CopyReplacesTheDestinationAndLeavesNoTemporaryFile) {
     EXPECT_EQ(readAll(to), "new");
     EXPECT_EQ(listDirectory(base).size(), 2u);
     EXPECT_FALSE(copyFileReplacing(joinPath(base, "missing"), to));
+    EXPECT_FALSE(copyFileReplacing("/dev/zero", to)) << "only a regular file is copied";
     EXPECT_EQ(readAll(to), "new");
 }
 
