@@ -3,6 +3,8 @@
 // with CR LF. A list is only ever replaced as a whole, by a complete
 // temporary file renamed over it, so that a failure at any point leaves the
 // old list or the new one, never neither and never a mixture.
+#include "platform/atomic_save.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,10 +39,12 @@ bool sortListFile(std::string_view path);
 bool listOrderLess(std::string_view a, std::string_view b);
 void sortListLines(std::vector<std::string>& lines);
 
-// Writes lines as the new content of listPath through tempPath and renames
-// the complete temporary file over the list. On failure the list is as it
-// was and the temporary file is gone.
+// Writes lines as the new content of listPath through a temporary file whose
+// name starts with tempPath and renames the complete temporary file over the
+// list. On failure the list is as it was and the temporary file is gone.
+// Tests watch the steps through beforeStep.
 bool replaceListFile(std::string_view listPath, std::string_view tempPath,
-                     const std::vector<std::string>& lines);
+                     const std::vector<std::string>& lines,
+                     const platform::SaveStepHook& beforeStep = {});
 
 } // namespace codarium::library

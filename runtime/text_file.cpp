@@ -1,15 +1,14 @@
 #include "runtime/text_file.h"
 
+#include "platform/native_file.h"
 #include "platform/paths.h"
 #include "runtime/buffered_file.h"
 
 #include <array>
 #include <atomic>
-#include <fcntl.h>
 #include <memory>
 #include <mutex>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 #include <unordered_map>
 
 namespace codarium::textfile {
@@ -104,30 +103,32 @@ bool validNumber(FileId number) {
     return number == AnyFile || (number >= 0 && number <= kLargestNumber);
 }
 
-int openNative(std::string_view path, int flags) {
-    const std::string native = platform::nativePath(path);
-    const int fd = ::open(native.c_str(), flags | O_CLOEXEC | O_NOCTTY, 0666);
+using platform::OpenFor;
+
+int openNative(std::string_view path, OpenFor how) {
+    const platform::NativeFile fd = platform::openNativeFile(platform::nativePath(path), how).file;
     if (fd < 0) {
         return -1;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
+    const auto info = platform::nativeFileInfo(fd);
+    if (!info || info->directory) {
+        platform::closeNativeFile(fd);
         return -1;
     }
     return fd;
 }
 
-FileId openAs(FileId number, std::string_view path, int flags, int fallbackFlags) {
+FileId openAs(FileId number, std::string_view path, OpenFor how,
+              std::optional<OpenFor> fallback = std::nullopt) {
     if (!validNumber(number)) {
         return 0;
     }
     if (number != AnyFile) {
         close(number);
     }
-    int fd = openNative(path, flags);
-    if (fd < 0 && fallbackFlags != 0) {
-        fd = openNative(path, fallbackFlags);
+    int fd = openNative(path, how);
+    if (fd < 0 && fallback) {
+        fd = openNative(path, *fallback);
     }
     if (fd < 0) {
         return 0;
@@ -138,15 +139,15 @@ FileId openAs(FileId number, std::string_view path, int flags, int fallbackFlags
 } // namespace
 
 FileId create(FileId number, std::string_view path) {
-    return openAs(number, path, O_RDWR | O_CREAT | O_TRUNC, O_WRONLY | O_TRUNC);
+    return openAs(number, path, OpenFor::Rewriting, OpenFor::WritingOver);
 }
 
 FileId openUpdate(FileId number, std::string_view path) {
-    return openAs(number, path, O_RDWR | O_CREAT, 0);
+    return openAs(number, path, OpenFor::Updating);
 }
 
 FileId openRead(FileId number, std::string_view path) {
-    return openAs(number, path, O_RDONLY, 0);
+    return openAs(number, path, OpenFor::Reading);
 }
 
 void close(FileId file) {
