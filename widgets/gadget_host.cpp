@@ -2,6 +2,7 @@
 
 #include "widgets/gadgets.h"
 #include "widgets/internal_gadgets.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
 
@@ -20,8 +21,8 @@ bool adoptGadget(int gadget, int window, QWidget* widget, int x, int y, int widt
     }
     freeGadget(gadget);
     widget->setParent(parent);
-    widget->setProperty("codarium_window", window);
-    widget->setProperty("codarium_gadget", gadget);
+    widget->setProperty(detail::property::Window, window);
+    widget->setProperty(detail::property::Gadget, gadget);
     const QSize natural = widget->sizeHint();
     widget->setGeometry(x, y, width > 0 ? width : natural.width(),
                         height > 0 ? height : natural.height());
@@ -44,7 +45,7 @@ void postGadgetEvent(int gadget, GadgetEvent subType) {
 
 namespace detail {
 int gadgetNumberOf(const QWidget* widget) {
-    const QVariant v = widget->property("codarium_gadget");
+    const QVariant v = widget->property(detail::property::Gadget);
     return v.isValid() ? v.toInt() : -1;
 }
 } // namespace detail

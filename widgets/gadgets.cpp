@@ -4,6 +4,7 @@
 #include "widgets/gui_thread.h"
 #include "widgets/internal_gadgets.h"
 #include "widgets/internal_images.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
 
@@ -47,7 +48,7 @@ std::string textOf(QWidget* w) {
         return platform::fromQString(l->text());
     }
     if (auto* b = qobject_cast<QPushButton*>(w)) {
-        return b->property("codarium_text").toByteArray().toStdString();
+        return b->property(detail::property::Text).toByteArray().toStdString();
     }
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
         return platform::fromQString(g->title());
@@ -76,7 +77,7 @@ void setTextOf(QWidget* w, std::string_view text) {
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(platform::toQString(text));
     } else if (auto* b = qobject_cast<QPushButton*>(w)) {
-        b->setProperty("codarium_text",
+        b->setProperty(detail::property::Text,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
         b->setText(platform::toQString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {

@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "widgets/internal_images.h"
 #include "widgets/internal_menus.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/window_event.h"
 
@@ -106,7 +107,8 @@ void addMenuTitle(int menu, std::string_view title) {
         return;
     }
     QMenu* m = r->bar->addMenu(menuLabel(title));
-    m->setProperty("codarium_text", QByteArray(title.data(), static_cast<qsizetype>(title.size())));
+    m->setProperty(detail::property::Text,
+                   QByteArray(title.data(), static_cast<qsizetype>(title.size())));
     r->stack.clear();
     r->stack.emplace_back(m);
 }
@@ -121,7 +123,8 @@ void openSubMenu(int menu, std::string_view text) {
         return;
     }
     QMenu* m = parent->addMenu(menuLabel(text));
-    m->setProperty("codarium_text", QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    m->setProperty(detail::property::Text,
+                   QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     r->stack.emplace_back(m);
 }
 
@@ -144,17 +147,17 @@ void addMenuItem(int menu, int command, std::string_view text, int image) {
         return;
     }
     QAction* action = parent->addAction(menuLabel(text));
-    action->setProperty("codarium_text",
+    action->setProperty(detail::property::Text,
                         QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    action->setProperty("codarium_command", command);
-    action->setProperty("codarium_image", image);
+    action->setProperty(detail::property::Command, command);
+    action->setProperty(detail::property::Image, image);
     if (image >= 0) {
         action->setIcon(iconOf(image));
     }
     QObject::connect(action, &QAction::triggered, action, [menu, command, action] {
         // Check marks belong to the program: choosing an item never toggles one.
         if (action->isCheckable()) {
-            action->setChecked(action->property("codarium_checked").toBool());
+            action->setChecked(action->property(detail::property::Checked).toBool());
         }
         MenuRecord* rec = menuRecord(menu);
         postWindowEvent({.kind = EventKind::Menu,
@@ -177,7 +180,7 @@ void addMenuSeparator(int menu) {
 void setMenuItemChecked(int menu, int command, bool checked) {
     if (QAction* a = menuAction(menu, command)) {
         a->setCheckable(true);
-        a->setProperty("codarium_checked", checked);
+        a->setProperty(detail::property::Checked, checked);
         a->setChecked(checked);
     }
 }
@@ -200,7 +203,8 @@ bool menuItemDisabled(int menu, int command) {
 
 std::string menuItemText(int menu, int command) {
     QAction* a = menuAction(menu, command);
-    return a != nullptr ? a->property("codarium_text").toByteArray().toStdString() : std::string();
+    return a != nullptr ? a->property(detail::property::Text).toByteArray().toStdString()
+                        : std::string();
 }
 
 bool hasMenuItem(int menu, int command) {
