@@ -171,12 +171,12 @@ void dispatchGadget(const widgets::WindowEvent& event) {
         break;
     case 805: // closeDialog(8, 0) — remove-code dialog
         break;
-    case SearchWindowField:
-    case SearchWindowButton:
-    case SearchResultList:
-    case SearchShowButton:
-    case SearchShowAndCloseButton:
-    case SearchCloseButton:
+    case library::SearchTextField:
+    case library::SearchAgainButton:
+    case library::ResultList:
+    case library::ShowButton:
+    case library::ShowAndCloseButton:
+    case library::CloseSearchButton:
         library::onSearchWindowEvent(event.gadget, event.subType);
         break;
     case 1005: // cancelUpdateCheck() — update wait window

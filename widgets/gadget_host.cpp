@@ -6,6 +6,8 @@
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
 
+#include <QPalette>
+
 namespace codarium::widgets {
 
 QWidget* gadgetParentWidget(int window) {
@@ -44,6 +46,15 @@ void postGadgetEvent(int gadget, GadgetEvent subType) {
 }
 
 namespace detail {
+void keepSelectionVisible(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    w->setPalette(p);
+}
+
 int gadgetNumberOf(const QWidget* widget) {
     const QVariant v = widget->property(detail::property::Gadget);
     return v.isValid() ? v.toInt() : -1;

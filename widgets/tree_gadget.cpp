@@ -51,16 +51,6 @@ TreeGadget* tree(int gadget) {
     return dynamic_cast<TreeGadget*>(gadgetWidget(gadget));
 }
 
-// The selection looks the same whether or not the tree has the focus.
-void keepSelectionVisible(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               p.color(QPalette::Active, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-               p.color(QPalette::Active, QPalette::HighlightedText));
-    w->setPalette(p);
-}
-
 } // namespace
 
 bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
@@ -72,7 +62,7 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setContextMenuPolicy(Qt::CustomContextMenu);
     t->header()->setStretchLastSection(true);
-    keepSelectionVisible(t);
+    detail::keepSelectionVisible(t);
     if (!adoptGadget(gadget, window, t, x, y, width, height)) {
         return false;
     }

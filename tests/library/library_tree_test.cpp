@@ -127,6 +127,24 @@ TEST_F(LibraryTreeTest, EqualTitlesInTwoCategoriesShowTheirOwnSource) {
     EXPECT_EQ(categoryOfItem(LibraryTree, 0), "");
 }
 
+TEST_F(LibraryTreeTest, ACodeBelongsToTheNearestCategoryAbove) {
+    addCategory("Fenster", {"Neu"});
+    addCategory("Netz", {"Alt", "Neu"});
+    reloadLibraryTree();
+    ASSERT_EQ(widgets::treeItemCount(LibraryTree), 5);
+    EXPECT_EQ(categoryOfItem(LibraryTree, 1), "Fenster");
+    EXPECT_EQ(categoryOfItem(LibraryTree, 3), "Netz");
+    EXPECT_EQ(categoryOfItem(LibraryTree, 4), "Netz");
+    // Same title, different categories, different files.
+    EXPECT_NE(sourcePath(categoryOfItem(LibraryTree, 1), widgets::treeItemText(LibraryTree, 1)),
+              sourcePath(categoryOfItem(LibraryTree, 4), widgets::treeItemText(LibraryTree, 4)));
+    EXPECT_EQ(categoryOfItem(LibraryTree, 0), "");
+    widgets::clearTree(LibraryTree);
+    const widgets::TreeItemText lone[] = {{"lose", 1}};
+    widgets::addTreeItems(LibraryTree, lone);
+    EXPECT_EQ(categoryOfItem(LibraryTree, 0), "");
+}
+
 TEST_F(LibraryTreeTest, AMissingSourceKeepsThePreviousCode) {
     addCategory("Fenster", {"Da", "Weg"});
     reloadLibraryTree();
