@@ -4,11 +4,12 @@
 #include "library/store_paths.h"
 #include "store_fixture.h"
 
+#include "../platform/child_process.h"
+
 #include <csignal>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace codarium::library {
@@ -33,21 +34,12 @@ std::set<std::string> temporaryFiles() {
     return names;
 }
 
-// Runs work in a child process and returns its wait status.
-int inChild(const std::function<void()>& work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        work();
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return status;
-}
+using testsupport::killedOutright;
+using testsupport::runInChild;
 
 // A child that ends at once, as in a power cut, when the replacement reaches `step`.
 int killedAt(platform::SaveStep step, const std::vector<std::string>& lines) {
-    return inChild([&] {
+    return runInChild([&] {
         static_cast<void>(replaceListFile(List, Temp, lines, [step](platform::SaveStep reached) {
             if (reached == step) {
                 ::raise(SIGKILL);
@@ -98,7 +90,7 @@ TEST_F(ListFaults, ATemporaryFileThatCannotBeCreatedLeavesTheList) {
 
 TEST_F(ListFaults, ATemporaryFileThatCannotBeWrittenCompletelyLeavesTheList) {
     // A file-size limit below the list's size stands in for a full disk.
-    const int status = inChild([] {
+    const int status = runInChild([] {
         ::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit {
             8, 8
@@ -139,7 +131,7 @@ TEST_F(ListFaults, ARemovalInterruptedAfterAnyStepLosesAndDoublesNothing) {
         SCOPED_TRACE(static_cast<int>(step));
         writeFile(List, Original);
         const int status = killedAt(step, without);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        ASSERT_TRUE(killedOutright(status));
         // The process ended here: the old list is whole, or the new one is.
         EXPECT_EQ(readFile(List),
                   step == platform::SaveStep::SyncFolder ? "Dateien\r\nNetz\r\n" : Original);

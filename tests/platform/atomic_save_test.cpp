@@ -3,6 +3,8 @@
 // never nothing where something was.
 #include "platform/atomic_save.h"
 
+#include "child_process.h"
+
 #include <QTemporaryDir>
 #include <csignal>
 #include <dirent.h>
@@ -12,7 +14,6 @@
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace codarium::platform {
@@ -57,21 +58,8 @@ unsigned permissionsOf(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Runs work in a child process and returns its wait status.
-int inChild(const std::function<void()>& work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        work();
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return status;
-}
-
-bool killedOutright(int status) {
-    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
-}
+using testsupport::killedOutright;
+using testsupport::runInChild;
 
 SaveStepHook killAt(SaveStep step) {
     return [step](SaveStep reached) {
@@ -98,7 +86,7 @@ TEST_F(AtomicSave, AProcessKilledAtAnyStepLeavesTheOldFileOrTheNewOne) {
         SCOPED_TRACE(static_cast<int>(step));
         writeBytes(target, oldBytes);
         ::chmod(target.c_str(), 0640);
-        const int status = inChild([&] {
+        const int status = runInChild([&] {
             static_cast<void>(saveFile(target, newBytes, ReplaceMode::Replace, {}, killAt(step)));
         });
         ASSERT_TRUE(killedOutright(status)) << "the child never reached the step";
@@ -116,7 +104,7 @@ TEST_F(AtomicSave, AProcessKilledWhileCreatingLeavesNothingOrTheWholeFile) {
     for (const SaveStep step : AllSteps) {
         SCOPED_TRACE(static_cast<int>(step));
         ::unlink(target.c_str());
-        const int status = inChild([&] {
+        const int status = runInChild([&] {
             static_cast<void>(
                 saveFile(target, "[S]\r\nk = v\r\n", ReplaceMode::CreateOnly, {}, killAt(step)));
         });
@@ -132,7 +120,7 @@ TEST_F(AtomicSave, AProcessKilledWhileCreatingLeavesNothingOrTheWholeFile) {
 TEST_F(AtomicSave, AProcessKilledHalfwayThroughAStreamLeavesTheOldFile) {
     const std::string target = file("download.bin");
     writeBytes(target, "complete old body");
-    const int status = inChild([&] {
+    const int status = runInChild([&] {
         FileReplacement body(target, ReplaceMode::ReplaceName);
         if (!body.begin().ok() || !body.write(std::string(70000, 'x'))) {
             ::_exit(3);
@@ -209,7 +197,7 @@ TEST_F(AtomicSave, FailuresAreReasonsAndLeaveEverythingAsItWas) {
 
     // A file-size limit stands in for a full disk: the write fails with
     // EFBIG, in a child so that this process keeps no limit.
-    const int status = inChild([&] {
+    const int status = runInChild([&] {
         ::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit {
             16, 16
