@@ -6,12 +6,9 @@
 #include "app/text_rules.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
-#include "platform/paths.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/windows.h"
-
-#include <QCoreApplication>
 
 namespace codarium::app {
 namespace {
@@ -207,18 +204,9 @@ bool handleEvent(const widgets::WindowEvent& event) {
 }
 
 LoopEnd runEventLoop() {
-    const bool benchmark = !platform::environmentValue("CODARIUM_BENCH_STARTUP").empty();
-    while (true) {
-        const widgets::WindowEvent event = widgets::waitWindowEvent();
-        const bool close = handleEvent(event);
-        if (benchmark) {
-            QCoreApplication::processEvents();
-            return LoopEnd::BenchmarkExit;
-        }
-        if (close) {
-            return LoopEnd::CloseRequest;
-        }
+    while (!handleEvent(widgets::waitWindowEvent())) {
     }
+    return LoopEnd::CloseRequest;
 }
 
 } // namespace codarium::app
