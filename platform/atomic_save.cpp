@@ -138,6 +138,7 @@ bool FileReplacement::write(std::string_view bytes) {
         step(SaveStep::WriteTemporary);
     }
     if (!writeAll(file_, bytes.data(), bytes.size())) {
+        writeError_ = errno;
         writeFailed_ = true;
         return false;
     }
@@ -150,7 +151,7 @@ SaveResult FileReplacement::commit() {
         return {"Die Datei wird nicht gespeichert."};
     }
     if (writeFailed_) {
-        return fail("Die temporäre Datei kann nicht geschrieben werden", errno);
+        return fail("Die temporäre Datei kann nicht geschrieben werden", writeError_);
     }
     step(SaveStep::SyncTemporary);
     struct stat written {};

@@ -72,6 +72,7 @@ private:
     std::int64_t written_ = 0;
     bool writing_ = false;
     bool writeFailed_ = false;
+    int writeError_ = 0;
     bool committed_ = false;
 };
 
