@@ -55,6 +55,18 @@ QMenu* currentMenu(MenuRecord& r) {
     return r.popup.data();
 }
 
+// The menu that the next entries of menu `menu` go into, or nullptr.
+QMenu* menuBeingBuilt(int menu) {
+    MenuRecord* r = menuRecord(menu);
+    return r != nullptr ? currentMenu(*r) : nullptr;
+}
+
+// The program's text of an entry, kept as the bytes it was given.
+void keepText(QObject* entry, std::string_view text) {
+    entry->setProperty(detail::property::Text,
+                       QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 } // namespace
 
 bool createMenu(int menu, int window) {
@@ -107,25 +119,19 @@ void addMenuTitle(int menu, std::string_view title) {
         return;
     }
     QMenu* m = r->bar->addMenu(menuLabel(title));
-    m->setProperty(detail::property::Text,
-                   QByteArray(title.data(), static_cast<qsizetype>(title.size())));
+    keepText(m, title);
     r->stack.clear();
     r->stack.emplace_back(m);
 }
 
 void openSubMenu(int menu, std::string_view text) {
-    MenuRecord* r = menuRecord(menu);
-    if (r == nullptr) {
-        return;
-    }
-    QMenu* parent = currentMenu(*r);
+    QMenu* parent = menuBeingBuilt(menu);
     if (parent == nullptr) {
         return;
     }
     QMenu* m = parent->addMenu(menuLabel(text));
-    m->setProperty(detail::property::Text,
-                   QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    r->stack.emplace_back(m);
+    keepText(m, text);
+    menuRecord(menu)->stack.emplace_back(m);
 }
 
 void closeSubMenu(int menu) {
@@ -138,17 +144,12 @@ void closeSubMenu(int menu) {
 }
 
 void addMenuItem(int menu, int command, std::string_view text, int image) {
-    MenuRecord* r = menuRecord(menu);
-    if (r == nullptr) {
-        return;
-    }
-    QMenu* parent = currentMenu(*r);
+    QMenu* parent = menuBeingBuilt(menu);
     if (parent == nullptr) {
         return;
     }
     QAction* action = parent->addAction(menuLabel(text));
-    action->setProperty(detail::property::Text,
-                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    keepText(action, text);
     action->setProperty(detail::property::Command, command);
     action->setProperty(detail::property::Image, image);
     if (image >= 0) {
@@ -164,15 +165,11 @@ void addMenuItem(int menu, int command, std::string_view text, int image) {
                          .window = rec != nullptr ? rec->window : -1,
                          .command = command});
     });
-    r->items[command] = action;
+    menuRecord(menu)->items[command] = action;
 }
 
 void addMenuSeparator(int menu) {
-    MenuRecord* r = menuRecord(menu);
-    if (r == nullptr) {
-        return;
-    }
-    if (QMenu* parent = currentMenu(*r)) {
+    if (QMenu* parent = menuBeingBuilt(menu)) {
         parent->addSeparator();
     }
 }
