@@ -29,7 +29,14 @@ function(codarium_add_test)
   if(T_LABELS)
     list(APPEND properties LABELS "${T_LABELS}")
   endif()
-  gtest_discover_tests(${T_NAME} DISCOVERY_TIMEOUT 120 PROPERTIES ${properties})
+  # A sanitizer build lists the cases when CTest runs, under the sanitizer
+  # options CI gives it, rather than at build time.
+  set(discovery POST_BUILD)
+  if(CODARIUM_SANITIZE)
+    set(discovery PRE_TEST)
+  endif()
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE ${discovery} DISCOVERY_TIMEOUT 120
+                       PROPERTIES ${properties})
 endfunction()
 
 # codarium_add_fuzzer(NAME name SOURCES ... LIBS ...)
