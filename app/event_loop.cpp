@@ -6,12 +6,9 @@
 #include "app/text_rules.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
-#include "platform/paths.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/windows.h"
-
-#include <QCoreApplication>
 
 namespace codarium::app {
 namespace {
@@ -171,12 +168,12 @@ void dispatchGadget(const widgets::WindowEvent& event) {
         break;
     case 805: // closeDialog(8, 0) — remove-code dialog
         break;
-    case SearchWindowField:
-    case SearchWindowButton:
-    case SearchResultList:
-    case SearchShowButton:
-    case SearchShowAndCloseButton:
-    case SearchCloseButton:
+    case library::SearchTextField:
+    case library::SearchAgainButton:
+    case library::ResultList:
+    case library::ShowButton:
+    case library::ShowAndCloseButton:
+    case library::CloseSearchButton:
         library::onSearchWindowEvent(event.gadget, event.subType);
         break;
     case 1005: // cancelUpdateCheck() — update wait window
@@ -207,18 +204,9 @@ bool handleEvent(const widgets::WindowEvent& event) {
 }
 
 LoopEnd runEventLoop() {
-    const bool benchmark = !platform::environmentValue("CODARIUM_BENCH_STARTUP").empty();
-    while (true) {
-        const widgets::WindowEvent event = widgets::waitWindowEvent();
-        const bool close = handleEvent(event);
-        if (benchmark) {
-            QCoreApplication::processEvents();
-            return LoopEnd::BenchmarkExit;
-        }
-        if (close) {
-            return LoopEnd::CloseRequest;
-        }
+    while (!handleEvent(widgets::waitWindowEvent())) {
     }
+    return LoopEnd::CloseRequest;
 }
 
 } // namespace codarium::app

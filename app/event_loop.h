@@ -7,12 +7,9 @@ namespace codarium::app {
 
 enum class LoopEnd {
     CloseRequest,
-    BenchmarkExit, // the start-up benchmark hook ended the first turn
 };
 
-// Runs until a close request. With CODARIUM_BENCH_STARTUP set in the
-// environment (a benchmark hook), the loop ends after its first turn instead,
-// once Qt has handled what start-up left pending.
+// Runs until a close request.
 LoopEnd runEventLoop();
 
 // One turn's work on an event already taken; true when the event is (or was

@@ -10,17 +10,6 @@ MainLayout mainWindowLayout(int width, int height, int toolBar, int statusBar, i
     return l;
 }
 
-SearchLayout searchWindowLayout(int width, int height) {
-    SearchLayout l;
-    l.field = {0, 0, width - 100, 20};
-    l.button = {width - 100, 0, 100, 20};
-    l.list = {0, 20, width, height - 60};
-    l.show = {width - 480, height - 30, 150, 20};
-    l.showAndClose = {width - 320, height - 30, 150, 20};
-    l.close = {width - 160, height - 30, 150, 20};
-    return l;
-}
-
 } // namespace codarium::app
 
 namespace codarium::app {

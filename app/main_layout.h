@@ -1,15 +1,12 @@
 #pragma once
-// Where the main window's and the search window's gadgets go for a given
-// window size. Pure arithmetic.
+// Where the main window's gadgets go for a given window size. Pure
+// arithmetic. The search window's layout lives beside the search window.
+#include "library/search_window_layout.h"
+#include "widgets/rect.h"
+
 namespace codarium::app {
 
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
+using widgets::Rect;
 
 // W, H: inner width and height (client height plus menu bar height); T, S, M:
 // toolbar, status bar and menu bar heights.
@@ -20,17 +17,8 @@ struct MainLayout {
 };
 MainLayout mainWindowLayout(int width, int height, int toolBar, int statusBar, int menuBar);
 
-// The search window's relayout; only the coordinates it changes are
-// meaningful to callers (the rest match the window's creation).
-struct SearchLayout {
-    Rect field;
-    Rect button;
-    Rect list;
-    Rect show;
-    Rect showAndClose;
-    Rect close;
-};
-SearchLayout searchWindowLayout(int width, int height);
+using library::SearchLayout;
+using library::searchWindowLayout;
 
 // The main window cannot be made smaller.
 inline constexpr int MainWindowMinimumWidth = 550;

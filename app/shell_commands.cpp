@@ -5,8 +5,8 @@
 #include "app/main_window.h"
 #include "app/main_window_numbers.h"
 #include "app/settings.h"
-#include "app/text_rules.h"
 #include "app/ui_text.h"
+#include "library/search_window.h"
 #include "platform/file_system.h"
 #include "viewer/code_view.h"
 #include "widgets/gadgets.h"
@@ -25,19 +25,6 @@ void place(int gadget, const Rect& r) {
     widgets::resizeGadget(gadget, r.x, r.y, r.width, r.height);
 }
 
-void relayoutSearchWindow() {
-    using widgets::Ignore;
-    const SearchLayout l =
-        searchWindowLayout(widgets::windowWidth(SearchWindow), widgets::windowHeight(SearchWindow));
-    widgets::resizeGadget(SearchWindowField, Ignore, Ignore, l.field.width, Ignore);
-    widgets::resizeGadget(SearchWindowButton, l.button.x, Ignore, Ignore, Ignore);
-    widgets::resizeGadget(SearchResultList, Ignore, Ignore, l.list.width, l.list.height);
-    widgets::resizeGadget(SearchShowButton, l.show.x, l.show.y, Ignore, Ignore);
-    widgets::resizeGadget(SearchShowAndCloseButton, l.showAndClose.x, l.showAndClose.y, Ignore,
-                          Ignore);
-    widgets::resizeGadget(SearchCloseButton, l.close.x, l.close.y, Ignore, Ignore);
-}
-
 } // namespace
 
 void relayout() {
@@ -54,7 +41,7 @@ void relayout() {
         place(LibraryTreeGadget, l.splitter);
     }
     if (widgets::isWindow(SearchWindow)) {
-        relayoutSearchWindow();
+        library::relayoutSearchWindow();
     }
 }
 
@@ -84,16 +71,6 @@ void toggleWordWrap() {
 void closeDialog(int window, int parent) {
     widgets::disableWindow(parent, false);
     widgets::closeWindow(window);
-}
-
-void enableWhenFilled(int field, int button) {
-    widgets::disableGadget(button, !hasNonBlankText(widgets::gadgetText(field)));
-}
-
-void enableWhenBothFilled(int firstField, int secondField, int button) {
-    const bool filled = hasNonBlankText(widgets::gadgetText(firstField)) &&
-                        hasNonBlankText(widgets::gadgetText(secondField));
-    widgets::disableGadget(button, !filled);
 }
 
 void showAbout() {

@@ -1,6 +1,8 @@
 #pragma once
 // The commands that are pure user-interface state, and the small operations
 // every dialog uses.
+#include "widgets/field_rules.h"
+
 namespace codarium::app {
 
 // Places the main window's gadgets for its current size, and window 9's when
@@ -17,10 +19,10 @@ void toggleWordWrap();
 // Re-enables window `parent`, then closes window `window`.
 void closeDialog(int window, int parent);
 
-// The button is enabled exactly when the field holds non-blank text.
-void enableWhenFilled(int field, int button);
-// The button is enabled exactly when both fields hold non-blank text.
-void enableWhenBothFilled(int firstField, int secondField, int button);
+// The button is enabled exactly when the field holds (both fields hold)
+// non-blank text.
+using widgets::enableWhenBothFilled;
+using widgets::enableWhenFilled;
 
 // Command 12.
 void showAbout();

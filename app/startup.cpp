@@ -84,10 +84,7 @@ int runCodarium() {
         releaseAll();
         return 0;
     }
-    if (runEventLoop() == LoopEnd::BenchmarkExit) {
-        releaseAll();
-        return 0;
-    }
+    runEventLoop();
     shutDown(platform::ownExecutablePath());
     releaseAll();
     return 0;

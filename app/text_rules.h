@@ -1,13 +1,10 @@
 #pragma once
-// Small rules about the texts users type.
-#include <string_view>
+// Small rules about the texts users type; they live with the dialogs' field
+// rules in the widget layer.
+#include "widgets/field_rules.h"
 
 namespace codarium::app {
 
-// True when the text still has something left after removing the blanks at
-// both ends.
-inline bool hasNonBlankText(std::string_view text) {
-    return text.find_first_not_of(' ') != std::string_view::npos;
-}
+using widgets::hasNonBlankText;
 
 } // namespace codarium::app

@@ -8,6 +8,7 @@
 #include "viewer/code_view.h"
 #include "widgets/object_registry.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/windows.h"
 
 #include <QApplication>
 #include <Qsci/qscilexercpp.h>
@@ -24,6 +25,7 @@ namespace {
 
 using namespace codarium;
 
+constexpr int BenchWindow = 0;
 constexpr int OurView = 4;
 constexpr int LexerView = 5;
 constexpr unsigned SetText = 2181, GetEndStyled = 2028, GetStyleAt = 2010, SetCodePage = 2037,
@@ -80,12 +82,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "highlight_bench: cannot read the documents\n");
         return 1;
     }
-    const std::string plugin = argc > 3 ? argv[3] : std::string(viewer::HighlighterPath);
-    if (viewer::createCodeView(OurView, -1, 0, 0, 800, 600, plugin) == 0) {
+    const std::string plugin = argc > 3 ? argv[3] : std::string("SyntaxHilighting.so");
+    // Both views sit in one window, as every gadget does.
+    if (!widgets::openWindow(BenchWindow, 0, 0, 1600, 600, "highlight_bench",
+                             widgets::DialogFlags)) {
+        std::fprintf(stderr, "highlight_bench: cannot open a window\n");
+        return 1;
+    }
+    if (viewer::createCodeView(OurView, BenchWindow, 0, 0, 800, 600, plugin) == 0) {
         std::fprintf(stderr, "highlight_bench: cannot load the highlighter %s\n", plugin.c_str());
         return 1;
     }
-    widgets::createScintillaGadget(LexerView, -1, 0, 0, 800, 600);
+    widgets::createScintillaGadget(LexerView, BenchWindow, 800, 0, 800, 600);
     widgets::sendScintilla(LexerView, SetCodePage, 0);
     auto* lexerView = widgets::gadgetAs<QsciScintilla>(LexerView);
     lexerView->setLexer(new QsciLexerCPP(lexerView));

@@ -2,9 +2,10 @@
 # startup: time from process start to the first turn of the event loop (warm,
 # offscreen), against a bare Qt program that shows one empty window.
 #
-# The program ends at its first turn through its benchmark hook: with
-# CODARIUM_BENCH_STARTUP set, the event loop returns after handling its first
-# event and letting Qt deliver what start-up left pending; nothing is saved.
+# startup_codarium is the program's own start-up sequence followed by one turn
+# of its event loop (its first event, then what start-up left pending for Qt);
+# it ends there without saving. It runs beside the executable in a copy of the
+# program directory, as the program does.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 build=${BENCH_BUILD:-build-bench}
@@ -13,9 +14,10 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 # A program directory of its own: the run creates the store and settings.
 cp -r "$build/Codarium" "$scratch/program"
-export APPDATA=$scratch/appdata QT_QPA_PLATFORM=offscreen CODARIUM_BENCH_STARTUP=1
+cp "$build/bench/startup_codarium" "$scratch/program/"
+export APPDATA=$scratch/appdata QT_QPA_PLATFORM=offscreen
 mkdir -p "$APPDATA"
-ours_prog=$scratch/program/Codarium
+ours_prog=$scratch/program/startup_codarium
 # Warm both (page cache, fontconfig cache, the per-user settings file).
 "$ours_prog" >/dev/null 2>&1
 "$bare_bin" >/dev/null 2>&1

@@ -1,8 +1,10 @@
 # codarium_add_test(NAME name SOURCES ... LIBS ... [GUI] [LABELS ...] [TIMEOUT s])
-# A GoogleTest executable registered with CTest. GUI tests run on Qt's
-# offscreen platform. Tests run with the source tree's fixtures at hand in
-# CODARIUM_SOURCE_DIR and the program directory in CODARIUM_PROGRAM_DIR.
+# A GoogleTest executable whose cases CTest lists and runs one by one. GUI
+# tests run on Qt's offscreen platform. Tests run with the source tree's
+# fixtures at hand in CODARIUM_SOURCE_DIR and the program directory in
+# CODARIUM_PROGRAM_DIR.
 find_package(GTest REQUIRED)
+include(GoogleTest)
 function(codarium_add_test)
   if(NOT CODARIUM_TESTS)
     return()
@@ -13,15 +15,28 @@ function(codarium_add_test)
   target_compile_definitions(${T_NAME} PRIVATE
     CODARIUM_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     CODARIUM_PROGRAM_DIR="${CODARIUM_PROGRAM_DIR}")
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
+  # The environment goes in front of the command, so that listing the cases at
+  # build time sees it as well as every run of one.
   set(env "CODARIUM_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   if(T_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${env}" LABELS "${T_LABELS}")
+  set_target_properties(${T_NAME} PROPERTIES CROSSCOMPILING_EMULATOR "env;${env}")
+  set(properties TIMEOUT ${T_TIMEOUT})
+  if(T_LABELS)
+    list(APPEND properties LABELS "${T_LABELS}")
+  endif()
+  # A sanitizer build lists the cases when CTest runs, under the sanitizer
+  # options CI gives it, rather than at build time.
+  set(discovery POST_BUILD)
+  if(CODARIUM_SANITIZE)
+    set(discovery PRE_TEST)
+  endif()
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE ${discovery} DISCOVERY_TIMEOUT 120
+                       PROPERTIES ${properties})
 endfunction()
 
 # codarium_add_fuzzer(NAME name SOURCES ... LIBS ...)

@@ -30,23 +30,6 @@ LibraryContents readLibraryContents() {
     return contents;
 }
 
-std::string categoryOfItem(const std::vector<LibraryItem>& items, int position) {
-    if (position <= 0 || items.empty()) {
-        return {};
-    }
-    auto k = static_cast<std::size_t>(position);
-    if (k > items.size()) {
-        k = items.size();
-    }
-    while (k > 0) {
-        --k;
-        if (items[k].level == 0) {
-            return items[k].text;
-        }
-    }
-    return {};
-}
-
 std::string libraryStatusText(int categories, int codes) {
     return std::to_string(categories) + " Kategorien, " + std::to_string(codes) + " Codes";
 }

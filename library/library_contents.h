@@ -25,10 +25,6 @@ struct LibraryContents {
 // is not opened.
 LibraryContents readLibraryContents();
 
-// The category a code item belongs to: the nearest level-0 item above it.
-// "" when there is none (position 0, or no category above).
-std::string categoryOfItem(const std::vector<LibraryItem>& items, int position);
-
 // "<n> Kategorien, <m> Codes"; the words stay the same for 0 and 1.
 std::string libraryStatusText(int categories, int codes);
 

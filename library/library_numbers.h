@@ -1,6 +1,7 @@
 #pragma once
 // The numbers of the main window's objects that the library tree and the
-// search use.
+// search use. Defined here, the lowest folder that uses them; the app names
+// them after these.
 
 namespace codarium::library {
 

@@ -1,8 +1,8 @@
 #include "library/list_file.h"
 
-#include "library/list_file_steps.h"
 #include "library/store_paths.h"
 #include "platform/file_system.h"
+#include "platform/paths.h"
 #include "runtime/text_file.h"
 
 #include <algorithm>
@@ -47,56 +47,21 @@ unsigned char foldedByte(char c) {
     return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
 }
 
-std::int64_t expectedSize(const std::vector<std::string>& lines) {
-    std::int64_t size = 0;
+std::string listBytes(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
     for (const auto& line : lines) {
-        size += static_cast<std::int64_t>(line.size()) + 2;
+        size += line.size() + 2;
     }
-    return size;
-}
-
-bool writeTemp(std::string_view tempPath, const std::vector<std::string>& lines) {
-    OpenFile temp(tf::create(tf::AnyFile, tempPath));
-    if (!temp) {
-        return false;
-    }
+    std::string bytes;
+    bytes.reserve(size);
     for (const auto& line : lines) {
-        if (tf::writeLine(temp.id(), line) <= 0) {
-            return false;
-        }
+        bytes += line;
+        bytes += "\r\n";
     }
-    return true;
-}
-
-// A buffered write can still fail when the buffer is flushed on close, so the
-// file is read back: only a temporary file of the full size may replace a list.
-bool verifyTemp(std::string_view tempPath, const std::vector<std::string>& lines) {
-    OpenFile temp(tf::openRead(tf::AnyFile, tempPath));
-    return temp && tf::length(temp.id()) == expectedSize(lines);
+    return bytes;
 }
 
 } // namespace
-
-namespace detail {
-
-bool replaceListFileUntil(std::string_view listPath, std::string_view tempPath,
-                          const std::vector<std::string>& lines, ReplaceStep last) {
-    if (!writeTemp(tempPath, lines)) {
-        return false;
-    }
-    if (last == ReplaceStep::WriteTemp) {
-        return true;
-    }
-    if (!verifyTemp(tempPath, lines)) {
-        return false;
-    }
-    if (last == ReplaceStep::VerifyTemp) {
-        return true;
-    }
-    return platform::renameReplacing(tempPath, listPath);
-}
-
-} // namespace detail
 
 std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path) {
     OpenFile file(tf::openRead(tf::AnyFile, path));
@@ -140,12 +105,12 @@ bool appendLine(std::string_view path, std::string_view text) {
 }
 
 bool replaceListFile(std::string_view listPath, std::string_view tempPath,
-                     const std::vector<std::string>& lines) {
-    if (detail::replaceListFileUntil(listPath, tempPath, lines, detail::ReplaceStep::Rename)) {
-        return true;
-    }
-    platform::removeFile(tempPath);
-    return false;
+                     const std::vector<std::string>& lines,
+                     const platform::SaveStepHook& beforeStep) {
+    return platform::saveFile(platform::nativePath(listPath), listBytes(lines),
+                              platform::ReplaceMode::Replace, platform::nativePath(tempPath),
+                              beforeStep)
+        .ok();
 }
 
 bool rewriteWithoutLine(std::string_view listPath, std::string_view tempPath,

@@ -3,6 +3,8 @@
 // with CR LF. A list is only ever replaced as a whole, by a complete
 // temporary file renamed over it, so that a failure at any point leaves the
 // old list or the new one, never neither and never a mixture.
+#include "platform/atomic_save.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,36 +14,38 @@ namespace codarium::library {
 
 // The file's lines in order (CR, LF and CR LF all end a line; every line is
 // an entry, an empty one too). A file that cannot be opened gives no lines.
-std::vector<std::string> readLines(std::string_view path);
+[[nodiscard]] std::vector<std::string> readLines(std::string_view path);
 // The same, but nothing at all when the file cannot be opened.
-std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path);
+[[nodiscard]] std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path);
 
 // Adds text as the new last line, creating the file when it is missing. A
 // last line without its line end (a hand-edited file) is ended first, so the
 // new entry is never joined to it; a last zero byte already ends its line.
 // A text holding a line break (or a zero byte) is refused.
 // False when nothing (or not all) could be written.
-bool appendLine(std::string_view path, std::string_view text);
+[[nodiscard]] bool appendLine(std::string_view path, std::string_view text);
 
 // Drops every line equal to text (byte for byte); the others keep their
 // order. The list is left untouched when it cannot be read or the temporary
 // file cannot be written completely.
-bool rewriteWithoutLine(std::string_view listPath, std::string_view tempPath,
-                        std::string_view text);
+[[nodiscard]] bool rewriteWithoutLine(std::string_view listPath, std::string_view tempPath,
+                                      std::string_view text);
 
 // Sorts the lines, stably, comparing bytes with only A-Z folded to a-z. A
 // missing file becomes an empty list; one that exists but cannot be read is
 // left as it is.
-bool sortListFile(std::string_view path);
+[[nodiscard]] bool sortListFile(std::string_view path);
 
 // The order sortListFile uses.
-bool listOrderLess(std::string_view a, std::string_view b);
+[[nodiscard]] bool listOrderLess(std::string_view a, std::string_view b);
 void sortListLines(std::vector<std::string>& lines);
 
-// Writes lines as the new content of listPath through tempPath and renames
-// the complete temporary file over the list. On failure the list is as it
-// was and the temporary file is gone.
-bool replaceListFile(std::string_view listPath, std::string_view tempPath,
-                     const std::vector<std::string>& lines);
+// Writes lines as the new content of listPath through a temporary file whose
+// name starts with tempPath and renames the complete temporary file over the
+// list. On failure the list is as it was and the temporary file is gone.
+// Tests watch the steps through beforeStep.
+[[nodiscard]] bool replaceListFile(std::string_view listPath, std::string_view tempPath,
+                                   const std::vector<std::string>& lines,
+                                   const platform::SaveStepHook& beforeStep = {});
 
 } // namespace codarium::library

@@ -4,7 +4,9 @@
 #include "library/library_tree.h"
 #include "library/search_core.h"
 #include "library/search_marks.h"
+#include "library/search_window_layout.h"
 #include "library/store_paths.h"
+#include "widgets/field_rules.h"
 #include "widgets/gadgets.h"
 #include "widgets/list_gadget.h"
 #include "widgets/text_gadgets.h"
@@ -14,9 +16,6 @@
 namespace codarium::library {
 namespace {
 
-constexpr int InitialWidth = 500;
-constexpr int InitialHeight = 400;
-constexpr int MinimumHeight = 200;
 constexpr int ColumnWidth = 235;
 
 // The text the rows of list 903 were found with; field 901 may have been
@@ -25,14 +24,6 @@ struct SearchWindowState {
     std::string resultText;
 };
 SearchWindowState state;
-
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-void enableWhenFilled(int field, int button) {
-    widgets::disableGadget(button, isBlank(widgets::gadgetText(field)));
-}
 
 void enableShowButtons(bool enabled) {
     widgets::disableGadget(ShowButton, !enabled);
@@ -59,28 +50,46 @@ void openSearchWindow() {
         widgets::WindowTitleBar | widgets::WindowSystemMenu | widgets::WindowMinimizeGadget |
         widgets::WindowMaximizeGadget | widgets::WindowSizeGadget | widgets::WindowParentCentered |
         widgets::WindowInvisible | widgets::WindowNoCloseEntry;
-    if (!widgets::openWindow(SearchWindow, 0, 0, InitialWidth, InitialHeight, "Suchen", flags,
-                             MainWindow)) {
+    if (!widgets::openWindow(SearchWindow, 0, 0, SearchWindowWidth, SearchWindowHeight, "Suchen",
+                             flags, MainWindow)) {
         return;
     }
-    const int w = InitialWidth, h = InitialHeight;
-    widgets::stringGadget(SearchTextField, SearchWindow, 0, 0, w - 100, 20,
-                          widgets::gadgetText(SearchField), widgets::TextFieldReportsReturn);
-    widgets::buttonGadget(SearchAgainButton, SearchWindow, w - 100, 0, 100, 20, "Suchen");
-    widgets::listIconGadget(ResultList, SearchWindow, 0, 20, w, h - 60, "Name", ColumnWidth);
+    const SearchLayout l = searchWindowLayout(SearchWindowWidth, SearchWindowHeight);
+    widgets::stringGadget(SearchTextField, SearchWindow, l.field.x, l.field.y, l.field.width,
+                          l.field.height, widgets::gadgetText(SearchField),
+                          widgets::TextFieldReportsReturn);
+    widgets::buttonGadget(SearchAgainButton, SearchWindow, l.button.x, l.button.y, l.button.width,
+                          l.button.height, "Suchen");
+    widgets::listIconGadget(ResultList, SearchWindow, l.list.x, l.list.y, l.list.width,
+                            l.list.height, "Name", ColumnWidth);
     widgets::addListColumn(ResultList, 1, "Categorie", ColumnWidth);
-    widgets::buttonGadget(ShowButton, SearchWindow, w - 480, h - 30, 150, 20, "Anzeigen");
-    widgets::buttonGadget(ShowAndCloseButton, SearchWindow, w - 320, h - 30, 150, 20,
+    widgets::buttonGadget(ShowButton, SearchWindow, l.show.x, l.show.y, l.show.width, l.show.height,
+                          "Anzeigen");
+    widgets::buttonGadget(ShowAndCloseButton, SearchWindow, l.showAndClose.x, l.showAndClose.y,
+                          l.showAndClose.width, l.showAndClose.height,
                           "Anzeigen und schlie\xDF"
                           "en");
-    widgets::buttonGadget(CloseSearchButton, SearchWindow, w - 160, h - 30, 150, 20,
+    widgets::buttonGadget(CloseSearchButton, SearchWindow, l.close.x, l.close.y, l.close.width,
+                          l.close.height,
                           "Schlie\xDF"
                           "en");
-    enableWhenFilled(SearchTextField, SearchAgainButton);
+    widgets::enableWhenFilled(SearchTextField, SearchAgainButton);
     widgets::showWindow(SearchWindow, true);
     enableShowButtons(false);
     runSearch(CodesDirectory);
-    widgets::setWindowMinimumSize(SearchWindow, InitialWidth, MinimumHeight);
+    widgets::setWindowMinimumSize(SearchWindow, SearchWindowWidth, SearchWindowMinimumHeight);
+}
+
+void relayoutSearchWindow() {
+    using widgets::Ignore;
+    const SearchLayout l =
+        searchWindowLayout(widgets::windowWidth(SearchWindow), widgets::windowHeight(SearchWindow));
+    widgets::resizeGadget(SearchTextField, Ignore, Ignore, l.field.width, Ignore);
+    widgets::resizeGadget(SearchAgainButton, l.button.x, Ignore, Ignore, Ignore);
+    widgets::resizeGadget(ResultList, Ignore, Ignore, l.list.width, l.list.height);
+    widgets::resizeGadget(ShowButton, l.show.x, l.show.y, Ignore, Ignore);
+    widgets::resizeGadget(ShowAndCloseButton, l.showAndClose.x, l.showAndClose.y, Ignore, Ignore);
+    widgets::resizeGadget(CloseSearchButton, l.close.x, l.close.y, Ignore, Ignore);
 }
 
 void runSearch(std::string_view directory) {
@@ -128,25 +137,14 @@ void showSearchResult(bool close) {
     widgets::setCurrentTreeItem(LibraryTree, codeItem);
 }
 
-void onSearchFieldEvent(widgets::GadgetEvent event) {
-    if (event == widgets::GadgetEvent::ReturnKey && !isBlank(widgets::gadgetText(SearchField))) {
-        openSearchWindow();
-    }
-    enableWhenFilled(SearchField, SearchButton);
-}
-
-void onSearchButtonEvent() {
-    openSearchWindow();
-}
-
 void onSearchWindowEvent(int gadget, widgets::GadgetEvent event) {
     switch (gadget) {
     case SearchTextField:
         if (event == widgets::GadgetEvent::ReturnKey &&
-            !isBlank(widgets::gadgetText(SearchTextField))) {
+            widgets::hasNonBlankText(widgets::gadgetText(SearchTextField))) {
             searchAgain();
         }
-        enableWhenFilled(SearchTextField, SearchAgainButton);
+        widgets::enableWhenFilled(SearchTextField, SearchAgainButton);
         break;
     case SearchAgainButton:
         searchAgain();

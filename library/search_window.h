@@ -9,15 +9,23 @@
 namespace codarium::library {
 
 inline constexpr int SearchWindow = 9;
-inline constexpr int SearchTextField = 901;
-inline constexpr int SearchAgainButton = 902;
-inline constexpr int ResultList = 903;
-inline constexpr int ShowButton = 904;
-inline constexpr int ShowAndCloseButton = 905;
-inline constexpr int CloseSearchButton = 906;
+// Window n numbers its gadgets n * 100 + k.
+inline constexpr int SearchTextField = SearchWindow * 100 + 1;
+inline constexpr int SearchAgainButton = SearchWindow * 100 + 2;
+inline constexpr int ResultList = SearchWindow * 100 + 3;
+inline constexpr int ShowButton = SearchWindow * 100 + 4;
+inline constexpr int ShowAndCloseButton = SearchWindow * 100 + 5;
+inline constexpr int CloseSearchButton = SearchWindow * 100 + 6;
+
+// The size the window opens with, and the smallest it can be made.
+inline constexpr int SearchWindowWidth = 500;
+inline constexpr int SearchWindowHeight = 400;
+inline constexpr int SearchWindowMinimumHeight = 200;
 
 // Opens (or replaces) window 9 with field 1's text and runs the first search.
 void openSearchWindow();
+// Places window 9's gadgets for its current size.
+void relayoutSearchWindow();
 // Appends the codes found under `directory` for field 901's text to list 903.
 void runSearch(std::string_view directory);
 // Empties the list, disables the show buttons and searches "Codes" again.
@@ -28,9 +36,6 @@ void onResultSelection();
 // first when `close` is set.
 void showSearchResult(bool close);
 
-// Gadget events of the main window's field 1 and button 2.
-void onSearchFieldEvent(widgets::GadgetEvent event);
-void onSearchButtonEvent();
 // Gadget events of window 9 (gadgets 901 to 906).
 void onSearchWindowEvent(int gadget, widgets::GadgetEvent event);
 

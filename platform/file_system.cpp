@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include "platform/atomic_save.h"
 #include "platform/paths.h"
 
 #include <cerrno>
@@ -14,21 +15,6 @@ namespace {
 
 bool statOf(std::string_view path, struct stat& st) {
     return ::stat(nativePath(path).c_str(), &st) == 0;
-}
-
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -88,41 +74,8 @@ bool renameReplacing(std::string_view from, std::string_view to) {
 }
 
 bool copyFileReplacing(std::string_view from, std::string_view to) {
-    const int in = openRegularFile(from, O_RDONLY);
-    if (in < 0) {
-        return false;
-    }
-    const std::string temp = std::string(to) + ".copy-tmp";
-    const int out =
-        ::open(nativePath(temp).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    bool ok = true;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        if (!writeAll(out, buffer, static_cast<std::size_t>(n))) {
-            ok = false;
-            break;
-        }
-    }
-    ok = ::fsync(out) == 0 && ok;
-    ok = ::close(out) == 0 && ok;
-    ::close(in);
-    if (ok && renameReplacing(temp, to)) {
-        return true;
-    }
-    removeFile(temp);
-    return false;
+    std::string bytes;
+    return readWholeFile(from, bytes) && saveFile(nativePath(to), bytes, ReplaceMode::Replace).ok();
 }
 
 bool readWholeFile(std::string_view path, std::string& buffer) {

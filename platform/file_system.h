@@ -7,9 +7,9 @@
 
 namespace codarium::platform {
 
-bool pathExists(std::string_view path); // any kind of entry
-bool fileExists(std::string_view path); // a regular file
-bool directoryExists(std::string_view path);
+[[nodiscard]] bool pathExists(std::string_view path); // any kind of entry
+[[nodiscard]] bool fileExists(std::string_view path); // a regular file
+[[nodiscard]] bool directoryExists(std::string_view path);
 bool createDirectory(std::string_view path);
 // Creates the folder and every missing folder above it, as "mkdir -p" does.
 // Folders made here are private to the user (0700), as a settings folder
@@ -29,7 +29,7 @@ bool copyFileReplacing(std::string_view from, std::string_view to);
 
 // Reads a whole file into buffer (resized to the file's length); false when
 // it cannot be opened or read. One open, as few reads as the size needs.
-bool readWholeFile(std::string_view path, std::string& buffer);
+[[nodiscard]] bool readWholeFile(std::string_view path, std::string& buffer);
 
 struct DirectoryEntry {
     std::string name; // program text
@@ -37,6 +37,6 @@ struct DirectoryEntry {
 };
 // The entries of a directory other than "." and "..", in the order the file
 // system delivers them; an empty list when it cannot be listed.
-std::vector<DirectoryEntry> listDirectory(std::string_view path);
+[[nodiscard]] std::vector<DirectoryEntry> listDirectory(std::string_view path);
 
 } // namespace codarium::platform

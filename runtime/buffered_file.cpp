@@ -1,37 +1,12 @@
 #include "runtime/buffered_file.h"
 
-#include <cerrno>
+#include "platform/native_file.h"
+
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace codarium::textfile {
-namespace {
 
-ssize_t readSome(int fd, void* destination, std::size_t count) {
-    for (;;) {
-        const ssize_t n = ::read(fd, destination, count);
-        if (n >= 0 || errno != EINTR) {
-            return n;
-        }
-    }
-}
-
-void writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return; // lost, as every write failure is
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-}
-
-} // namespace
+using platform::readSome;
 
 BufferedFile::BufferedFile(int fd)
     : fd_(fd), buffer_(new char[kBufferSize]),
@@ -39,12 +14,13 @@ BufferedFile::BufferedFile(int fd)
 
 BufferedFile::~BufferedFile() {
     flush();
-    ::close(fd_);
+    platform::closeNativeFile(fd_);
 }
 
 void BufferedFile::flush() {
     if (mode_ == Mode::Writing && end_ > 0) {
-        writeAll(fd_, buffer_.get(), end_);
+        // Lost, as every write failure is; the caller learns it from the length.
+        static_cast<void>(platform::writeAll(fd_, buffer_.get(), end_));
         end_ = 0;
     }
 }
@@ -60,7 +36,8 @@ void BufferedFile::toReading() {
 void BufferedFile::toWriting() {
     if (mode_ == Mode::Reading) {
         if (end_ > begin_) {
-            ::lseek(fd_, -static_cast<off_t>(end_ - begin_), SEEK_CUR);
+            platform::seekNativeFile(fd_, -static_cast<std::int64_t>(end_ - begin_),
+                                     platform::SeekFrom::Current);
         }
         mode_ = Mode::Writing;
         begin_ = end_ = 0;
@@ -68,7 +45,7 @@ void BufferedFile::toWriting() {
 }
 
 bool BufferedFile::refill() {
-    const ssize_t n = readSome(fd_, buffer_.get(), kBufferSize);
+    const std::int64_t n = readSome(fd_, buffer_.get(), kBufferSize);
     begin_ = 0;
     end_ = n > 0 ? static_cast<std::size_t>(n) : 0;
     markLineEnds(buffer_.get(), end_, lineEnds_.get());
@@ -124,7 +101,7 @@ std::int64_t BufferedFile::read(void* destination, std::int64_t count) {
             begin_ = take;
             done += take;
         } else {
-            const ssize_t n = readSome(fd_, out + done, rest);
+            const std::int64_t n = readSome(fd_, out + done, rest);
             if (n <= 0) {
                 break;
             }
@@ -148,7 +125,7 @@ std::int64_t BufferedFile::write(const void* source, std::int64_t count) {
     }
     flush();
     if (size >= kBufferSize) {
-        writeAll(fd_, in, size);
+        static_cast<void>(platform::writeAll(fd_, in, size));
     } else {
         std::memcpy(buffer_.get(), in, size);
         end_ = size;
@@ -158,26 +135,26 @@ std::int64_t BufferedFile::write(const void* source, std::int64_t count) {
 
 std::int64_t BufferedFile::length() {
     flush();
-    struct stat st {};
-    return ::fstat(fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
+    const auto info = platform::nativeFileInfo(fd_);
+    return info ? info->size : 0;
 }
 
 void BufferedFile::seek(std::int64_t position) {
     flush();
     mode_ = Mode::Reading;
     begin_ = end_ = 0;
-    ::lseek(fd_, static_cast<off_t>(position), SEEK_SET);
+    platform::seekNativeFile(fd_, position, platform::SeekFrom::Start);
 }
 
 std::int64_t BufferedFile::position() {
-    const off_t os = ::lseek(fd_, 0, SEEK_CUR);
+    const std::int64_t os = platform::seekNativeFile(fd_, 0, platform::SeekFrom::Current);
     if (os < 0) {
         return 0;
     }
     if (mode_ == Mode::Reading) {
-        return static_cast<std::int64_t>(os) - static_cast<std::int64_t>(end_ - begin_);
+        return os - static_cast<std::int64_t>(end_ - begin_);
     }
-    return static_cast<std::int64_t>(os) + static_cast<std::int64_t>(end_);
+    return os + static_cast<std::int64_t>(end_);
 }
 
 } // namespace codarium::textfile

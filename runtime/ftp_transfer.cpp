@@ -1,14 +1,12 @@
 #include "runtime/ftp_client.h"
 #include "runtime/ftp_session.h"
 
+#include "platform/native_file.h"
 #include "platform/paths.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <limits>
 #include <memory>
-#include <unistd.h>
 
 namespace codarium::ftp {
 
@@ -30,19 +28,9 @@ TcpConnectionPtr openDataConnection(ControlChannel& control) {
     return openConnectionTo(server, passive->port, control.stop);
 }
 
-// Reads one block: its size, 0 at the end of the file, -1 on a read error.
-ssize_t readBlock(int file, char* block) {
-    for (;;) {
-        const ssize_t count = ::read(file, block, TransferBlock);
-        if (count >= 0 || errno != EINTR) {
-            return count;
-        }
-    }
-}
-
 // Sends the file block by block; false on a read or send failure or a cancel,
 // which is looked at before every block.
-bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
+bool sendFile(FtpSession& session, platform::NativeFile file, TcpConnectionPtr data) {
     const std::unique_ptr<char[]> buffer(new char[TransferBlock]);
     char* const block = buffer.get();
     std::int64_t total = 0;
@@ -50,7 +38,8 @@ bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
         if (session.cancel.load()) {
             return false;
         }
-        const ssize_t count = readBlock(file, block);
+        // The block's size, 0 at the end of the file, -1 on a read error.
+        const std::int64_t count = platform::readSome(file, block, TransferBlock);
         if (count == 0) {
             return true;
         }
@@ -67,7 +56,8 @@ bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
 } // namespace
 
 void runTransfer(FtpSession& session, const std::string& localPath, const std::string& remoteName) {
-    const int file = ::open(platform::nativePath(localPath).c_str(), O_RDONLY | O_CLOEXEC);
+    const platform::NativeFile file =
+        platform::openNativeFile(platform::nativePath(localPath), platform::OpenFor::Reading).file;
     if (file < 0) {
         session.state.store(TransferFailed);
         return;
@@ -93,7 +83,7 @@ void runTransfer(FtpSession& session, const std::string& localPath, const std::s
     if (data != nullptr) {
         closeConnection(data);
     }
-    ::close(file);
+    platform::closeNativeFile(file);
     session.state.store(success ? TransferDone : TransferFailed);
 }
 

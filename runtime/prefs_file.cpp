@@ -1,17 +1,14 @@
 #include "runtime/prefs_file.h"
 
+#include "platform/atomic_save.h"
+#include "platform/native_file.h"
 #include "platform/paths.h"
-#include "runtime/atomic_file.h"
 #include "runtime/byte_utf8.h"
 #include "runtime/prefs_entries.h"
 
-#include <cerrno>
 #include <charconv>
-#include <fcntl.h>
 #include <limits>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace codarium {
@@ -35,19 +32,16 @@ std::string_view trimmedBlanks(std::string_view s) {
 
 // The whole of a regular file, or nothing when it is not one, cannot be read
 // or is too large to be a preferences file.
-std::optional<std::string> readWhole(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-        static_cast<std::uint64_t>(st.st_size) > prefs::kMaxPoolSize) {
+std::optional<std::string> readWhole(platform::NativeFile fd) {
+    const auto info = platform::nativeFileInfo(fd);
+    if (!info || !info->regular || info->size < 0 ||
+        static_cast<std::uint64_t>(info->size) > prefs::kMaxPoolSize) {
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    std::string bytes(static_cast<std::size_t>(info->size), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const std::int64_t n = platform::readSome(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             return std::nullopt;
         }
@@ -61,14 +55,14 @@ std::optional<std::string> readWhole(int fd) {
 }
 
 // Opens without blocking on a FIFO or device; the caller checks the kind.
-int openExisting(const std::string& native, int access) {
-    return ::open(native.c_str(), access | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+platform::NativeOpen openExisting(const std::string& native, platform::OpenFor access) {
+    return platform::openNativeFile(native, access, platform::OpenWait::NoBlock);
 }
 
 } // namespace
 
 struct PrefsFile::State {
-    int fd = -1;
+    platform::NativeFile fd = platform::NoNativeFile;
     std::string nativePath;
     bool pending = false; // opening failed; nativePath is where to create it
     bool modified = false;
@@ -116,18 +110,21 @@ bool PrefsFile::openFile(std::string_view path) {
     close();
     State& s = *state_;
     s.nativePath = platform::nativePath(path);
-    int fd = openExisting(s.nativePath, O_RDWR);
+    const platform::NativeOpen opened =
+        openExisting(s.nativePath, platform::OpenFor::UpdatingFound);
+    platform::NativeFile fd = opened.file;
     bool readOnly = false;
-    if (fd < 0 && errno != ENOENT && errno != EISDIR) {
-        fd = openExisting(s.nativePath, O_RDONLY);
+    if (fd < 0 && opened.failure != platform::OpenFailure::Missing &&
+        opened.failure != platform::OpenFailure::IsDirectory) {
+        fd = openExisting(s.nativePath, platform::OpenFor::Reading).file;
         readOnly = true;
     }
     std::optional<std::string> bytes;
     if (fd >= 0) {
         bytes = readWhole(fd);
         if (!bytes) {
-            ::close(fd);
-            fd = -1;
+            platform::closeNativeFile(fd);
+            fd = platform::NoNativeFile;
         }
     }
     if (fd < 0) {
@@ -146,20 +143,21 @@ bool PrefsFile::createFile(std::string_view path) {
     close();
     State& s = *state_;
     const std::string native = platform::nativePath(path);
-    const int fd =
-        ::open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+    const platform::NativeFile fd =
+        platform::openNativeFile(native, platform::OpenFor::Updating, platform::OpenWait::NoBlock)
+            .file;
     if (fd < 0) {
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    const auto info = platform::nativeFileInfo(fd);
+    if (!info || !info->regular) {
+        platform::closeNativeFile(fd);
         return false;
     }
     s.fd = fd;
     s.nativePath = native;
     // The old contents go only when close has the new file complete.
-    s.modified = st.st_size > 0;
+    s.modified = info->size > 0;
     return true;
 }
 
@@ -292,12 +290,11 @@ void PrefsFile::close() {
     }
     if (s.modified && !s.readOnly) {
         // Failures leave the old file as it was; nothing is reported.
-        writeFileAtomically(s.nativePath, prefs::formatPrefsText(s.text),
-                            s.pending ? ReplaceMode::CreateOnly : ReplaceMode::Replace);
+        static_cast<void>(platform::saveFile(s.nativePath, prefs::formatPrefsText(s.text),
+                                             s.pending ? platform::ReplaceMode::CreateOnly
+                                                       : platform::ReplaceMode::Replace));
     }
-    if (s.fd >= 0) {
-        ::close(s.fd);
-    }
+    platform::closeNativeFile(s.fd);
     *state_ = State();
 }
 

@@ -1,11 +1,11 @@
 #include "runtime/run_program.h"
 
 #include "platform/code_page.h"
+#include "platform/detached_process.h"
 #include "platform/paths.h"
 #include "runtime/command_line.h"
-#include "runtime/detached_process.h"
 
-#include <unistd.h>
+#include <cstdlib>
 
 namespace codarium {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 // An executable regular file named `name` in one of the folders of PATH, or
 // "" when there is none.
 std::string searchPath(const std::string& name) {
-    const char* path = ::getenv("PATH");
+    const char* path = std::getenv("PATH");
     std::string_view rest = path ? path : "/usr/local/bin:/usr/bin:/bin";
     while (true) {
         const auto colon = rest.find(':');
@@ -22,7 +22,7 @@ std::string searchPath(const std::string& name) {
         std::string candidate(folder.empty() ? std::string_view(".") : folder);
         candidate += '/';
         candidate += name;
-        if (isExecutableFile(candidate)) {
+        if (platform::isExecutableFile(candidate)) {
             return candidate;
         }
         if (colon == std::string_view::npos) {
@@ -78,14 +78,15 @@ int runProgram(std::string_view programPath, std::string_view parameter,
         argv.push_back(platform::toUtf8(arg));
     }
     const std::string program = executableFor(argv.front());
-    if (!program.empty() && startDetached(program, argv, nativeDirectory)) {
+    if (!program.empty() && platform::startDetached(program, argv, nativeDirectory)) {
         return 1;
     }
 
     // Not a program (a document, a web address, or nothing that exists): the
     // desktop's opener decides what to do with it.
     const std::string opener = searchPath("xdg-open");
-    if (!opener.empty() && startDetached(opener, {"xdg-open", argv.front()}, nativeDirectory)) {
+    if (!opener.empty() &&
+        platform::startDetached(opener, {"xdg-open", argv.front()}, nativeDirectory)) {
         return 1;
     }
     return 0;

@@ -1,13 +1,14 @@
 #include "runtime/text_file.h"
 
-#include "platform/file_system.h"
+#include "platform/native_file.h"
+#include "platform/paths.h"
 #include "runtime/buffered_file.h"
 
 #include <array>
 #include <atomic>
-#include <fcntl.h>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 
 namespace codarium::textfile {
@@ -102,22 +103,35 @@ bool validNumber(FileId number) {
     return number == AnyFile || (number >= 0 && number <= kLargestNumber);
 }
 
+using platform::OpenFor;
+
 // Only regular files: a FIFO or device named like a code would otherwise
 // hold the caller in open() or read() for good.
-int openNative(std::string_view path, int flags) {
-    return platform::openRegularFile(path, flags);
+int openNative(std::string_view path, OpenFor how) {
+    const platform::NativeFile fd =
+        platform::openNativeFile(platform::nativePath(path), how, platform::OpenWait::NoBlock).file;
+    if (fd < 0) {
+        return -1;
+    }
+    const auto info = platform::nativeFileInfo(fd);
+    if (!info || !info->regular) {
+        platform::closeNativeFile(fd);
+        return -1;
+    }
+    return fd;
 }
 
-FileId openAs(FileId number, std::string_view path, int flags, int fallbackFlags) {
+FileId openAs(FileId number, std::string_view path, OpenFor how,
+              std::optional<OpenFor> fallback = std::nullopt) {
     if (!validNumber(number)) {
         return 0;
     }
     if (number != AnyFile) {
         close(number);
     }
-    int fd = openNative(path, flags);
-    if (fd < 0 && fallbackFlags != 0) {
-        fd = openNative(path, fallbackFlags);
+    int fd = openNative(path, how);
+    if (fd < 0 && fallback) {
+        fd = openNative(path, *fallback);
     }
     if (fd < 0) {
         return 0;
@@ -128,15 +142,15 @@ FileId openAs(FileId number, std::string_view path, int flags, int fallbackFlags
 } // namespace
 
 FileId create(FileId number, std::string_view path) {
-    return openAs(number, path, O_RDWR | O_CREAT | O_TRUNC, O_WRONLY | O_TRUNC);
+    return openAs(number, path, OpenFor::Rewriting, OpenFor::WritingOver);
 }
 
 FileId openUpdate(FileId number, std::string_view path) {
-    return openAs(number, path, O_RDWR | O_CREAT, 0);
+    return openAs(number, path, OpenFor::Updating);
 }
 
 FileId openRead(FileId number, std::string_view path) {
-    return openAs(number, path, O_RDONLY, 0);
+    return openAs(number, path, OpenFor::Reading);
 }
 
 void close(FileId file) {

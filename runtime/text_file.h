@@ -18,24 +18,24 @@ using FileId = std::int64_t;
 inline constexpr FileId AnyFile = -1;
 
 // Each returns the handle (for AnyFile) or a non-zero value; 0 on failure.
-FileId create(FileId number, std::string_view path);
-FileId openUpdate(FileId number, std::string_view path);
-FileId openRead(FileId number, std::string_view path);
+[[nodiscard]] FileId create(FileId number, std::string_view path);
+[[nodiscard]] FileId openUpdate(FileId number, std::string_view path);
+[[nodiscard]] FileId openRead(FileId number, std::string_view path);
 void close(FileId file);
 
-bool atEnd(FileId file);
-std::string readLine(FileId file);
+[[nodiscard]] bool atEnd(FileId file);
+[[nodiscard]] std::string readLine(FileId file);
 // The same line into `line`, reusing its storage: no allocation per line in
 // a loop over a file.
 void readLine(FileId file, std::string& line);
 std::int64_t writeText(FileId file, std::string_view text);
 std::int64_t writeLine(FileId file, std::string_view text);
-std::int64_t readBytes(FileId file, void* destination, std::int64_t count);
+[[nodiscard]] std::int64_t readBytes(FileId file, void* destination, std::int64_t count);
 std::int64_t writeBytes(FileId file, const void* source, std::int64_t count);
-std::int64_t length(FileId file);
+[[nodiscard]] std::int64_t length(FileId file);
 void seek(FileId file, std::int64_t position);
-std::int64_t position(FileId file);
-TextEncoding detectBom(FileId file);
+[[nodiscard]] std::int64_t position(FileId file);
+[[nodiscard]] TextEncoding detectBom(FileId file);
 std::int64_t writeBom(FileId file, TextEncoding encoding);
 
 // Closes every open file; also run at process end.

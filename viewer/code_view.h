@@ -8,10 +8,6 @@
 
 namespace codarium::viewer {
 
-// The highlighter plug-in, relative to the program directory (the working
-// directory after start-up).
-inline constexpr std::string_view HighlighterPath = "SyntaxHilighting.so";
-
 // Loads the highlighter from `highlighterPath`, creates the view as gadget
 // `gadget` inside window `parentWindow` and styles it from the editor's
 // preferences. 0 (and no view) when the highlighter cannot be loaded or lacks

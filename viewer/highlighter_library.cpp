@@ -16,7 +16,7 @@ SyntaxHighlightFunction loadSyntaxHighlighter(std::string_view path) {
     if (!library.load()) {
         return nullptr;
     }
-    auto entry = reinterpret_cast<SyntaxHighlightFunction>(library.resolve("SyntaxHighlight"));
+    auto entry = reinterpret_cast<SyntaxHighlightFunction>(library.resolve(SyntaxHighlightSymbol));
     if (entry == nullptr) {
         library.unload();
     }

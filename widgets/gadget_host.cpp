@@ -2,8 +2,11 @@
 
 #include "widgets/gadgets.h"
 #include "widgets/internal_gadgets.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
+
+#include <QPalette>
 
 namespace codarium::widgets {
 
@@ -20,8 +23,8 @@ bool adoptGadget(int gadget, int window, QWidget* widget, int x, int y, int widt
     }
     freeGadget(gadget);
     widget->setParent(parent);
-    widget->setProperty("codarium_window", window);
-    widget->setProperty("codarium_gadget", gadget);
+    widget->setProperty(detail::property::Window, window);
+    widget->setProperty(detail::property::Gadget, gadget);
     const QSize natural = widget->sizeHint();
     widget->setGeometry(x, y, width > 0 ? width : natural.width(),
                         height > 0 ? height : natural.height());
@@ -43,8 +46,17 @@ void postGadgetEvent(int gadget, GadgetEvent subType) {
 }
 
 namespace detail {
+void keepSelectionVisible(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    w->setPalette(p);
+}
+
 int gadgetNumberOf(const QWidget* widget) {
-    const QVariant v = widget->property("codarium_gadget");
+    const QVariant v = widget->property(detail::property::Gadget);
     return v.isValid() ? v.toInt() : -1;
 }
 } // namespace detail

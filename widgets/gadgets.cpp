@@ -4,6 +4,8 @@
 #include "widgets/gui_thread.h"
 #include "widgets/internal_gadgets.h"
 #include "widgets/internal_images.h"
+#include "widgets/internal_properties.h"
+#include "widgets/internal_text.h"
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
 
@@ -24,12 +26,6 @@ using detail::TreeGadget;
 
 // Multi-line editors hand out their lines ended by CR LF, as the program's
 // texts are; they take CR, LF or CR LF.
-QString toEditorText(std::string_view text) {
-    QString s = platform::toQString(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return s;
-}
 std::string fromEditorText(const QString& text) {
     QString s = text;
     s.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -47,7 +43,7 @@ std::string textOf(QWidget* w) {
         return platform::fromQString(l->text());
     }
     if (auto* b = qobject_cast<QPushButton*>(w)) {
-        return b->property("codarium_text").toByteArray().toStdString();
+        return b->property(detail::property::Text).toByteArray().toStdString();
     }
     if (auto* g = qobject_cast<QGroupBox*>(w)) {
         return platform::fromQString(g->title());
@@ -72,11 +68,11 @@ void setTextOf(QWidget* w, std::string_view text) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(platform::toQString(text));
     } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
-        e->setPlainText(toEditorText(text));
+        e->setPlainText(detail::withLineFeeds(text));
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(platform::toQString(text));
     } else if (auto* b = qobject_cast<QPushButton*>(w)) {
-        b->setProperty("codarium_text",
+        b->setProperty(detail::property::Text,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
         b->setText(platform::toQString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {

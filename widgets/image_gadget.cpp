@@ -2,6 +2,7 @@
 
 #include "widgets/gadget_host.h"
 #include "widgets/internal_images.h"
+#include "widgets/internal_properties.h"
 #include "widgets/object_registry.h"
 
 #include <QLabel>
@@ -12,7 +13,7 @@ namespace codarium::widgets {
 bool imageGadget(int gadget, int window, int x, int y, int width, int height, int image) {
     auto* label = new QLabel();
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setProperty("codarium_image", image);
+    label->setProperty(detail::property::Image, image);
     const QImage img = detail::imageOf(image);
     if (!img.isNull()) {
         label->setPixmap(QPixmap::fromImage(img));
@@ -26,7 +27,7 @@ void setGadgetImage(int gadget, int image) {
     if (label == nullptr) {
         return;
     }
-    label->setProperty("codarium_image", image);
+    label->setProperty(detail::property::Image, image);
     const QImage img = detail::imageOf(image);
     if (img.isNull()) {
         label->clear();

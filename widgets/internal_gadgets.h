@@ -67,6 +67,9 @@ private:
     int dragOffset_ = 0;
 };
 
+// The selection looks the same whether or not the gadget has the focus.
+void keepSelectionVisible(QWidget* w);
+
 // The gadget number of a gadget widget (-1 when it is none).
 int gadgetNumberOf(const QWidget* widget);
 

@@ -65,12 +65,7 @@ bool listIconGadget(int gadget, int window, int x, int y, int width, int height,
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     l->setSelectionBehavior(QAbstractItemView::SelectRows);
     l->header()->setStretchLastSection(false);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               p.color(QPalette::Active, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-               p.color(QPalette::Active, QPalette::HighlightedText));
-    l->setPalette(p);
+    detail::keepSelectionVisible(l);
     l->setColumnCount(1);
     l->setHeaderLabels({platform::toQString(firstColumnTitle)});
     l->setColumnWidth(0, firstColumnWidth);

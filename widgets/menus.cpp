@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "widgets/internal_images.h"
 #include "widgets/internal_menus.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/window_event.h"
 
@@ -52,6 +53,18 @@ QMenu* currentMenu(MenuRecord& r) {
         return r.stack.back();
     }
     return r.popup.data();
+}
+
+// The menu that the next entries of menu `menu` go into, or nullptr.
+QMenu* menuBeingBuilt(int menu) {
+    MenuRecord* r = menuRecord(menu);
+    return r != nullptr ? currentMenu(*r) : nullptr;
+}
+
+// The program's text of an entry, kept as the bytes it was given.
+void keepText(QObject* entry, std::string_view text) {
+    entry->setProperty(detail::property::Text,
+                       QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 } // namespace
@@ -106,23 +119,19 @@ void addMenuTitle(int menu, std::string_view title) {
         return;
     }
     QMenu* m = r->bar->addMenu(menuLabel(title));
-    m->setProperty("codarium_text", QByteArray(title.data(), static_cast<qsizetype>(title.size())));
+    keepText(m, title);
     r->stack.clear();
     r->stack.emplace_back(m);
 }
 
 void openSubMenu(int menu, std::string_view text) {
-    MenuRecord* r = menuRecord(menu);
-    if (r == nullptr) {
-        return;
-    }
-    QMenu* parent = currentMenu(*r);
+    QMenu* parent = menuBeingBuilt(menu);
     if (parent == nullptr) {
         return;
     }
     QMenu* m = parent->addMenu(menuLabel(text));
-    m->setProperty("codarium_text", QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    r->stack.emplace_back(m);
+    keepText(m, text);
+    menuRecord(menu)->stack.emplace_back(m);
 }
 
 void closeSubMenu(int menu) {
@@ -135,41 +144,32 @@ void closeSubMenu(int menu) {
 }
 
 void addMenuItem(int menu, int command, std::string_view text, int image) {
-    MenuRecord* r = menuRecord(menu);
-    if (r == nullptr) {
-        return;
-    }
-    QMenu* parent = currentMenu(*r);
+    QMenu* parent = menuBeingBuilt(menu);
     if (parent == nullptr) {
         return;
     }
     QAction* action = parent->addAction(menuLabel(text));
-    action->setProperty("codarium_text",
-                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    action->setProperty("codarium_command", command);
-    action->setProperty("codarium_image", image);
+    keepText(action, text);
+    action->setProperty(detail::property::Command, command);
+    action->setProperty(detail::property::Image, image);
     if (image >= 0) {
         action->setIcon(iconOf(image));
     }
     QObject::connect(action, &QAction::triggered, action, [menu, command, action] {
         // Check marks belong to the program: choosing an item never toggles one.
         if (action->isCheckable()) {
-            action->setChecked(action->property("codarium_checked").toBool());
+            action->setChecked(action->property(detail::property::Checked).toBool());
         }
         MenuRecord* rec = menuRecord(menu);
         postWindowEvent({.kind = EventKind::Menu,
                          .window = rec != nullptr ? rec->window : -1,
                          .command = command});
     });
-    r->items[command] = action;
+    menuRecord(menu)->items[command] = action;
 }
 
 void addMenuSeparator(int menu) {
-    MenuRecord* r = menuRecord(menu);
-    if (r == nullptr) {
-        return;
-    }
-    if (QMenu* parent = currentMenu(*r)) {
+    if (QMenu* parent = menuBeingBuilt(menu)) {
         parent->addSeparator();
     }
 }
@@ -177,7 +177,7 @@ void addMenuSeparator(int menu) {
 void setMenuItemChecked(int menu, int command, bool checked) {
     if (QAction* a = menuAction(menu, command)) {
         a->setCheckable(true);
-        a->setProperty("codarium_checked", checked);
+        a->setProperty(detail::property::Checked, checked);
         a->setChecked(checked);
     }
 }
@@ -200,7 +200,8 @@ bool menuItemDisabled(int menu, int command) {
 
 std::string menuItemText(int menu, int command) {
     QAction* a = menuAction(menu, command);
-    return a != nullptr ? a->property("codarium_text").toByteArray().toStdString() : std::string();
+    return a != nullptr ? a->property(detail::property::Text).toByteArray().toStdString()
+                        : std::string();
 }
 
 bool hasMenuItem(int menu, int command) {

@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "widgets/gui_thread.h"
 #include "widgets/internal_script.h"
+#include "widgets/internal_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,18 +28,9 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// The program's texts end lines with CR (or CR LF); a Qt label breaks lines
-// only at LF.
-QString displayText(std::string_view text) {
-    QString s = platform::toQString(text);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return s;
-}
-
 MessageResult showBox(std::string_view title, std::string_view text, MessageIcon icon,
                       MessageButtons buttons, const std::atomic<bool>* cancel) {
-    QMessageBox box(qtIcon(icon), platform::toQString(title), displayText(text),
+    QMessageBox box(qtIcon(icon), platform::toQString(title), detail::withLineFeeds(text),
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     QApplication::activeWindow());

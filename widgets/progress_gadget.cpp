@@ -2,6 +2,7 @@
 
 #include "widgets/gadget_host.h"
 #include "widgets/gui_thread.h"
+#include "widgets/internal_properties.h"
 #include "widgets/object_registry.h"
 
 #include <QProgressBar>
@@ -12,9 +13,8 @@ namespace {
 // A plain bar with an empty range shows an empty bar (Qt would animate it as
 // busy); the range asked for is kept beside the one Qt is given.
 void applyRange(QProgressBar* bar, int minimum, int maximum) {
-    bar->setProperty("codarium_min", minimum);
-    bar->setProperty("codarium_max", maximum);
-    if (bar->property("codarium_marquee").toBool()) {
+    bar->setProperty(detail::property::Maximum, maximum);
+    if (bar->property(detail::property::Marquee).toBool()) {
         bar->setRange(0, 0);
     } else if (maximum <= minimum) {
         bar->setRange(0, 1);
@@ -30,7 +30,7 @@ bool progressBarGadget(int gadget, int window, int x, int y, int width, int heig
                        int maximum, ProgressStyle style) {
     auto* bar = new QProgressBar();
     bar->setTextVisible(false);
-    bar->setProperty("codarium_marquee", style == ProgressStyle::Marquee);
+    bar->setProperty(detail::property::Marquee, style == ProgressStyle::Marquee);
     applyRange(bar, minimum, maximum);
     if (style == ProgressStyle::Plain) {
         bar->setValue(bar->minimum());
@@ -41,7 +41,7 @@ bool progressBarGadget(int gadget, int window, int x, int y, int width, int heig
 void setProgressValue(int gadget, int value) {
     runOnGuiThread([&] {
         auto* bar = gadgetAs<QProgressBar>(gadget);
-        if (bar == nullptr || bar->property("codarium_marquee").toBool()) {
+        if (bar == nullptr || bar->property(detail::property::Marquee).toBool()) {
             return;
         }
         bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
@@ -70,7 +70,7 @@ int progressMaximum(int gadget) {
     int maximum = 0;
     runOnGuiThread([&] {
         if (auto* bar = gadgetAs<QProgressBar>(gadget)) {
-            maximum = bar->property("codarium_max").toInt();
+            maximum = bar->property(detail::property::Maximum).toInt();
         }
     });
     return maximum;
@@ -78,7 +78,7 @@ int progressMaximum(int gadget) {
 
 bool progressIsMarquee(int gadget) {
     auto* bar = gadgetAs<QProgressBar>(gadget);
-    return bar != nullptr && bar->property("codarium_marquee").toBool();
+    return bar != nullptr && bar->property(detail::property::Marquee).toBool();
 }
 
 } // namespace codarium::widgets

@@ -1,7 +1,7 @@
 #include "widgets/scintilla_gadget.h"
 
+#include "widgets/gadget_host.h"
 #include "widgets/object_registry.h"
-#include "widgets/window_event.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -22,7 +22,7 @@ constexpr unsigned int UsePopup = 2371;
 
 class ScintillaGadget : public QsciScintilla {
 public:
-    ScintillaGadget(int number, QWidget* parent) : QsciScintilla(parent), number_(number) {
+    explicit ScintillaGadget(int number) : number_(number) {
         // Scintilla's window starts in code page 0; the Qt port defaults to UTF-8.
         SendScintilla(SetCodePage, 0UL, 0L);
         // Direct: Scintilla expects the text to be styled when the notification returns.
@@ -48,12 +48,7 @@ protected:
     // The right button's release belongs to the program, not to the component.
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::RightButton) {
-            WindowEvent raised;
-            raised.kind = EventKind::Gadget;
-            raised.gadget = number_;
-            raised.subType = GadgetEvent::RightClick;
-            raised.window = number_ / 100; // window n owns gadgets n * 100 + k
-            postWindowEvent(raised);
+            postGadgetEvent(number_, GadgetEvent::RightClick);
             event->accept();
             return;
         }
@@ -79,21 +74,10 @@ ScintillaGadget* gadget(int number) {
 
 } // namespace
 
-bool createScintillaGadget(int number, QWidget* parent, int x, int y, int width, int height) {
-    if (auto* old = gadgetWidget(number)) {
-        forgetGadget(number);
-        old->deleteLater();
-    }
-    auto* view = new ScintillaGadget(number, parent);
-    view->setFrameShape(QFrame::StyledPanel); // the client edge
-    view->setGeometry(x, y, width, height);
-    registerGadget(number, view);
-    view->show();
-    return true;
-}
-
 bool createScintillaGadget(int number, int parentWindow, int x, int y, int width, int height) {
-    return createScintillaGadget(number, windowWidget(parentWindow), x, y, width, height);
+    auto* view = new ScintillaGadget(number);
+    view->setFrameShape(QFrame::StyledPanel); // the client edge
+    return adoptGadget(number, parentWindow, view, x, y, width, height);
 }
 
 bool isScintillaGadget(int number) {

@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <functional>
 
-class QWidget;
-
 namespace codarium::widgets {
 
 // Scintilla's style-needed notification code.
@@ -22,11 +20,9 @@ inline constexpr int StyleNeededNotification = 2000;
 // be styled from within it.
 using ScintillaCallback = std::function<void(int gadget, int code, std::intptr_t position)>;
 
-// Creates the view as gadget `number` inside `parent` (a top-level widget when
-// parent is null), at the given place and size, and shows it. A gadget of the
-// same number is replaced.
-bool createScintillaGadget(int number, QWidget* parent, int x, int y, int width, int height);
-// As above, inside the window of that number (no parent when there is none).
+// Creates the view as gadget `number` of window `parentWindow`, like every
+// other gadget, at the given place and size, and shows it. A gadget of the
+// same number is replaced. False when the window does not exist.
 bool createScintillaGadget(int number, int parentWindow, int x, int y, int width, int height);
 
 // True when `number` names a live Scintilla gadget.

@@ -6,6 +6,7 @@
 #include "widgets/internal_gadgets.h"
 #include "widgets/internal_images.h"
 #include "widgets/internal_menus.h"
+#include "widgets/internal_properties.h"
 #include "widgets/object_registry.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ int actionImageNumber(const QAction* action) {
     if (action == nullptr) {
         return -1;
     }
-    const QVariant v = action->property("codarium_image");
+    const QVariant v = action->property(detail::property::Image);
     return v.isValid() ? v.toInt() : -1;
 }
 
@@ -67,7 +68,7 @@ std::vector<int> toolBarLayout(int toolbar) {
     std::vector<int> out;
     if (QToolBar* bar = toolBarObject(toolbar)) {
         for (QAction* a : bar->actions()) {
-            out.push_back(a->isSeparator() ? -1 : a->property("codarium_command").toInt());
+            out.push_back(a->isSeparator() ? -1 : a->property(detail::property::Command).toInt());
         }
     }
     return out;
@@ -76,7 +77,7 @@ std::vector<int> toolBarLayout(int toolbar) {
 namespace {
 
 std::string programText(const QObject* o) {
-    return o->property("codarium_text").toByteArray().toStdString();
+    return o->property(detail::property::Text).toByteArray().toStdString();
 }
 
 void outline(const QList<QAction*>& actions, int depth, std::vector<std::string>& out) {
@@ -88,8 +89,8 @@ void outline(const QList<QAction*>& actions, int depth, std::vector<std::string>
             out.push_back(indent + "[" + programText(sub) + "]");
             outline(sub->actions(), depth + 1, out);
         } else {
-            out.push_back(indent + std::to_string(a->property("codarium_command").toInt()) + ":" +
-                          programText(a));
+            out.push_back(indent + std::to_string(a->property(detail::property::Command).toInt()) +
+                          ":" + programText(a));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "widgets/internal_bars.h"
 #include "widgets/internal_images.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/window_event.h"
 
@@ -63,8 +64,8 @@ void addToolBarImageButton(int toolbar, int command, int image) {
         return;
     }
     QAction* action = r->bar->addAction(iconOf(image), QString());
-    action->setProperty("codarium_command", command);
-    action->setProperty("codarium_image", image);
+    action->setProperty(detail::property::Command, command);
+    action->setProperty(detail::property::Image, image);
     const int window = r->window;
     QObject::connect(action, &QAction::triggered, action, [window, command] {
         postWindowEvent({.kind = EventKind::Menu, .window = window, .command = command});
@@ -84,14 +85,14 @@ void addToolBarSeparator(int toolbar) {
 void setToolBarToolTip(int toolbar, int command, std::string_view text) {
     if (QAction* a = toolBarButton(toolbar, command)) {
         a->setToolTip(platform::toQString(text));
-        a->setProperty("codarium_tooltip",
+        a->setProperty(detail::property::ToolTip,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     }
 }
 
 std::string toolBarToolTip(int toolbar, int command) {
     QAction* a = toolBarButton(toolbar, command);
-    return a != nullptr ? a->property("codarium_tooltip").toByteArray().toStdString()
+    return a != nullptr ? a->property(detail::property::ToolTip).toByteArray().toStdString()
                         : std::string();
 }
 

@@ -108,16 +108,6 @@ TreeGadget* tree(int gadget) {
     return dynamic_cast<TreeGadget*>(gadgetWidget(gadget));
 }
 
-// The selection looks the same whether or not the tree has the focus.
-void keepSelectionVisible(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               p.color(QPalette::Active, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-               p.color(QPalette::Active, QPalette::HighlightedText));
-    w->setPalette(p);
-}
-
 } // namespace
 
 bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
@@ -133,7 +123,7 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     t->header()->setStretchLastSection(false);
     t->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    keepSelectionVisible(t);
+    detail::keepSelectionVisible(t);
     if (!adoptGadget(gadget, window, t, x, y, width, height)) {
         return false;
     }

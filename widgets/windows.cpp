@@ -1,6 +1,7 @@
 #include "widgets/windows.h"
 
 #include "platform/code_page.h"
+#include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
 #include "widgets/window_event.h"
@@ -134,7 +135,7 @@ NumberedWindow* numberedWindow(int number) {
 }
 
 int windowOfGadgetWidget(const QWidget* gadget) {
-    const QVariant v = gadget->property("codarium_window");
+    const QVariant v = gadget->property(detail::property::Window);
     return v.isValid() ? v.toInt() : -1;
 }
 

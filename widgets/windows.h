@@ -34,9 +34,6 @@ enum WindowFlag : unsigned {
 };
 using WindowFlags = unsigned;
 
-// The "Fensterstatus" value of a maximized window (the creation flag itself).
-inline constexpr int MaximizedStateValue = 16777216;
-
 // A dialog: title bar, no system menu and no close box (a close request from
 // the window manager, e.g. Alt+F4, still arrives as a CloseWindow event).
 inline constexpr WindowFlags DialogFlags = WindowTitleBar | WindowParentCentered;

@@ -199,26 +199,28 @@ TEST_F(CommandTest, RelayoutPlacesTheSearchWindowsGadgets) {
     ASSERT_TRUE(widgets::openWindow(SearchWindow, 0, 0, 600, 400, "Suchen",
                                     widgets::MainWindowFlags | widgets::WindowNoCloseEntry,
                                     MainWindow));
-    ASSERT_TRUE(widgets::stringGadget(SearchWindowField, SearchWindow, 0, 0, 500, 20, ""));
-    ASSERT_TRUE(widgets::buttonGadget(SearchWindowButton, SearchWindow, 500, 0, 100, 20, "Suchen"));
+    ASSERT_TRUE(widgets::stringGadget(library::SearchTextField, SearchWindow, 0, 0, 500, 20, ""));
     ASSERT_TRUE(
-        widgets::listIconGadget(SearchResultList, SearchWindow, 0, 20, 600, 340, "Name", 235));
-    ASSERT_TRUE(widgets::buttonGadget(SearchShowButton, SearchWindow, 120, 370, 150, 20, "a"));
+        widgets::buttonGadget(library::SearchAgainButton, SearchWindow, 500, 0, 100, 20, "Suchen"));
     ASSERT_TRUE(
-        widgets::buttonGadget(SearchShowAndCloseButton, SearchWindow, 280, 370, 150, 20, "b"));
-    ASSERT_TRUE(widgets::buttonGadget(SearchCloseButton, SearchWindow, 440, 370, 150, 20, "c"));
+        widgets::listIconGadget(library::ResultList, SearchWindow, 0, 20, 600, 340, "Name", 235));
+    ASSERT_TRUE(widgets::buttonGadget(library::ShowButton, SearchWindow, 120, 370, 150, 20, "a"));
+    ASSERT_TRUE(
+        widgets::buttonGadget(library::ShowAndCloseButton, SearchWindow, 280, 370, 150, 20, "b"));
+    ASSERT_TRUE(
+        widgets::buttonGadget(library::CloseSearchButton, SearchWindow, 440, 370, 150, 20, "c"));
     runPendingTurns();
     widgets::resizeWindow(SearchWindow, 800, 500);
     runPendingTurns();
-    EXPECT_EQ(widgets::gadgetWidth(SearchWindowField), 700);
-    EXPECT_EQ(widgets::gadgetX(SearchWindowButton), 700);
-    EXPECT_EQ(widgets::gadgetWidth(SearchResultList), 800);
-    EXPECT_EQ(widgets::gadgetHeight(SearchResultList), 440);
-    EXPECT_EQ(widgets::gadgetX(SearchShowButton), 320);
-    EXPECT_EQ(widgets::gadgetX(SearchShowAndCloseButton), 480);
-    EXPECT_EQ(widgets::gadgetX(SearchCloseButton), 640);
-    EXPECT_EQ(widgets::gadgetY(SearchCloseButton), 470);
-    EXPECT_EQ(widgets::gadgetWidth(SearchCloseButton), 150);
+    EXPECT_EQ(widgets::gadgetWidth(library::SearchTextField), 700);
+    EXPECT_EQ(widgets::gadgetX(library::SearchAgainButton), 700);
+    EXPECT_EQ(widgets::gadgetWidth(library::ResultList), 800);
+    EXPECT_EQ(widgets::gadgetHeight(library::ResultList), 440);
+    EXPECT_EQ(widgets::gadgetX(library::ShowButton), 320);
+    EXPECT_EQ(widgets::gadgetX(library::ShowAndCloseButton), 480);
+    EXPECT_EQ(widgets::gadgetX(library::CloseSearchButton), 640);
+    EXPECT_EQ(widgets::gadgetY(library::CloseSearchButton), 470);
+    EXPECT_EQ(widgets::gadgetWidth(library::CloseSearchButton), 150);
     // Its close box is inert: no close request ends the program.
     ASSERT_TRUE(hooks::requestWindowClose(SearchWindow));
     EXPECT_FALSE(runPendingTurns());

@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 #include "widgets/gadgets.h"
 #include "widgets/menus.h"
+#include "widgets/object_registry.h"
 #include "widgets/status_bar.h"
 #include "widgets/test_hooks.h"
 #include "widgets/toolbar.h"
@@ -172,6 +173,17 @@ TEST_F(MainWindowTest, StatesAtStart) {
     EXPECT_EQ(widgets::windowState(MainWindow), widgets::WindowState::Normal);
     EXPECT_EQ(widgets::windowWidth(MainWindow), 800);
     EXPECT_EQ(widgets::windowHeight(MainWindow), 600);
+}
+
+TEST_F(MainWindowTest, TheCodeViewIsAGadgetOfTheMainWindow) {
+    ASSERT_TRUE(start());
+    EXPECT_EQ(widgets::gadgetWindow(CodeViewGadget), MainWindow);
+    EXPECT_EQ(widgets::gadgetWindow(LibraryTreeGadget), MainWindow);
+    // A disabled main window takes no input in its view either.
+    widgets::disableWindow(MainWindow, true);
+    EXPECT_FALSE(widgets::gadgetWidget(CodeViewGadget)->isEnabled());
+    widgets::disableWindow(MainWindow, false);
+    EXPECT_TRUE(widgets::gadgetWidget(CodeViewGadget)->isEnabled());
 }
 
 TEST_F(MainWindowTest, PortableSettingsAreReadAndChecked) {

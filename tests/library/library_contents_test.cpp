@@ -69,21 +69,6 @@ TEST_F(LibraryContentsTest, ACategoryTheNameCheckRefusesIsListedWithoutOpeningAL
     EXPECT_EQ(contents.codes, 1);
 }
 
-TEST_F(LibraryContentsTest, ACodeBelongsToTheNearestCategoryAbove) {
-    addCategory("Fenster", {"Neu"});
-    addCategory("Netz", {"Alt", "Neu"});
-    const auto items = readLibraryContents().items;
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(categoryOfItem(items, 1), "Fenster");
-    EXPECT_EQ(categoryOfItem(items, 3), "Netz");
-    EXPECT_EQ(categoryOfItem(items, 4), "Netz");
-    // Same title, different categories, different files.
-    EXPECT_NE(sourcePath(categoryOfItem(items, 1), items[1].text),
-              sourcePath(categoryOfItem(items, 4), items[4].text));
-    EXPECT_EQ(categoryOfItem(items, 0), "");
-    EXPECT_EQ(categoryOfItem({{"lose", 1}}, 0), "");
-}
-
 std::string linkLines(int links) {
     std::string out;
     for (int i = 1; i <= links; ++i) {

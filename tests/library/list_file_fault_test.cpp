@@ -1,10 +1,14 @@
 // A list must survive every failure on the way to its replacement: the old
 // list or the complete new one, never neither, never a line lost or doubled.
 #include "library/list_file.h"
-#include "library/list_file_steps.h"
 #include "library/store_paths.h"
 #include "store_fixture.h"
 
+#include "../platform/child_process.h"
+
+#include <csignal>
+#include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +22,31 @@ using testing::writeFile;
 constexpr const char* List = "Einstellungen/Kategorien.ini";
 constexpr const char* Temp = "Einstellungen/Kategorien.tmp";
 constexpr const char* Original = "Dateien\r\nFenster\r\nNetz\r\n";
+
+// The temporary files in the list folder: every name there but the lists'.
+std::set<std::string> temporaryFiles() {
+    std::set<std::string> names;
+    for (const auto& entry : platform::listDirectory("Einstellungen")) {
+        if (entry.name.size() < 4 || entry.name.substr(entry.name.size() - 4) != ".ini") {
+            names.insert(entry.name);
+        }
+    }
+    return names;
+}
+
+using testsupport::killedOutright;
+using testsupport::runInChild;
+
+// A child that ends at once, as in a power cut, when the replacement reaches `step`.
+int killedAt(platform::SaveStep step, const std::vector<std::string>& lines) {
+    return runInChild([&] {
+        static_cast<void>(replaceListFile(List, Temp, lines, [step](platform::SaveStep reached) {
+            if (reached == step) {
+                ::raise(SIGKILL);
+            }
+        }));
+    });
+}
 
 class ListFaults : public testing::StoreTest {
 protected:
@@ -41,38 +70,38 @@ TEST_F(ListFaults, AListThatCannotBeReadStaysAsItIs) {
     EXPECT_FALSE(*rewritten);
     ::chmod(List, 0644);
     EXPECT_EQ(readFile(List), Original);
-    EXPECT_FALSE(platform::pathExists(Temp));
+    EXPECT_TRUE(temporaryFiles().empty());
 
     // A folder where the list should be cannot be read as one either.
     ASSERT_TRUE(platform::createDirectory("Einstellungen/Ordner.ini"));
     EXPECT_FALSE(rewriteWithoutLine("Einstellungen/Ordner.ini", "Einstellungen/Ordner.tmp", ""));
     EXPECT_FALSE(sortListFile("Einstellungen/Ordner.ini"));
     EXPECT_TRUE(platform::directoryExists("Einstellungen/Ordner.ini"));
-    EXPECT_FALSE(platform::pathExists("Einstellungen/Ordner.tmp"));
+    EXPECT_TRUE(temporaryFiles().empty());
 }
 
 TEST_F(ListFaults, ATemporaryFileThatCannotBeCreatedLeavesTheList) {
-    ASSERT_TRUE(platform::createDirectory(Temp));
-    EXPECT_FALSE(rewriteWithoutLine(List, Temp, "Fenster"));
-    EXPECT_FALSE(sortListFile(List));
+    // No folder to hold it, or a file where its folder should be.
+    EXPECT_FALSE(rewriteWithoutLine(List, "Einstellungen/fehlt/Kategorien.tmp", "Fenster"));
+    EXPECT_FALSE(rewriteWithoutLine(List, "Einstellungen/Kategorien.ini/x.tmp", "Fenster"));
     EXPECT_EQ(readFile(List), Original);
-    EXPECT_TRUE(platform::directoryExists(Temp));
+    EXPECT_TRUE(temporaryFiles().empty());
 }
 
 TEST_F(ListFaults, ATemporaryFileThatCannotBeWrittenCompletelyLeavesTheList) {
-    if (!platform::pathExists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
-    }
-    // Every write to /dev/full fails as on a full disk; the buffered lines
-    // only fail when they are flushed.
-    ASSERT_EQ(::symlink("/dev/full", Temp), 0);
-    EXPECT_FALSE(rewriteWithoutLine(List, Temp, "Fenster"));
+    // A file-size limit below the list's size stands in for a full disk.
+    const int status = runInChild([] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit {
+            8, 8
+        };
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(rewriteWithoutLine(List, Temp, "Fenster") || sortListFile(List) ? 1 : 0);
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "a replacement reported success";
     EXPECT_EQ(readFile(List), Original);
-    EXPECT_FALSE(platform::pathExists(Temp));
-
-    ASSERT_EQ(::symlink("/dev/full", Temp), 0);
-    EXPECT_FALSE(sortListFile(List));
-    EXPECT_EQ(readFile(List), Original);
+    EXPECT_TRUE(temporaryFiles().empty());
 }
 
 TEST_F(ListFaults, AReadOnlyFolderKeepsItsListsWhole) {
@@ -87,7 +116,7 @@ TEST_F(ListFaults, AReadOnlyFolderKeepsItsListsWhole) {
         GTEST_SKIP() << "cannot drop privileges";
     }
     EXPECT_FALSE(*replaced);
-    EXPECT_FALSE(platform::pathExists(Temp));
+    EXPECT_TRUE(temporaryFiles().empty());
     EXPECT_FALSE(platform::pathExists("Einstellungen/Neu.ini"));
     // The list file itself is writable, so an addition still reaches it.
     EXPECT_TRUE(*appended);
@@ -96,31 +125,42 @@ TEST_F(ListFaults, AReadOnlyFolderKeepsItsListsWhole) {
 
 TEST_F(ListFaults, ARemovalInterruptedAfterAnyStepLosesAndDoublesNothing) {
     const std::vector<std::string> without = {"Dateien", "Netz"};
-    for (const auto stop : {detail::ReplaceStep::WriteTemp, detail::ReplaceStep::VerifyTemp}) {
+    for (const auto step : {platform::SaveStep::CreateTemporary, platform::SaveStep::WriteTemporary,
+                            platform::SaveStep::SyncTemporary, platform::SaveStep::RenameTemporary,
+                            platform::SaveStep::SyncFolder}) {
+        SCOPED_TRACE(static_cast<int>(step));
         writeFile(List, Original);
-        ASSERT_TRUE(detail::replaceListFileUntil(List, Temp, without, stop));
-        // The process "ends" here: the old list is whole, the new one waits.
-        EXPECT_EQ(readFile(List), Original);
-        EXPECT_EQ(readFile(Temp), "Dateien\r\nNetz\r\n");
-        // The next run repeats the removal and finishes it.
+        const int status = killedAt(step, without);
+        ASSERT_TRUE(killedOutright(status));
+        // The process ended here: the old list is whole, or the new one is.
+        EXPECT_EQ(readFile(List),
+                  step == platform::SaveStep::SyncFolder ? "Dateien\r\nNetz\r\n" : Original);
+        // The next run repeats the removal and finishes it; a temporary file
+        // the interrupted run left behind is in nobody's way.
+        const std::set<std::string> leftBehind = temporaryFiles();
+        EXPECT_LE(leftBehind.size(), 1u);
         ASSERT_TRUE(rewriteWithoutLine(List, Temp, "Fenster"));
         EXPECT_EQ(readFile(List), "Dateien\r\nNetz\r\n");
-        EXPECT_FALSE(platform::pathExists(Temp));
+        EXPECT_EQ(temporaryFiles(), leftBehind) << "the finished run leaves none of its own";
+        for (const auto& name : leftBehind) {
+            platform::removeFile("Einstellungen/" + name);
+        }
     }
     writeFile(List, Original);
-    ASSERT_TRUE(detail::replaceListFileUntil(List, Temp, without, detail::ReplaceStep::Rename));
+    ASSERT_TRUE(replaceListFile(List, Temp, without));
     EXPECT_EQ(readFile(List), "Dateien\r\nNetz\r\n");
-    EXPECT_FALSE(platform::pathExists(Temp));
+    EXPECT_TRUE(temporaryFiles().empty());
 }
 
 TEST_F(ListFaults, ASortInterruptedBeforeTheRenameKeepsTheUnsortedList) {
     writeFile(List, "b\r\na\r\n");
-    ASSERT_TRUE(
-        detail::replaceListFileUntil(List, Temp, {"a", "b"}, detail::ReplaceStep::VerifyTemp));
+    const int status = killedAt(platform::SaveStep::RenameTemporary, {"a", "b"});
+    ASSERT_TRUE(killedOutright(status));
     EXPECT_EQ(readFile(List), "b\r\na\r\n");
+    const std::set<std::string> leftBehind = temporaryFiles();
     ASSERT_TRUE(sortListFile(List));
     EXPECT_EQ(readFile(List), "a\r\nb\r\n");
-    EXPECT_FALSE(platform::pathExists(Temp));
+    EXPECT_EQ(temporaryFiles(), leftBehind);
 }
 
 } // namespace

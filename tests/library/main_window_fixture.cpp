@@ -1,5 +1,8 @@
 #include "main_window_fixture.h"
 
+#include "app/app_state.h"
+#include "app/event_loop.h"
+
 #include "library/library_numbers.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
@@ -29,7 +32,9 @@ void ensureApplication() {
     }
 }
 
-constexpr int Commands[] = {3, 4, 6, 8, 9, 11, 19, 20};
+constexpr int Commands[] = {CommandExpandAll,    CommandCollapseAll, CommandRemoveCategory,
+                            CommandRemoveCode,   CommandRemoveAll,   CommandExportTemplates,
+                            CommandOpenInEditor, CommandLinkMenu};
 
 } // namespace
 
@@ -81,15 +86,8 @@ int MainWindowTest::dispatchEvents() {
         if (event.kind != widgets::EventKind::Gadget) {
             continue;
         }
-        if (event.gadget == LibraryTree) {
-            onLibraryTreeEvent(editorPath);
-        } else if (event.gadget == SearchField) {
-            onSearchFieldEvent(event.subType);
-        } else if (event.gadget == SearchButton) {
-            onSearchButtonEvent();
-        } else if (event.gadget / 100 == SearchWindow) {
-            onSearchWindowEvent(event.gadget, event.subType);
-        }
+        app::appSettings().editorPath = editorPath;
+        app::dispatchGadget(event);
         widgets::testing::processPendingEvents();
     }
     return handled;

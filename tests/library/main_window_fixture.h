@@ -14,8 +14,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Routes every queued event as the program's dispatch does for these
-    // gadgets; returns how many were handled.
+    // Routes every queued gadget event through the program's own dispatch;
+    // returns how many events were taken.
     int dispatchEvents();
     // The main view's whole text.
     static std::string viewText();

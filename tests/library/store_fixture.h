@@ -5,12 +5,14 @@
 #include "platform/paths.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace codarium::library::testing {
 
@@ -22,6 +24,16 @@ inline void writeFile(std::string_view path, std::string_view bytes) {
 inline std::string readFile(std::string_view path) {
     std::ifstream in(platform::nativePath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The names in a folder, sorted.
+inline std::vector<std::string> entryNames(std::string_view folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : platform::listDirectory(folder)) {
+        names.push_back(entry.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 class StoreTest : public ::testing::Test {

@@ -152,8 +152,7 @@ TEST(RunProgram, ReportsFailureWhenNothingCanStart) {
     const std::string record = dir.file("record");
     writeScript(dir.file("prog"), recorderBody(record));
     EXPECT_EQ(runProgram(dir.file("prog"), "", dir.file("no such folder")), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(testing::exists(record));
+    EXPECT_FALSE(testing::appearsWithin(record, 200));
     EXPECT_TRUE(noChildLeft());
 }
 

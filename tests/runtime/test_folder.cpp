@@ -1,5 +1,6 @@
 #include "test_folder.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <dirent.h>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace codarium::testing {
@@ -49,6 +51,17 @@ std::string readBytes(const std::string& path) {
 bool exists(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool appearsWithin(const std::string& path, int limitMs) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!exists(path)) {
+        if (std::chrono::steady_clock::now() >= until) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
 }
 
 int entryCount(const std::string& folder) {

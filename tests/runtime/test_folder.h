@@ -25,6 +25,10 @@ void writeBytes(const std::string& path, std::string_view bytes);
 std::string readBytes(const std::string& path);
 bool exists(const std::string& path);
 int entryCount(const std::string& folder);
+// Watches for a file to appear, looking every few milliseconds, for at most
+// `limitMs`; true as soon as it does. For checks that something did not
+// happen, which then fail at once instead of after a fixed wait.
+bool appearsWithin(const std::string& path, int limitMs);
 
 // Runs body in a child process that permissions bind: when the tests run as
 // root, the child first hands the folder to an unprivileged user and becomes

@@ -4,6 +4,7 @@
 #include "viewer/colouring.h"
 
 #include "view_fixture.h"
+#include "widgets/gadget_host.h"
 
 #include <QDir>
 
@@ -27,7 +28,8 @@ TEST_F(Failure, AMissingOrEntrylessHighlighterCreatesNoView) {
     expectNoView(MainCodeView);
     EXPECT_EQ(createCodeView(MainCodeView, TestWindow, 0, 0, 100, 100, ""), 0);
     expectNoView(MainCodeView);
-    EXPECT_TRUE(window_->findChildren<QWidget*>().isEmpty()) << "nothing was placed in the window";
+    EXPECT_TRUE(widgets::gadgetParentWidget(TestWindow)->findChildren<QWidget*>().isEmpty())
+        << "nothing was placed in the window";
 }
 
 TEST_F(Failure, OperationsOnAViewThatWasNeverCreatedDoNothing) {

@@ -1,5 +1,7 @@
 // The Scintilla gadget of the widget layer: numbers, messages, the right
 // button and the context-menu hook.
+#include "widgets/gadget_host.h"
+#include "widgets/gadgets.h"
 #include "widgets/window_event.h"
 
 #include "view_fixture.h"
@@ -32,8 +34,9 @@ TEST_F(Gadget, MessagesGoByNumberAndAnUnknownNumberAnswersZero) {
     ASSERT_TRUE(widgets::createScintillaGadget(View, TestWindow, 5, 6, 300, 200));
     auto* editor = widgets::gadgetAs<QsciScintilla>(View);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->parentWidget(), window_.get());
+    EXPECT_EQ(editor->parentWidget(), widgets::gadgetParentWidget(TestWindow));
     EXPECT_EQ(editor->geometry(), QRect(5, 6, 300, 200));
+    EXPECT_EQ(widgets::gadgetWindow(View), TestWindow);
     EXPECT_EQ(widgets::sendScintilla(View, 2137), 0) << "a new view starts in code page 0";
     EXPECT_EQ(widgets::sendScintilla(View, 4002), 0) << "the container lexer: styling is ours";
 
@@ -42,6 +45,29 @@ TEST_F(Gadget, MessagesGoByNumberAndAnUnknownNumberAnswersZero) {
     EXPECT_EQ(widgets::sendScintilla(View, 2006), 5);
     EXPECT_EQ(widgets::sendScintilla(99, 2006), 0);
     EXPECT_EQ(widgets::sendScintilla(99, 2181, 0, reinterpret_cast<std::intptr_t>(text)), 0);
+}
+
+TEST_F(Gadget, TheViewIsAGadgetOfItsWindowLikeAnyOther) {
+    ASSERT_TRUE(widgets::createScintillaGadget(SubmissionView, TestWindow, 0, 0, 300, 200));
+    EXPECT_EQ(widgets::gadgetWindow(SubmissionView), TestWindow);
+
+    // A disabled window takes no input in its view either; enabled again, it does.
+    widgets::disableWindow(TestWindow, true);
+    EXPECT_FALSE(widgets::gadgetWidget(SubmissionView)->isEnabled());
+    widgets::disableWindow(TestWindow, false);
+    EXPECT_TRUE(widgets::gadgetWidget(SubmissionView)->isEnabled());
+    widgets::disableGadget(SubmissionView, true);
+    EXPECT_TRUE(widgets::gadgetDisabled(SubmissionView));
+
+    // Without its window there is no view.
+    EXPECT_FALSE(widgets::createScintillaGadget(View, 77, 0, 0, 300, 200));
+    EXPECT_FALSE(widgets::isScintillaGadget(View));
+    EXPECT_EQ(widgets::gadgetWindow(View), -1);
+
+    // Closing the window frees the view with its number.
+    widgets::closeWindow(TestWindow);
+    EXPECT_FALSE(widgets::isGadget(SubmissionView));
+    EXPECT_EQ(widgets::sendScintilla(SubmissionView, 2006), 0);
 }
 
 TEST_F(Gadget, CreatingUnderAUsedNumberReplacesTheView) {

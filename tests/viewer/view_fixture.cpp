@@ -20,15 +20,11 @@ void ViewTest::SetUp() {
     home_ = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(home_->isValid());
     qputenv("HOME", home_->path().toLocal8Bit());
-    window_ = std::make_unique<QWidget>();
-    window_->resize(640, 480);
-    widgets::registerWindow(TestWindow, window_.get());
-    window_->show();
+    ASSERT_TRUE(widgets::openWindow(TestWindow, 0, 0, 640, 480, "Test", widgets::DialogFlags));
 }
 
 void ViewTest::TearDown() {
-    widgets::forgetWindow(TestWindow);
-    window_.reset(); // deletes the views with it
+    widgets::closeWindow(TestWindow); // frees the views with it
 }
 
 std::string ViewTest::path(const std::string& name) const {

@@ -5,6 +5,7 @@
 #include "viewer/code_view.h"
 #include "widgets/object_registry.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/windows.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -33,7 +34,6 @@ protected:
     void writeEditorPrefs(const std::string& contents);
 
     std::unique_ptr<QTemporaryDir> home_;
-    std::unique_ptr<QWidget> window_;
 };
 
 // The view's text as Scintilla holds it (bytes in the view's code page).

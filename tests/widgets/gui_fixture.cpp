@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 namespace codarium::widgets::testsupport {
@@ -33,16 +35,22 @@ bool runOnWorker(const std::function<void()>& work, int limitMs) {
         work();
         done = true;
     });
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done && std::chrono::steady_clock::now() < until) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    const auto pumpFor = [&done](int ms) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (!done && std::chrono::steady_clock::now() < until) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return done.load();
+    };
+    const bool finished = pumpFor(limitMs);
+    // The worker holds references into this frame and the caller's, so it is
+    // never left running: a late one is still served and joined; one that
+    // never ends stops the test program rather than outlive what it uses.
+    if (!finished && !pumpFor(60000)) {
+        std::fputs("runOnWorker: the worker never finished\n", stderr);
+        std::abort();
     }
-    const bool finished = done;
-    if (finished) {
-        worker.join();
-    } else {
-        worker.detach();
-    }
+    worker.join();
     return finished;
 }
 

@@ -1,4 +1,4 @@
-#include "runtime/detached_process.h"
+#include "platform/detached_process.h"
 
 #include <cerrno>
 #include <csignal>
@@ -11,7 +11,7 @@
 
 extern char** environ;
 
-namespace codarium {
+namespace codarium::platform {
 namespace {
 
 #ifndef CLOSE_RANGE_CLOEXEC
@@ -112,4 +112,4 @@ bool startDetached(const std::string& executable, const std::vector<std::string>
     return n == 0;
 }
 
-} // namespace codarium
+} // namespace codarium::platform
