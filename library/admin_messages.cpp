@@ -61,8 +61,8 @@ std::string refusalMessage(EditKind kind, const EditResult& result, std::string_
             return ui("Der Name ") + quoted(category) +
                    ui(" kann nicht für eine Kategorie verwendet werden.") + rule;
         case EditKind::RemoveCategory:
-            return ui("Die Kategorie ") + quoted(category) +
-                   ui(" kann nicht entfernt werden.") + rule;
+            return ui("Die Kategorie ") + quoted(category) + ui(" kann nicht entfernt werden.") +
+                   rule;
         case EditKind::AddCode:
             return ui("In der Kategorie ") + quoted(category) +
                    ui(" kann kein Code gespeichert werden.") + rule;

@@ -106,8 +106,8 @@ EditResult removeCode(std::string_view category, std::string_view title) {
     }
     bool complete = removeIfPresent(sourcePath(category, title));
     complete = removeIfPresent(linkFilePath(category, title)) && complete;
-    complete = rewriteWithoutLine(codeListPath(category), codeListTempPath(category), title) &&
-               complete;
+    complete =
+        rewriteWithoutLine(codeListPath(category), codeListTempPath(category), title) && complete;
     return complete ? EditResult{} : failed();
 }
 
@@ -116,9 +116,9 @@ bool removeWholeLibrary() {
     complete = ensureDirectory(CodesDirectory) && complete;
     complete = removeDirectoryTree(SettingsDirectory) && complete;
     complete = ensureDirectory(SettingsDirectory) && complete;
-    complete = writeFileAtomically(platform::nativePath(categoryListPath()), "",
-                                   ReplaceMode::Replace) &&
-               complete;
+    complete =
+        writeFileAtomically(platform::nativePath(categoryListPath()), "", ReplaceMode::Replace) &&
+        complete;
     return complete;
 }
 

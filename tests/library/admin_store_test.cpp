@@ -45,7 +45,8 @@ TEST_F(AdminStore, ALeftoverCodeListIsKept) {
 
 TEST_F(AdminStore, AddedCodesKeepTheirTextExactlyAndTheirLinksInPairs) {
     addCategory("Fenster", {"Anzeigen", "Zeichnen"});
-    const std::string source = "; Fenster \xF6" "ffnen\r\nOpenWindow(0)\r\n  End";
+    const std::string source = "; Fenster \xF6"
+                               "ffnen\r\nOpenWindow(0)\r\n  End";
     const std::vector<ApiLink> links = {{"CreateWindowEx", "https://example.invalid/cw"},
                                         {"ShowWindow", "https://example.invalid/sw"}};
     EXPECT_TRUE(addCode("Fenster", "Erzeugen", source, links).succeeded());
@@ -106,8 +107,7 @@ TEST_F(AdminStore, RefusalsLeaveTheStoreUntouched) {
     } cases[] = {
         {"slash", [] { return createCategory("a/b"); }, Refusal::UnsafeCategory,
          NameProblem::ReservedCharacter},
-        {"up", [] { return createCategory(".."); }, Refusal::UnsafeCategory,
-         NameProblem::DotName},
+        {"up", [] { return createCategory(".."); }, Refusal::UnsafeCategory, NameProblem::DotName},
         {"list name", [] { return createCategory("kategorien"); }, Refusal::UnsafeCategory,
          NameProblem::CategoryListName},
         {"trailing blank", [] { return createCategory("Neu "); }, Refusal::UnsafeCategory,
@@ -116,14 +116,14 @@ TEST_F(AdminStore, RefusalsLeaveTheStoreUntouched) {
          NameProblem::DeviceName},
         {"exists", [] { return createCategory("Fenster"); }, Refusal::CategoryExists,
          NameProblem::None},
-        {"exists in other case", [] { return createCategory("DATEIEN"); },
-         Refusal::CategoryExists, NameProblem::None},
+        {"exists in other case", [] { return createCategory("DATEIEN"); }, Refusal::CategoryExists,
+         NameProblem::None},
         {"remove empty", [] { return removeCategory(""); }, Refusal::UnsafeCategory,
          NameProblem::Empty},
         {"remove up", [] { return removeCategory(".."); }, Refusal::UnsafeCategory,
          NameProblem::DotName},
-        {"remove path", [] { return removeCategory("Fenster/../../x"); },
-         Refusal::UnsafeCategory, NameProblem::ReservedCharacter},
+        {"remove path", [] { return removeCategory("Fenster/../../x"); }, Refusal::UnsafeCategory,
+         NameProblem::ReservedCharacter},
         {"title slash", [] { return addCode("Fenster", "../Dateien/Lesen", "x", {}); },
          Refusal::UnsafeTitle, NameProblem::ReservedCharacter},
         {"title exists", [] { return addCode("Fenster", "Anzeigen", "x", {}); },
