@@ -28,6 +28,10 @@ std::string ui(std::string_view utf8) {
     return platform::fromUtf8(utf8);
 }
 
+// The icon files hold several sizes and load as the largest; the dialogs
+// leave room for the icon size of the system the layout was made for.
+constexpr int DialogIconSize = 32;
+
 // What every dialog shares: a frame without text, the image at 20, 30 and
 // the two buttons at the bottom right.
 struct DialogFrame {
@@ -47,7 +51,7 @@ bool openDialog(const DialogFrame& d) {
         return false;
     }
     widgets::frameGadget(d.frame, d.window, 10, 10, d.width - 20, d.height - 50);
-    widgets::imageGadget(d.image, d.window, 20, 30, 0, 0, d.imageNumber);
+    widgets::imageGadget(d.image, d.window, 20, 30, DialogIconSize, DialogIconSize, d.imageNumber);
     return true;
 }
 

@@ -13,6 +13,8 @@ bool imageGadget(int gadget, int window, int x, int y, int width, int height, in
     auto* label = new QLabel();
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setProperty("codarium_image", image);
+    // A size given for both sides is the size the picture is shown in.
+    label->setScaledContents(width > 0 && height > 0);
     const QImage img = detail::imageOf(image);
     if (!img.isNull()) {
         label->setPixmap(QPixmap::fromImage(img));

@@ -141,7 +141,9 @@ TEST_F(AdminDialogs, EachDialogOpensWithItsGadgetsAndDisablesItsParent) {
                       {404, 150, 30, 200, 20, ""},
                       {405, 150, 80, 100, 20, "Erstellen"},
                       {406, 260, 80, 100, 20, "Abbrechen"}});
-    EXPECT_EQ(widgets::gadgetWidth(402), widgets::imageWidth(image::CreateCategory));
+    EXPECT_EQ(widgets::gadgetWidth(402), 32);
+    EXPECT_EQ(widgets::gadgetHeight(402), 32);
+    EXPECT_TRUE(widgets::isImage(image::CreateCategory));
     EXPECT_TRUE(widgets::gadgetDisabled(405));
     ASSERT_TRUE(click(406));
     EXPECT_FALSE(widgets::isWindow(CreateCategoryWindow));
