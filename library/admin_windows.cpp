@@ -46,8 +46,8 @@ struct DialogFrame {
 };
 
 bool openDialog(const DialogFrame& d) {
-    if (!widgets::openWindow(d.window, 0, 0, d.width, d.height, ui(d.title),
-                             widgets::DialogFlags, d.parent)) {
+    if (!widgets::openWindow(d.window, 0, 0, d.width, d.height, ui(d.title), widgets::DialogFlags,
+                             d.parent)) {
         return false;
     }
     widgets::frameGadget(d.frame, d.window, 10, 10, d.width - 20, d.height - 50);
@@ -110,9 +110,9 @@ constexpr unsigned EveryFieldEvent = widgets::TextFieldReportsFocus;
 } // namespace
 
 void openCreateCategoryDialog() {
-    const DialogFrame d{CreateCategoryWindow, MainWindow,          370,
-                        110,                  CreateCategoryTitle, CreateCategoryFrame,
-                        CreateCategoryImage,  CreateCategoryIcon};
+    const DialogFrame d{
+        CreateCategoryWindow, MainWindow,        370, 110, CreateCategoryTitle, CreateCategoryFrame,
+        CreateCategoryImage,  CreateCategoryIcon};
     if (!openDialog(d)) {
         return;
     }
@@ -124,9 +124,9 @@ void openCreateCategoryDialog() {
 }
 
 void openRemoveCategoryDialog() {
-    const DialogFrame d{RemoveCategoryWindow, MainWindow,          370,
-                        110,                  RemoveCategoryTitle, RemoveCategoryFrame,
-                        RemoveCategoryImage,  RemoveCategoryIcon};
+    const DialogFrame d{
+        RemoveCategoryWindow, MainWindow,        370, 110, RemoveCategoryTitle, RemoveCategoryFrame,
+        RemoveCategoryImage,  RemoveCategoryIcon};
     if (!openDialog(d)) {
         return;
     }
@@ -143,7 +143,7 @@ void openAddCodeDialog() {
         warn(AddCodeTitle, noCategoryMessage());
         return;
     }
-    const DialogFrame d{AddCodeWindow, MainWindow,   470,         380,
+    const DialogFrame d{AddCodeWindow, MainWindow,   470,          380,
                         AddCodeTitle,  AddCodeFrame, AddCodeImage, AddCodeIcon};
     if (!openDialog(d)) {
         return;
@@ -170,7 +170,7 @@ void openAddCodeDialog() {
 }
 
 void openAddLinkDialog() {
-    const DialogFrame d{AddLinkWindow, AddCodeWindow, 370,         130,
+    const DialogFrame d{AddLinkWindow, AddCodeWindow, 370,          130,
                         "Hinzufügen",  AddLinkFrame,  AddLinkImage, AddCodeIcon};
     if (!openDialog(d)) {
         return;
@@ -185,8 +185,8 @@ void openAddLinkDialog() {
 }
 
 void openRemoveCodeDialog() {
-    const DialogFrame d{RemoveCodeWindow, MainWindow,      480,            280,
-                        RemoveCodeTitle,  RemoveCodeFrame, RemoveCodeImage, RemoveCodeIcon};
+    const DialogFrame d{RemoveCodeWindow, MainWindow,      480,           280, RemoveCodeTitle,
+                        RemoveCodeFrame,  RemoveCodeImage, RemoveCodeIcon};
     if (!openDialog(d)) {
         return;
     }

@@ -34,9 +34,9 @@ constexpr std::string_view AdminSettings =
 class AdminDialogs : public testsupport::ProgramTest {
 protected:
     // A library of categories, each with its codes (empty sources and links).
-    void writeLibrary(std::initializer_list<std::pair<std::string_view,
-                                                      std::initializer_list<std::string_view>>>
-                          categories) {
+    void writeLibrary(
+        std::initializer_list<std::pair<std::string_view, std::initializer_list<std::string_view>>>
+            categories) {
         std::string list;
         for (const auto& [name, titles] : categories) {
             list.append(name).append("\r\n");
@@ -47,9 +47,9 @@ protected:
                 codes.append(title).append("\r\n");
                 writeBytes(program("Codes/" + std::string(name) + "/" + std::string(title) + ".pb"),
                            title);
-                writeBytes(
-                    program("Einstellungen/" + std::string(name) + "/" + std::string(title) + ".ini"),
-                    "");
+                writeBytes(program("Einstellungen/" + std::string(name) + "/" + std::string(title) +
+                                   ".ini"),
+                           "");
             }
             writeBytes(program("Einstellungen/" + std::string(name) + ".ini"), codes);
         }
@@ -244,8 +244,7 @@ TEST_F(AdminDialogs, ACategoryIsCreatedSortedInWithALeadingBlankKept) {
     ASSERT_TRUE(command(command::CreateCategory));
     type(404, " Vorn");
     ASSERT_TRUE(click(405));
-    EXPECT_EQ(file("Einstellungen/Kategorien.ini"),
-              " Vorn\r\nDateien\r\nFenster\r\nZeichnen\r\n");
+    EXPECT_EQ(file("Einstellungen/Kategorien.ini"), " Vorn\r\nDateien\r\nFenster\r\nZeichnen\r\n");
     EXPECT_TRUE(fs::is_directory(programDir.path() / "Codes/ Vorn"));
     EXPECT_TRUE(fs::exists(programDir.path() / "Einstellungen/ Vorn.ini"));
 }
