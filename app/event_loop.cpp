@@ -4,6 +4,8 @@
 #include "app/main_window_numbers.h"
 #include "app/shell_commands.h"
 #include "app/text_rules.h"
+#include "library/admin_window_numbers.h"
+#include "library/admin_windows.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
 #include "viewer/code_view_text.h"
@@ -51,15 +53,20 @@ bool dispatchCommand(int cmd) {
     case CollapseAll:
         library::collapseAll();
         break;
-    case CreateCategory: // openCreateCategoryDialog() — administrator editing
+    case CreateCategory:
+        library::openCreateCategoryDialog();
         break;
-    case RemoveCategory: // openRemoveCategoryDialog() — administrator editing
+    case RemoveCategory:
+        library::openRemoveCategoryDialog();
         break;
-    case AddCode: // openAddCodeDialog() — administrator editing
+    case AddCode:
+        library::openAddCodeDialog();
         break;
-    case RemoveCode: // openRemoveCodeDialog() — administrator editing
+    case RemoveCode:
+        library::openRemoveCodeDialog();
         break;
-    case RemoveAll: // removeAll() — administrator editing
+    case RemoveAll:
+        library::removeAll();
         break;
     case SubmitCode: // openSubmissionDialog() — code submission (online)
         break;
@@ -131,42 +138,73 @@ void dispatchGadget(const widgets::WindowEvent& event) {
         break;
     case 307: // cancelUpload() — upload window
         break;
-    case 404: // enableWhenFilled(404, 405) — create-category dialog
+    case library::CategoryNameField:
+        enableWhenFilled(library::CategoryNameField, library::CreateCategoryButton);
         break;
-    case 405: // createCategory(), closeDialog(4, 0) — create-category dialog
+    case library::CreateCategoryButton:
+        if (library::createCategoryFromDialog()) {
+            closeDialog(CreateCategoryWindow, MainWindow);
+        }
         break;
-    case 406: // closeDialog(4, 0) — create-category dialog
+    case library::CreateCategoryCancel:
+        closeDialog(CreateCategoryWindow, MainWindow);
         break;
-    case 505: // removeCategory(), closeDialog(5, 0) — remove-category dialog
+    case library::RemoveCategoryButton:
+        if (library::removeCategoryFromDialog()) {
+            closeDialog(RemoveCategoryWindow, MainWindow);
+        }
         break;
-    case 506: // closeDialog(5, 0) — remove-category dialog
+    case library::RemoveCategoryCancel:
+        closeDialog(RemoveCategoryWindow, MainWindow);
         break;
-    case 606: // enableWhenBothFilled(606, 608, 613) — add-code dialog
-    case 608:
+    case library::CodeTitleField:
+    case library::CodeSourceEditor:
+        enableWhenBothFilled(library::CodeTitleField, library::CodeSourceEditor,
+                             library::AddCodeButton);
         break;
-    case 610: // link list selection changed — add-code dialog
+    case library::CodeLinkList:
+        library::onLinkListEvent();
         break;
-    case 611: // openAddLinkDialog() — add-code dialog
+    case library::AddLinkButton:
+        library::openAddLinkDialog();
         break;
-    case 612: // remove the selected row of 610, disable 612 — add-code dialog
+    case library::RemoveLinkButton:
+        library::removeSelectedLink();
         break;
-    case 613: // addCode(), closeDialog(6, 0) — add-code dialog
+    case library::AddCodeButton:
+        if (library::addCodeFromDialog()) {
+            closeDialog(AddCodeWindow, MainWindow);
+        }
         break;
-    case 614: // closeDialog(6, 0) — add-code dialog
+    case library::AddCodeCancel:
+        closeDialog(AddCodeWindow, MainWindow);
         break;
-    case 709: // proposeLink(), enableWhenBothFilled(709, 710, 711) — add-link dialog
+    case library::LinkCommandField:
+        library::proposeLink();
+        enableWhenBothFilled(library::LinkCommandField, library::LinkAddressField,
+                             library::AddLinkConfirm);
         break;
-    case 710: // enableWhenBothFilled(709, 710, 711) — add-link dialog
+    case library::LinkAddressField:
+        enableWhenBothFilled(library::LinkCommandField, library::LinkAddressField,
+                             library::AddLinkConfirm);
         break;
-    case 711: // append the row to 610, closeDialog(7, 6) — add-link dialog
+    case library::AddLinkConfirm:
+        library::addLinkRow();
+        closeDialog(AddLinkWindow, AddCodeWindow);
         break;
-    case 712: // closeDialog(7, 6) — add-link dialog
+    case library::AddLinkCancel:
+        closeDialog(AddLinkWindow, AddCodeWindow);
         break;
-    case 803: // tree selection changed — remove-code dialog
+    case library::RemoveCodeTree:
+        library::onRemoveCodeTreeEvent();
         break;
-    case 804: // removeCode(), closeDialog(8, 0) — remove-code dialog
+    case library::RemoveCodeButton:
+        if (library::removeCodeFromDialog()) {
+            closeDialog(RemoveCodeWindow, MainWindow);
+        }
         break;
-    case 805: // closeDialog(8, 0) — remove-code dialog
+    case library::RemoveCodeCancel:
+        closeDialog(RemoveCodeWindow, MainWindow);
         break;
     case library::SearchTextField:
     case library::SearchAgainButton:

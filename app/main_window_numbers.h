@@ -2,6 +2,7 @@
 // The numbers of the program's windows and of the main window's objects.
 // Each number is defined once, in the lowest folder that uses it; the names
 // below stand for those definitions where the app uses them too.
+#include "library/admin_window_numbers.h"
 #include "library/library_numbers.h"
 #include "library/link_file.h"
 #include "library/search_window.h"
@@ -14,11 +15,11 @@ using library::MainWindow;
 inline constexpr int EditorPathWindow = 1;
 inline constexpr int SubmissionWindow = 2;
 inline constexpr int UploadWindow = 3;
-inline constexpr int CreateCategoryWindow = 4;
-inline constexpr int RemoveCategoryWindow = 5;
-inline constexpr int AddCodeWindow = 6;
-inline constexpr int AddLinkWindow = 7;
-inline constexpr int RemoveCodeWindow = 8;
+using library::AddCodeWindow;
+using library::AddLinkWindow;
+using library::CreateCategoryWindow;
+using library::RemoveCategoryWindow;
+using library::RemoveCodeWindow;
 using library::SearchWindow;
 inline constexpr int UpdateWaitWindow = 10;
 
@@ -68,10 +69,10 @@ inline constexpr int LastLink = library::LastLinkCommand;
 
 // Images loaded at start-up.
 namespace image {
-inline constexpr int RemoveCode = 1;
-inline constexpr int AddCode = 2;
-inline constexpr int RemoveCategory = 3;
-inline constexpr int CreateCategory = 4;
+inline constexpr int RemoveCode = library::RemoveCodeIcon;
+inline constexpr int AddCode = library::AddCodeIcon;
+inline constexpr int RemoveCategory = library::RemoveCategoryIcon;
+inline constexpr int CreateCategory = library::CreateCategoryIcon;
 inline constexpr int Search = 5;
 inline constexpr int SubmitCode = 6;
 inline constexpr int Update = 7;

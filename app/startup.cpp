@@ -11,6 +11,7 @@
 #include "app/shutdown.h"
 #include "app/startup_messages.h"
 #include "app/ui_text.h"
+#include "library/api_links.h"
 #include "library/library_tree.h"
 #include "platform/paths.h"
 #include "widgets/menus.h"
@@ -23,7 +24,7 @@ namespace codarium::app {
 
 bool startUp() {
     // Program name and version are constants (ProgramIdentity).
-    // The empty API-link map — administrator editing (library)
+    library::apiLinkMap().clear();
     // The editing component is linked in; there is no library to load first.
 
     const auto dataDir = findProgramDirectory(platform::ownExecutablePath());
@@ -64,7 +65,7 @@ bool startUp() {
     library::reloadLibraryTree();
     if (administratorMode()) {
         widgets::setWindowTitle(MainWindow, widgets::windowTitle(MainWindow) + " - Administrator");
-        // loadApiLinks() — administrator editing
+        library::loadApiLinks();
     }
     return true;
 }

@@ -1,6 +1,8 @@
 #include "library/link_file.h"
 
 #include "library/list_file.h"
+#include "platform/paths.h"
+#include "runtime/atomic_file.h"
 
 namespace codarium::library {
 
@@ -23,6 +25,19 @@ std::optional<std::string> linkAddress(std::string_view linkFile, int command) {
         return std::nullopt;
     }
     return (*lines)[index];
+}
+
+bool createLinkFile(std::string_view linkFile, const std::vector<ApiLink>& links) {
+    std::string bytes;
+    for (const auto& link : links) {
+        for (const auto& line : {std::string_view(link.command), std::string_view(link.link)}) {
+            if (line.find_first_of("\r\n") != std::string_view::npos) {
+                return false;
+            }
+            bytes.append(line).append("\r\n");
+        }
+    }
+    return writeFileAtomically(platform::nativePath(linkFile), bytes, ReplaceMode::CreateOnly);
 }
 
 } // namespace codarium::library

@@ -26,12 +26,9 @@ bool endsWithIgnoringAsciiCase(std::string_view text, std::string_view tail) {
            equalsIgnoringAsciiCase(text.substr(text.size() - tail.size()), tail);
 }
 
-bool isForbiddenByte(unsigned char c) {
-    if (c < 0x20 || c == 0x7F) {
-        return true;
-    }
+bool isReservedCharacter(char c) {
     constexpr std::string_view reserved = "/\\:*?\"<>|";
-    return reserved.find(static_cast<char>(c)) != std::string_view::npos;
+    return reserved.find(c) != std::string_view::npos;
 }
 
 // Windows reserves these names whatever follows the first dot, and ignores
@@ -56,28 +53,41 @@ bool isDeviceName(std::string_view name) {
 
 } // namespace
 
-bool isSafeName(std::string_view name, NameKind kind) {
-    if (name.empty() || name == "." || name == "..") {
-        return false;
+NameProblem nameProblem(std::string_view name, NameKind kind) {
+    if (name.empty()) {
+        return NameProblem::Empty;
+    }
+    if (name == "." || name == "..") {
+        return NameProblem::DotName;
     }
     for (const char c : name) {
-        if (isForbiddenByte(static_cast<unsigned char>(c))) {
-            return false;
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            return NameProblem::ControlCharacter;
+        }
+        if (isReservedCharacter(c)) {
+            return NameProblem::ReservedCharacter;
         }
     }
     if (name.back() == '.' || name.back() == ' ') {
-        return false;
+        return NameProblem::TrailingDotOrBlank;
     }
     if (isDeviceName(name)) {
-        return false;
+        return NameProblem::DeviceName;
     }
     if (kind == NameKind::Category) {
-        if (equalsIgnoringAsciiCase(name, "Kategorien") ||
-            endsWithIgnoringAsciiCase(name, ".ini") || endsWithIgnoringAsciiCase(name, ".tmp")) {
-            return false;
+        if (equalsIgnoringAsciiCase(name, "Kategorien")) {
+            return NameProblem::CategoryListName;
+        }
+        if (endsWithIgnoringAsciiCase(name, ".ini") || endsWithIgnoringAsciiCase(name, ".tmp")) {
+            return NameProblem::ListFileEnding;
         }
     }
-    return true;
+    return NameProblem::None;
+}
+
+bool isSafeName(std::string_view name, NameKind kind) {
+    return nameProblem(name, kind) == NameProblem::None;
 }
 
 bool isSafeCode(std::string_view category, std::string_view title) {

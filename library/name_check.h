@@ -8,6 +8,21 @@ namespace codarium::library {
 
 enum class NameKind { Category, Title };
 
+// The first rule a name breaks, in the order they are checked.
+enum class NameProblem {
+    None,
+    Empty,
+    DotName,            // "." or ".."
+    ReservedCharacter,  // one of / \ : * ? " < > |
+    ControlCharacter,   // below 32, or 127
+    TrailingDotOrBlank, // the file system would drop it
+    DeviceName,         // CON, PRN, AUX, NUL, COM1-9, LPT1-9, also with an extension
+    CategoryListName,   // "Kategorien" in any case (a category only)
+    ListFileEnding,     // ".ini" or ".tmp" at the end (a category only)
+};
+
+NameProblem nameProblem(std::string_view name, NameKind kind);
+
 // Not empty, not "." or "..", none of / \ : * ? " < > |, no control
 // character, no trailing dot or blank, no device name (CON, PRN, AUX, NUL,
 // COM1-9, LPT1-9, also with an extension). A category is further not

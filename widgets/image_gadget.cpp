@@ -14,6 +14,8 @@ bool imageGadget(int gadget, int window, int x, int y, int width, int height, in
     auto* label = new QLabel();
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setProperty(detail::property::Image, image);
+    // A size given for both sides is the size the picture is shown in.
+    label->setScaledContents(width > 0 && height > 0);
     const QImage img = detail::imageOf(image);
     if (!img.isNull()) {
         label->setPixmap(QPixmap::fromImage(img));

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -161,6 +162,29 @@ bool typeIntoField(int gadget, std::string_view text) {
         return true;
     }
     return false;
+}
+
+bool clickIntoGadget(int gadget) {
+    QWidget* w = gadgetWidget(gadget);
+    if (w == nullptr || !w->isEnabled()) {
+        return false;
+    }
+    QWidget* target = w;
+    if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+        target = e->viewport();
+    }
+    const QPointF centre(target->width() / 2.0, target->height() / 2.0);
+    const QPointF global = target->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+    if (w->focusPolicy() != Qt::NoFocus) {
+        w->setFocus(Qt::MouseFocusReason);
+    }
+    return true;
 }
 
 bool pressReturn(int gadget) {

@@ -47,6 +47,9 @@ bool chooseMenuItem(int menu, int command);
 bool clickToolBarButton(int toolbar, int command);
 bool typeIntoField(int gadget, std::string_view text); // appends, Change per edit
 bool pressReturn(int gadget);
+// A mouse click into a gadget at its centre, which also asks for the focus
+// as a click would.
+bool clickIntoGadget(int gadget);
 bool clickTreeItem(int gadget, int position);
 // As the close box would (or the window manager).
 bool requestWindowClose(int window);

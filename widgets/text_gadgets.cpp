@@ -4,6 +4,7 @@
 #include "widgets/gadget_host.h"
 #include "widgets/gadgets.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,47 @@
 #include <QPushButton>
 
 namespace codarium::widgets {
+namespace {
+
+// Reports focus changes and clicks of one field as its gadget's events.
+class FieldEventReporter final : public QObject {
+public:
+    FieldEventReporter(QObject* field, int gadget) : QObject(field), gadget_(gadget) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            postGadgetEvent(gadget_, GadgetEvent::Focus);
+            break;
+        case QEvent::FocusOut:
+            postGadgetEvent(gadget_, GadgetEvent::LostFocus);
+            break;
+        case QEvent::MouseButtonPress:
+            postGadgetEvent(gadget_, GadgetEvent::LeftClick);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int gadget_;
+};
+
+void reportFocusAndClicks(QWidget* field, QWidget* clickTarget, int gadget, unsigned flags) {
+    if ((flags & TextFieldReportsFocus) == 0) {
+        return;
+    }
+    auto* reporter = new FieldEventReporter(field, gadget);
+    field->installEventFilter(reporter);
+    if (clickTarget != field) {
+        clickTarget->installEventFilter(reporter);
+    }
+}
+
+} // namespace
 
 bool textGadget(int gadget, int window, int x, int y, int width, int height,
                 std::string_view text) {
@@ -33,6 +75,7 @@ bool stringGadget(int gadget, int window, int x, int y, int width, int height,
     }
     QObject::connect(field, &QLineEdit::textChanged, field,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::Change); });
+    reportFocusAndClicks(field, field, gadget, flags);
     if (flags & TextFieldReportsReturn) {
         QObject::connect(field, &QLineEdit::returnPressed, field,
                          [gadget] { postGadgetEvent(gadget, GadgetEvent::ReturnKey); });
@@ -49,6 +92,13 @@ bool editorGadget(int gadget, int window, int x, int y, int width, int height,
     // Through setGadgetText, so the text gets the editor's line ends.
     setGadgetText(gadget, text);
     editor->setReadOnly((flags & TextFieldReadOnly) != 0);
+    if (flags & TextFieldNoWrap) {
+        editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+        editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    // Mouse presses go to the editor's viewport, not the editor itself.
+    reportFocusAndClicks(editor, editor->viewport(), gadget, flags);
     QObject::connect(editor, &QPlainTextEdit::textChanged, editor,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::Change); });
     return true;

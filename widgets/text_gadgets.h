@@ -10,6 +10,12 @@ enum TextFieldFlag : unsigned {
     // ReturnKey event (every edit is a Change event, as in every field).
     TextFieldReportsReturn = 1u << 1,
     TextFieldPassword = 1u << 2,
+    // Focus gained and lost are reported as Focus and LostFocus events, a
+    // click into the field as LeftClick: every event of the field counts.
+    TextFieldReportsFocus = 1u << 3,
+    // Multi-line editors: long lines are not wrapped, and both scroll bars
+    // are always shown.
+    TextFieldNoWrap = 1u << 4,
 };
 
 // A static text (label), left aligned, wrapping within its width.

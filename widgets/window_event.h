@@ -19,6 +19,8 @@ enum class GadgetEvent {
     LeftDoubleClick,
     DragStart,
     ReturnKey, // Return pressed in a one-line field built to report it
+    Focus,     // keyboard focus gained (fields built to report it)
+    LostFocus, // keyboard focus lost (fields built to report it)
 };
 
 struct WindowEvent {

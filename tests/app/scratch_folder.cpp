@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace codarium::testsupport {
 
@@ -30,6 +32,29 @@ std::string readBytes(const std::string& path) {
 void writeBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string treeSnapshot(const std::filesystem::path& root) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> entries;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+         ++it) {
+        const std::string path = it->path().string();
+        struct stat st {};
+        ::lstat(path.c_str(), &st);
+        std::string entry = std::to_string(st.st_mode) + " ";
+        if (it->is_symlink()) {
+            entry += "-> " + fs::read_symlink(it->path()).string();
+        } else if (it->is_regular_file()) {
+            entry += readBytes(path);
+        }
+        entries[path.substr(root.string().size())] = entry;
+    }
+    std::string out;
+    for (const auto& [path, entry] : entries) {
+        out.append(path).append(": ").append(entry).append("\n");
+    }
+    return out;
 }
 
 } // namespace codarium::testsupport

@@ -23,6 +23,11 @@ private:
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, std::string_view bytes);
 
+// Every entry below `root`, sorted, with its kind, permission bits and bytes
+// (a link's target): equal snapshots mean nothing there was written, created
+// or removed.
+std::string treeSnapshot(const std::filesystem::path& root);
+
 // Restores the working directory when it goes out of scope.
 class WorkingDirectoryGuard {
 public:

@@ -37,5 +37,28 @@ TEST(NameCheck, CategoriesMayNotCollideWithTheStoresOwnFiles) {
     EXPECT_FALSE(isSafeCode("Fenster", "a/../b"));
 }
 
+// The refusal names the rule: the first one broken, in checking order.
+TEST(NameCheck, TheFirstBrokenRuleIsNamed) {
+    const struct {
+        std::string_view name;
+        NameKind kind;
+        NameProblem problem;
+    } cases[] = {
+        {"", NameKind::Title, NameProblem::Empty},
+        {"..", NameKind::Category, NameProblem::DotName},
+        {"a/b.", NameKind::Title, NameProblem::ReservedCharacter},
+        {"a\tb?", NameKind::Title, NameProblem::ControlCharacter},
+        {"Ende ", NameKind::Category, NameProblem::TrailingDotOrBlank},
+        {"lpt3.txt", NameKind::Title, NameProblem::DeviceName},
+        {"KATEGORIEN", NameKind::Category, NameProblem::CategoryListName},
+        {"Fenster.Ini", NameKind::Category, NameProblem::ListFileEnding},
+        {"Fenster.Ini", NameKind::Title, NameProblem::None},
+        {" Fenster", NameKind::Category, NameProblem::None},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(nameProblem(c.name, c.kind), c.problem) << c.name;
+    }
+}
+
 } // namespace
 } // namespace codarium::library

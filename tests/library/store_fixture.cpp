@@ -2,6 +2,9 @@
 
 #include "library/store_paths.h"
 
+#include <filesystem>
+#include <map>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +24,29 @@ void StoreTest::addCategory(std::string_view name, std::initializer_list<std::st
         writeFile(linkFilePath(name, title), "");
     }
     writeFile(codeListPath(name), codeList);
+}
+
+std::string storeSnapshot() {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> entries;
+    for (auto it = fs::recursive_directory_iterator("."); it != fs::recursive_directory_iterator();
+         ++it) {
+        const std::string path = it->path().string();
+        struct stat st {};
+        ::lstat(path.c_str(), &st);
+        std::string entry = std::to_string(st.st_mode) + " ";
+        if (it->is_symlink()) {
+            entry += "-> " + fs::read_symlink(it->path()).string();
+        } else if (it->is_regular_file()) {
+            entry += readFile(platform::programPath(path));
+        }
+        entries[path] = entry;
+    }
+    std::string out;
+    for (const auto& [path, entry] : entries) {
+        out.append(path).append(": ").append(entry).append("\n");
+    }
+    return out;
 }
 
 std::optional<bool> runWithoutPrivileges(const std::function<bool()>& operation) {

@@ -58,6 +58,11 @@ private:
     std::string previous_;
 };
 
+// Every entry below the working directory, sorted by path, each with its
+// kind, permission bits and bytes (a link's target): two equal snapshots
+// mean that nothing in the store was written, created or removed.
+std::string storeSnapshot();
+
 // Runs `operation` in a child process without root's right to ignore file
 // permissions (as "nobody" when the tests run as root) and returns its
 // result; nullopt when the rights cannot be dropped.

@@ -5,6 +5,9 @@
 #include "widgets/text_gadgets.h"
 #include "widgets/windows.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+
 namespace codarium::widgets {
 namespace {
 
@@ -43,6 +46,32 @@ TEST_F(FieldTest, TheReturnReportingFieldTellsReturnAndEveryEdit) {
     events = drainEvents();
     EXPECT_EQ(count(events, 7, GadgetEvent::Change), 1);
     EXPECT_EQ(count(events, 7, GadgetEvent::ReturnKey), 0);
+}
+
+// Fields built to report focus tell every focus change and click; others
+// only their edits.
+TEST_F(FieldTest, FocusReportingFieldsTellFocusChangesAndClicks) {
+    ASSERT_TRUE(stringGadget(709, 20, 0, 0, 200, 20, "", TextFieldReportsFocus));
+    ASSERT_TRUE(editorGadget(608, 20, 0, 30, 300, 100, "", TextFieldReportsFocus));
+    ASSERT_TRUE(stringGadget(1, 20, 0, 140, 200, 20, ""));
+    drainEvents();
+    QWidget* command = testing::gadgetObject(709);
+    QFocusEvent in(QEvent::FocusIn), out(QEvent::FocusOut);
+    QApplication::sendEvent(command, &in);
+    QApplication::sendEvent(command, &out);
+    ASSERT_TRUE(testing::clickIntoGadget(709));
+    ASSERT_TRUE(testing::clickIntoGadget(608));
+    ASSERT_TRUE(testing::clickIntoGadget(1));
+    QApplication::sendEvent(testing::gadgetObject(1), &in);
+    const auto events = drainEvents();
+    EXPECT_GE(count(events, 709, GadgetEvent::Focus), 1);
+    EXPECT_GE(count(events, 709, GadgetEvent::LostFocus), 1);
+    EXPECT_EQ(count(events, 709, GadgetEvent::LeftClick), 1);
+    EXPECT_EQ(count(events, 608, GadgetEvent::LeftClick), 1);
+    EXPECT_EQ(count(events, 709, GadgetEvent::Change), 0);
+    for (const WindowEvent& e : events) {
+        EXPECT_NE(e.gadget, 1) << static_cast<int>(e.subType);
+    }
 }
 
 TEST_F(FieldTest, ReadOnlyAndDisabledFieldsTakeNoTyping) {

@@ -1,0 +1,101 @@
+#include "library/admin_messages.h"
+
+#include "platform/code_page.h"
+
+namespace codarium::library {
+namespace {
+
+std::string ui(std::string_view utf8) {
+    return platform::fromUtf8(utf8);
+}
+
+// A name set in German quotation marks.
+std::string quoted(std::string_view name) {
+    return ui("„") + std::string(name) + ui("“");
+}
+
+constexpr std::string_view CaseNote =
+    " (Groß- und Kleinschreibung werden dabei nicht unterschieden).";
+
+} // namespace
+
+std::string nameProblemText(NameProblem problem) {
+    switch (problem) {
+    case NameProblem::None:
+        return {};
+    case NameProblem::Empty:
+        return ui("Der Name ist leer.");
+    case NameProblem::DotName:
+        return ui("„.“ und „..“ sind als Name nicht erlaubt.");
+    case NameProblem::ReservedCharacter:
+        return ui("Ein Name darf keines der Zeichen / \\ : * ? \" < > | enthalten.");
+    case NameProblem::ControlCharacter:
+        return ui("Ein Name darf keine Steuerzeichen (etwa Tabulatoren) enthalten.");
+    case NameProblem::TrailingDotOrBlank:
+        return ui("Ein Name darf nicht mit einem Punkt oder einem Leerzeichen enden.");
+    case NameProblem::DeviceName:
+        return ui("Gerätenamen wie CON, PRN, AUX, NUL, COM1 bis COM9 und LPT1 bis LPT9 sind als "
+                  "Name nicht erlaubt, auch nicht mit einer Endung.");
+    case NameProblem::CategoryListName:
+        return ui("Der Name „Kategorien“ ist für die Liste der Kategorien reserviert.");
+    case NameProblem::ListFileEnding:
+        return ui("Ein Kategoriename darf nicht auf „.ini“ oder „.tmp“ enden.");
+    }
+    return {};
+}
+
+std::string refusalMessage(EditKind kind, const EditResult& result, std::string_view category,
+                           std::string_view title) {
+    const std::string rule = "\r" + nameProblemText(result.problem);
+    switch (result.refusal) {
+    case Refusal::None:
+        return {};
+    case Refusal::CategoryExists:
+        return ui("Die Kategorie ") + quoted(category) + ui(" gibt es bereits") + ui(CaseNote);
+    case Refusal::TitleExists:
+        return ui("In der Kategorie ") + quoted(category) + ui(" gibt es bereits einen Code ") +
+               quoted(title) + ui(CaseNote);
+    case Refusal::UnsafeCategory:
+        switch (kind) {
+        case EditKind::CreateCategory:
+            return ui("Der Name ") + quoted(category) +
+                   ui(" kann nicht für eine Kategorie verwendet werden.") + rule;
+        case EditKind::RemoveCategory:
+            return ui("Die Kategorie ") + quoted(category) + ui(" kann nicht entfernt werden.") +
+                   rule;
+        case EditKind::AddCode:
+            return ui("In der Kategorie ") + quoted(category) +
+                   ui(" kann kein Code gespeichert werden.") + rule;
+        case EditKind::RemoveCode:
+            return ui("Der Code ") + quoted(title) + ui(" kann nicht entfernt werden.") + rule;
+        }
+        return {};
+    case Refusal::UnsafeTitle:
+        if (kind == EditKind::RemoveCode) {
+            return ui("Der Code ") + quoted(title) + ui(" kann nicht entfernt werden.") + rule;
+        }
+        return ui("Der Titel ") + quoted(title) + ui(" kann nicht verwendet werden.") + rule;
+    }
+    return {};
+}
+
+std::string failureMessage(EditKind kind) {
+    switch (kind) {
+    case EditKind::CreateCategory:
+        return ui("Die Kategorie konnte nicht vollständig erstellt werden.");
+    case EditKind::RemoveCategory:
+        return ui("Die Kategorie konnte nicht vollständig entfernt werden.");
+    case EditKind::AddCode:
+        return ui("Der Code konnte nicht vollständig gespeichert werden.");
+    case EditKind::RemoveCode:
+        return ui("Der Code konnte nicht vollständig entfernt werden.");
+    }
+    return {};
+}
+
+std::string noCategoryMessage() {
+    return ui("Es gibt noch keine Kategorie, in die ein Code aufgenommen werden kann.\r"
+              "Bitte erstellen Sie zuerst eine Kategorie.");
+}
+
+} // namespace codarium::library

@@ -1,0 +1,26 @@
+#pragma once
+// What the administrator's dialogs say when a change is refused or fails.
+// Program text (the system code page).
+#include "library/admin_store.h"
+
+#include <string>
+#include <string_view>
+
+namespace codarium::library {
+
+enum class EditKind { CreateCategory, RemoveCategory, AddCode, RemoveCode };
+
+// The rule a name breaks, as one sentence.
+std::string nameProblemText(NameProblem problem);
+
+// The warning for a refused change: what was refused and why.
+std::string refusalMessage(EditKind kind, const EditResult& result, std::string_view category,
+                           std::string_view title);
+
+// The error shown when a step of a change failed.
+std::string failureMessage(EditKind kind);
+
+// Command 7 while there is no category to add a code to.
+std::string noCategoryMessage();
+
+} // namespace codarium::library
