@@ -76,9 +76,8 @@ public:
 private:
     void file(const std::string& name, const std::string& path) {
         // The last three characters are the extension, whatever they are.
-        const std::string title =
-            platform::toUtf8(std::string_view(name).substr(0, name.size() - std::min<std::size_t>(
-                                                                                 3, name.size())));
+        const std::string title = platform::toUtf8(
+            std::string_view(name).substr(0, name.size() - std::min<std::size_t>(3, name.size())));
         appendLine(out_, "Template: " + title);
         appendLine(out_, "  Comment: " + title);
         appendLine(out_, "  Code: " + escapedCode(path));
@@ -106,8 +105,7 @@ bool readOldTemplates(std::string_view path, std::string& rest) {
     textfile::readLine(file);
     const std::int64_t count = textfile::length(file) - textfile::position(file);
     rest.assign(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)), '\0');
-    const bool complete =
-        count <= 0 || textfile::readBytes(file, rest.data(), count) == count;
+    const bool complete = count <= 0 || textfile::readBytes(file, rest.data(), count) == count;
     textfile::close(file);
     return complete;
 }

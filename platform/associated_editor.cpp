@@ -161,9 +161,9 @@ std::string defaultApplicationExecutable(const std::vector<std::string>& mimeTyp
 
 std::string findAssociatedEditor(std::string_view extension) {
     std::vector<std::string> types;
-    const QString sample = QStringLiteral("x.") + QString::fromUtf8(extension.data(),
-                                                                    static_cast<qsizetype>(
-                                                                        extension.size()));
+    const QString sample =
+        QStringLiteral("x.") +
+        QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
     for (const QMimeType& type : QMimeDatabase().mimeTypesForFileName(sample)) {
         const QString name = type.name();
         // Every text file has these; they name a viewer, not the editor.

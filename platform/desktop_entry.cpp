@@ -24,8 +24,8 @@ void forEachEntry(std::string_view keyFile, std::string_view group, Visit visit)
             continue;
         }
         if (line.front() == '[') {
-            inGroup = line.size() >= 2 && line.back() == ']' &&
-                      line.substr(1, line.size() - 2) == group;
+            inGroup =
+                line.size() >= 2 && line.back() == ']' && line.substr(1, line.size() - 2) == group;
             continue;
         }
         const auto equals = line.find('=');
@@ -83,8 +83,7 @@ std::vector<std::string> associatedDesktopIds(std::string_view keyFile, std::str
             if (!id.empty()) {
                 ids.emplace_back(id);
             }
-            value.remove_prefix(semicolon == std::string_view::npos ? value.size()
-                                                                    : semicolon + 1);
+            value.remove_prefix(semicolon == std::string_view::npos ? value.size() : semicolon + 1);
         }
     });
     return ids;

@@ -20,8 +20,9 @@ using testsupport::writeBytes;
 class TemplateExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* folder : {"Codes/Dateien/Unter", "Codes/Zuletzt", "Codes/Leer", "Codes/\xC3\x9C"
-                                                                           "bersicht"}) {
+        for (const char* folder : {"Codes/Dateien/Unter", "Codes/Zuletzt", "Codes/Leer",
+                                   "Codes/\xC3\x9C"
+                                   "bersicht"}) {
             fs::create_directories(scratch.path() / folder);
         }
         put("Codes/Dateien/Beispiel.pb", "a\\b\r\nc\r\n");
@@ -97,7 +98,8 @@ TEST_F(TemplateExportTest, WritesTheBlockInFrontOfTheOldTemplatesWhateverTheirLi
         {"CR LF", "TEMPLATES:1.0\r\n0\r\nDirectory: Alt\r\nCloseDirectory\r\n",
          "Directory: Alt\r\nCloseDirectory\r\n"},
         // The editor on Linux writes LF; nothing of the rest may be lost.
-        {"LF", "TEMPLATES:1.0\n0\nDirectory: Alt\nCloseDirectory\n", "Directory: Alt\nCloseDirectory\n"},
+        {"LF", "TEMPLATES:1.0\n0\nDirectory: Alt\nCloseDirectory\n",
+         "Directory: Alt\nCloseDirectory\n"},
         {"header only", "TEMPLATES:1.0\r\n0\r\n", ""},
         {"empty", "", ""},
     };

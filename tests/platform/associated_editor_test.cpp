@@ -14,8 +14,8 @@ using Args = std::vector<std::string>;
 
 namespace {
 
-void write(const fs::path& path, std::string_view text, fs::perms perms = fs::perms::owner_read |
-                                                                            fs::perms::owner_write) {
+void write(const fs::path& path, std::string_view text,
+           fs::perms perms = fs::perms::owner_read | fs::perms::owner_write) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
     fs::permissions(path, perms);
@@ -91,8 +91,9 @@ TEST(DesktopEntry, ExecIsUnquotedAndFieldCodesAreDropped) {
     }
     // The key file's own escapes come first; other groups and localised
     // keys do not count.
-    EXPECT_EQ(desktopEntryExec("[Desktop Action new]\nExec=/wrong\n"
-                               "[Desktop Entry]\n# c\nExec[de]=/falsch\nExec = \"/a\\sb\" \\\\$HOME %f\n"),
+    EXPECT_EQ(desktopEntryExec(
+                  "[Desktop Action new]\nExec=/wrong\n"
+                  "[Desktop Entry]\n# c\nExec[de]=/falsch\nExec = \"/a\\sb\" \\\\$HOME %f\n"),
               "\"/a b\" \\$HOME %f");
     EXPECT_EQ(desktopEntryExec("[Desktop Entry]\nName=x\n"), "");
 }
