@@ -123,8 +123,8 @@ void openEditorPathDialog() {
 }
 
 void chooseEditor() {
-    const std::string chosen = widgets::openFileRequester(ui("PureBasic-Editor auswählen"),
-                                                          EditorFileName, EditorFilter);
+    const std::string chosen =
+        widgets::openFileRequester(ui("PureBasic-Editor auswählen"), EditorFileName, EditorFilter);
     if (!chosen.empty()) {
         if (!platform::fileExists(chosen)) {
             widgets::errorBox(ui("Die von Ihnen angegebene Datei konnte nicht gefunden werden."));

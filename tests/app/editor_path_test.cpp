@@ -233,8 +233,7 @@ TEST_F(EditorPathTest, CancelStoresZeroThenCommand15ChoosesAnEditorThatOpensTheC
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     const std::string dataDir = fs::canonical(programDir.path()).string();
-    EXPECT_EQ(readBytes(record.string()),
-              dataDir + "\n" + dataDir + "/Codes/Dialoge/Datei.pb\n");
+    EXPECT_EQ(readBytes(record.string()), dataDir + "\n" + dataDir + "/Codes/Dialoge/Datei.pb\n");
     EXPECT_TRUE(hooks::recordedMessageBoxes().empty()) << "nothing is shown";
 }
 
