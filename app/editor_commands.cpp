@@ -54,12 +54,16 @@ void exportTemplates() {
 }
 
 void openCodeInEditor() {
+    // Without an editor the command is disabled; "0" is no program to start.
+    const std::string& editor = appSettings().editorPath;
+    if (editor.empty() || editor == "0") {
+        return;
+    }
     const int position = widgets::currentTreeItem(LibraryTreeGadget);
     if (position < 0 || widgets::treeItemLevel(LibraryTreeGadget, position) != 1) {
         return;
     }
-    editor_link::openCodeInEditor(appSettings().editorPath,
-                                  library::categoryOfItem(LibraryTreeGadget, position),
+    editor_link::openCodeInEditor(editor, library::categoryOfItem(LibraryTreeGadget, position),
                                   widgets::treeItemText(LibraryTreeGadget, position));
 }
 
