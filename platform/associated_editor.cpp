@@ -142,14 +142,17 @@ AssociationFolders associationFoldersFromEnvironment() {
 std::string defaultApplicationExecutable(const std::vector<std::string>& mimeTypes,
                                          const AssociationFolders& folders) {
     const std::vector<std::string>& lists = folders.mimeAppsLists;
-    std::vector<std::string> caches;
-    for (const std::string& folder : folders.applicationFolders) {
-        caches.push_back(joinPath(folder, "mimeinfo.cache"));
-    }
+    const std::vector<std::string> caches = [&] {
+        std::vector<std::string> files;
+        for (const std::string& folder : folders.applicationFolders) {
+            files.push_back(joinPath(folder, "mimeinfo.cache"));
+        }
+        return files;
+    }();
     for (const std::string& type : mimeTypes) {
         for (const auto& [files, group] :
              {std::pair{&lists, "Default Applications"}, std::pair{&lists, "Added Associations"},
-              std::pair{static_cast<const std::vector<std::string>*>(&caches), "MIME Cache"}}) {
+              std::pair{&caches, "MIME Cache"}}) {
             if (std::string program = firstExecutable(*files, group, type, folders);
                 !program.empty()) {
                 return program;
