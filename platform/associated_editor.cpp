@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMimeDatabase>
 #include <cstdlib>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,14 +89,20 @@ std::string executableOfDesktopId(const std::string& id, const AssociationFolder
     return {};
 }
 
+// The first listed application that names an executable; IDs in `removed`
+// (the user's "Removed Associations") do not count.
 std::string firstExecutable(const std::vector<std::string>& keyFiles, std::string_view group,
-                            std::string_view mimeType, const AssociationFolders& folders) {
+                            std::string_view mimeType, const std::set<std::string>& removed,
+                            const AssociationFolders& folders) {
     std::string text;
     for (const std::string& file : keyFiles) {
         if (!readNative(file, text)) {
             continue;
         }
         for (const std::string& id : associatedDesktopIds(text, group, mimeType)) {
+            if (removed.count(id) != 0) {
+                continue;
+            }
             if (std::string program = executableOfDesktopId(id, folders); !program.empty()) {
                 return program;
             }
@@ -149,11 +156,25 @@ std::string defaultApplicationExecutable(const std::vector<std::string>& mimeTyp
         }
         return files;
     }();
+    std::string text;
     for (const std::string& type : mimeTypes) {
+        // A default set by the user outranks removals; the other stages
+        // leave out what the user removed.
+        std::set<std::string> removed;
+        for (const std::string& file : lists) {
+            if (readNative(file, text)) {
+                for (std::string& id : associatedDesktopIds(text, "Removed Associations", type)) {
+                    removed.insert(std::move(id));
+                }
+            }
+        }
+        if (std::string program = firstExecutable(lists, "Default Applications", type, {}, folders);
+            !program.empty()) {
+            return program;
+        }
         for (const auto& [files, group] :
-             {std::pair{&lists, "Default Applications"}, std::pair{&lists, "Added Associations"},
-              std::pair{&caches, "MIME Cache"}}) {
-            if (std::string program = firstExecutable(*files, group, type, folders);
+             {std::pair{&lists, "Added Associations"}, std::pair{&caches, "MIME Cache"}}) {
+            if (std::string program = firstExecutable(*files, group, type, removed, folders);
                 !program.empty()) {
                 return program;
             }

@@ -140,10 +140,13 @@ TEST(FindAssociatedEditor, FollowsMimeAppsThenTheCacheThenTheInstallationThenPat
     write(root / "config/test-mimeapps.list",
           "[Default Applications]\ntext/x-purebasic=desk-editor.desktop\n");
     write(root / "config/mimeapps.list",
-          "[Default Applications]\ntext/x-purebasic=missing.desktop;pb-editor.desktop;\n");
+          "[Default Applications]\ntext/x-purebasic=missing.desktop;pb-editor.desktop;\n"
+          "[Removed Associations]\ntext/x-purebasic=removed-editor.desktop\n");
+    write(root / "sysdata/applications/removed-editor.desktop",
+          "[Desktop Entry]\nExec=\"" + editor + "-desk\"\n");
     write(root / "sysdata/applications/cache-editor.desktop", "[Desktop Entry]\nExec=cached %f\n");
     write(root / "sysdata/applications/mimeinfo.cache",
-          "[MIME Cache]\ntext/x-purebasic=cache-editor.desktop;\n");
+          "[MIME Cache]\ntext/x-purebasic=removed-editor.desktop;cache-editor.desktop;\n");
     write(root / "bin/cached", "#!/bin/sh\n", Executable);
     write(root / "pb home/compilers/purebasic", "#!/bin/sh\n", Executable);
     write(root / "bin/purebasic", "#!/bin/sh\n", Executable);
@@ -153,7 +156,8 @@ TEST(FindAssociatedEditor, FollowsMimeAppsThenTheCacheThenTheInstallationThenPat
     fs::remove(root / "config/test-mimeapps.list");
     // A listed ID without a file is passed over.
     EXPECT_EQ(findAssociatedEditor("pb"), editor);
-    // An Exec that names no executable does not count.
+    // An Exec that names no executable does not count, nor does an
+    // application the user removed.
     fs::permissions(editor, fs::perms::owner_read);
     EXPECT_EQ(findAssociatedEditor("pb"), (root / "bin/cached").string());
     fs::remove(root / "sysdata/applications/mimeinfo.cache");
