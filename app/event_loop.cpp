@@ -1,6 +1,9 @@
 #include "app/event_loop.h"
 
 #include "app/app_state.h"
+#include "app/editor_commands.h"
+#include "app/editor_path_window.h"
+#include "app/editor_path_window_numbers.h"
 #include "app/main_window_numbers.h"
 #include "app/shell_commands.h"
 #include "app/text_rules.h"
@@ -70,7 +73,8 @@ bool dispatchCommand(int cmd) {
         break;
     case SubmitCode: // openSubmissionDialog() — code submission (online)
         break;
-    case ExportTemplates: // exportTemplates() — template export (editor_link)
+    case ExportTemplates:
+        exportTemplates();
         break;
     case About:
         showAbout();
@@ -81,7 +85,8 @@ bool dispatchCommand(int cmd) {
     case SelectAll:
         viewer::selectAll();
         break;
-    case ChooseEditor: // chooseEditor() — editor path set-up
+    case ChooseEditor:
+        chooseEditor();
         break;
     case IconSize16:
         return setToolbarIconSize(16);
@@ -89,7 +94,8 @@ bool dispatchCommand(int cmd) {
         return setToolbarIconSize(24);
     case IconSize32:
         return setToolbarIconSize(32);
-    case OpenInEditor: // openCodeInEditor() — open in the editor (editor_link)
+    case OpenInEditor:
+        openCodeInEditor();
         break;
     case LinkMenu:
         library::showLinkMenu();
@@ -124,11 +130,14 @@ void dispatchGadget(const widgets::WindowEvent& event) {
     case LibraryTreeGadget:
         library::onLibraryTreeEvent(appSettings().editorPath);
         break;
-    case 110: // chooseEditor() — editor path dialog
+    case ChooseEditorButton:
+        chooseEditor();
         break;
-    case 111: // store field 109 as "PBPfad", closeDialog(1, 0) — editor path dialog
+    case SaveEditorPathButton:
+        saveEditorPath();
         break;
-    case 112: // store "0" as "PBPfad", closeDialog(1, 0) — editor path dialog
+    case CancelEditorPathButton:
+        declineEditorPath();
         break;
     case 213: // enableWhenFilled(213, 214) — submission dialog
         break;

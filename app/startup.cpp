@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/app_state.h"
+#include "app/editor_path_window.h"
 #include "app/event_loop.h"
 #include "app/main_window.h"
 #include "app/main_window_numbers.h"
@@ -60,7 +61,7 @@ bool startUp() {
     }
 
     buildMainWindowContents(appSettings());
-    // checkEditorPath() — first-run editor path dialog
+    checkEditorPath();
     setLocationCheckMarks(portableSettingsInUse());
     library::reloadLibraryTree();
     if (administratorMode()) {

@@ -2,10 +2,13 @@
 
 #include "app/app_state.h"
 #include "app/event_loop.h"
+#include "app/main_window_numbers.h"
 #include "app/settings.h"
+#include "app/shell_commands.h"
 #include "app/startup.h"
 #include "runtime/prefs_file.h"
 #include "widgets/test_hooks.h"
+#include "widgets/windows.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -73,6 +76,9 @@ void ProgramTest::writeOneCodeLibrary() {
 bool ProgramTest::start() {
     fs::current_path(programDir.path());
     const bool running = app::startUp();
+    if (!keepEditorPathDialog && widgets::isWindow(app::EditorPathWindow)) {
+        app::closeDialog(app::EditorPathWindow, app::MainWindow);
+    }
     widgets::testing::processPendingEvents();
     return running;
 }

@@ -30,7 +30,10 @@ protected:
     void writeOneCodeLibrary();
 
     // startUp in the program directory; true when the program would run.
+    // The first-run editor path dialog, which opens whenever "PBPfad" is
+    // empty, is put aside as if it had never opened unless a test keeps it.
     bool start();
+    bool keepEditorPathDialog = false;
 
     // Lets Qt deliver what is pending and hands every queued event to the
     // loop's turn; true when one of them was (or became) a close request.

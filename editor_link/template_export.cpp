@@ -1,0 +1,151 @@
+#include "editor_link/template_export.h"
+
+#include "library/search_core.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+#include "runtime/atomic_file.h"
+#include "runtime/text_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+namespace codarium::editor_link {
+namespace {
+
+// The directory block's name: the program's own.
+constexpr std::string_view BlockName = "Codarium";
+
+void appendLine(std::string& out, std::string_view text) {
+    out += text;
+    out += "\r\n";
+}
+
+// The code of one file on one line, already in UTF-8. A file with a UTF-8
+// byte-order mark is UTF-8 already; every other file is in the code page.
+std::string escapedCode(const std::string& path) {
+    const textfile::FileId file = textfile::openRead(textfile::AnyFile, path);
+    if (file == 0) {
+        return {};
+    }
+    const bool utf8 = textfile::detectBom(file) == TextEncoding::Utf8;
+    std::string code, line;
+    while (!textfile::atEnd(file)) {
+        textfile::readLine(file, line);
+        for (const char c : line) {
+            code += c;
+            if (c == '\\') {
+                code += '\\';
+            }
+        }
+        code += "\\n";
+    }
+    textfile::close(file);
+    if (!code.empty()) {
+        code.resize(code.size() - 2); // no line end after the last line
+    }
+    return utf8 ? code : platform::toUtf8(code);
+}
+
+class TemplateWalk {
+public:
+    explicit TemplateWalk(std::string& out) : out_(out) {}
+
+    void directory(const std::string& path) {
+        if (!firstVisit(path)) {
+            return;
+        }
+        auto entries = platform::listDirectory(path);
+        std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+            return library::searchOrderLess(a.name, b.name);
+        });
+        for (const auto& entry : entries) {
+            const std::string child = platform::joinPath(path, entry.name);
+            const std::string name = platform::toUtf8(entry.name);
+            if (entry.isDirectory) {
+                appendLine(out_, "Directory: " + name);
+                directory(child);
+                appendLine(out_, "CloseDirectory");
+            } else {
+                file(entry.name, child);
+            }
+        }
+    }
+
+private:
+    void file(const std::string& name, const std::string& path) {
+        // The last three characters are the extension, whatever they are.
+        const std::string title = platform::toUtf8(
+            std::string_view(name).substr(0, name.size() - std::min<std::size_t>(3, name.size())));
+        appendLine(out_, "Template: " + title);
+        appendLine(out_, "  Comment: " + title);
+        appendLine(out_, "  Code: " + escapedCode(path));
+    }
+
+    // A folder linked into its own subtree would otherwise be walked forever.
+    bool firstVisit(const std::string& path) {
+        std::error_code ec;
+        const auto canonical = std::filesystem::canonical(platform::nativePath(path), ec);
+        return ec || visited_.insert(canonical.string()).second;
+    }
+
+    std::string& out_;
+    std::set<std::string> visited_;
+};
+
+// Everything after the first two lines of the old file, whatever its line
+// ends; false when the file cannot be read whole.
+bool readOldTemplates(std::string_view path, std::string& rest) {
+    const textfile::FileId file = textfile::openRead(textfile::AnyFile, path);
+    if (file == 0) {
+        return false;
+    }
+    // The header and the version line are written anew.
+    static_cast<void>(textfile::readLine(file));
+    static_cast<void>(textfile::readLine(file));
+    const std::int64_t count = textfile::length(file) - textfile::position(file);
+    rest.assign(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)), '\0');
+    const bool complete = count <= 0 || textfile::readBytes(file, rest.data(), count) == count;
+    textfile::close(file);
+    return complete;
+}
+
+} // namespace
+
+std::string templatesFilePath() {
+    const std::string home = platform::environmentValue("HOME");
+    if (home.empty()) {
+        return {};
+    }
+    return platform::joinPath(platform::joinPath(home, ".purebasic"), "templates.prefs");
+}
+
+bool templatesFileExists(std::string_view templatesPath) {
+    return !templatesPath.empty() && platform::pathExists(templatesPath);
+}
+
+void writeTemplateEntries(std::string_view directory, std::string& out) {
+    TemplateWalk(out).directory(std::string(directory));
+}
+
+TemplateExport exportTemplatesTo(std::string_view templatesPath, std::string_view codesDirectory) {
+    std::string rest;
+    if (!readOldTemplates(templatesPath, rest)) {
+        return TemplateExport::TemplatesUnreadable;
+    }
+    std::string out;
+    appendLine(out, "TEMPLATES:1.0");
+    appendLine(out, "0");
+    appendLine(out, "Directory: " + std::string(BlockName));
+    writeTemplateEntries(codesDirectory, out);
+    appendLine(out, "CloseDirectory");
+    out += rest;
+    // Complete, flushed and closed before one rename puts it in place.
+    if (!writeFileAtomically(platform::nativePath(templatesPath), out, ReplaceMode::Replace)) {
+        return TemplateExport::NotWritten;
+    }
+    return TemplateExport::Done;
+}
+
+} // namespace codarium::editor_link
