@@ -6,6 +6,9 @@
 #include "app/text_rules.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
+#include "online/update_wait_window.h"
+#include "online/update_window_numbers.h"
+#include "online/updater_start.h"
 #include "platform/paths.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
@@ -44,7 +47,9 @@ void actOnCompletionFlags() {
 bool dispatchCommand(int cmd) {
     using namespace command;
     switch (cmd) {
-    case Update: // openUpdateWaitWindow() — update check (online)
+    case Update:
+        online::openUpdateWaitWindow(
+            {serverConfig().server, serverConfig().directory, startupState().DataDir});
         break;
     case Exit:
         return true;
@@ -179,7 +184,8 @@ void dispatchGadget(const widgets::WindowEvent& event) {
     case SearchCloseButton:
         library::onSearchWindowEvent(event.gadget, event.subType);
         break;
-    case 1005: // cancelUpdateCheck() — update wait window
+    case online::UpdateCancelButton:
+        online::cancelUpdateCheck();
         break;
     default: // events of gadgets not in the table are ignored
         break;
@@ -211,6 +217,9 @@ LoopEnd runEventLoop() {
     while (true) {
         const widgets::WindowEvent event = widgets::waitWindowEvent();
         const bool close = handleEvent(event);
+        if (online::updaterRequested()) {
+            return LoopEnd::UpdaterHandOver;
+        }
         if (benchmark) {
             QCoreApplication::processEvents();
             return LoopEnd::BenchmarkExit;

@@ -7,7 +7,8 @@ namespace codarium::app {
 
 enum class LoopEnd {
     CloseRequest,
-    BenchmarkExit, // the start-up benchmark hook ended the first turn
+    BenchmarkExit,   // the start-up benchmark hook ended the first turn
+    UpdaterHandOver, // an accepted update check: the updater takes over
 };
 
 // Runs until a close request. With CODARIUM_BENCH_STARTUP set in the

@@ -12,6 +12,7 @@
 #include "app/startup_messages.h"
 #include "app/ui_text.h"
 #include "library/library_tree.h"
+#include "online/updater_start.h"
 #include "online/worker_threads.h"
 #include "platform/paths.h"
 #include "widgets/menus.h"
@@ -90,6 +91,13 @@ int runCodarium() {
     // boxes over go away.
     online::releaseAllThreads();
     if (end == LoopEnd::BenchmarkExit) {
+        releaseAll();
+        return 0;
+    }
+    if (end == LoopEnd::UpdaterHandOver) {
+        // The updater replaces the installed files; the settings are not
+        // written back, and the program ends even when it could not start.
+        online::startUpdater(startupState().DataDir);
         releaseAll();
         return 0;
     }

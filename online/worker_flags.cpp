@@ -12,6 +12,7 @@ void resetWorkerFlags() {
     flags.UploadFinished = 0;
     flags.SubmissionFinished = 0;
     flags.UpdateCheckFinished = 0;
+    flags.UpdaterRequested = 0;
 }
 
 } // namespace codarium::online

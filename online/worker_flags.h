@@ -9,6 +9,9 @@ struct WorkerFlags {
     std::atomic<int> UploadFinished{0};
     std::atomic<int> SubmissionFinished{0};
     std::atomic<int> UpdateCheckFinished{0};
+    // Set by an accepted update check: the main thread starts the updater and
+    // ends the program without saving the settings.
+    std::atomic<int> UpdaterRequested{0};
 };
 
 WorkerFlags& workerFlags();
