@@ -70,9 +70,8 @@ UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buf
         return UpdateCheckEnd::Stopped;
     }
     if (size == 0) {
-        const auto shown = widgets::messageRequester(UpdateCaption, noNewVersionText(),
-                                                     MessageIcon::Information,
-                                                     MessageButtons::Ok, &stop);
+        const auto shown = widgets::messageRequester(
+            UpdateCaption, noNewVersionText(), MessageIcon::Information, MessageButtons::Ok, &stop);
         return shown == MessageResult::Cancelled ? UpdateCheckEnd::Stopped
                                                  : UpdateCheckEnd::NoUpdate;
     }

@@ -21,11 +21,11 @@ struct UpdateSource {
 inline constexpr int ServerCheckSeconds = 5;
 
 enum class UpdateCheckEnd {
-    Failed,    // a step's error box was shown
-    NoUpdate,  // "Keine neue Version vorhanden." was shown
-    Declined,  // the user answered No
-    Accepted,  // the user answered Yes: the updater takes over
-    Stopped,   // stopped from outside; nothing more was shown
+    Failed,   // a step's error box was shown
+    NoUpdate, // "Keine neue Version vorhanden." was shown
+    Declined, // the user answered No
+    Accepted, // the user answered Yes: the updater takes over
+    Stopped,  // stopped from outside; nothing more was shown
 };
 
 // "Server" + "/aktualisierung/" + "Verzeichnis" + "/" + name.

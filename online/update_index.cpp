@@ -119,8 +119,8 @@ bool fileChanged(const IndexEntry& entry, std::string_view programDirectory,
 }
 
 std::optional<std::int32_t> updateSize(const std::vector<IndexEntry>& entries,
-                                       std::string_view programDirectory,
-                                       FingerprintBuffer& buffer, const StopToken* stop) {
+                                       std::string_view programDirectory, FingerprintBuffer& buffer,
+                                       const StopToken* stop) {
     std::uint32_t total = 0;
     for (const IndexEntry& entry : entries) {
         if (stop != nullptr && stop->load()) {

@@ -45,7 +45,7 @@ bool fileChanged(const IndexEntry& entry, std::string_view programDirectory,
 // The signed 32-bit sum of the sizes of the changed entries; none when stop
 // was set on the way.
 std::optional<std::int32_t> updateSize(const std::vector<IndexEntry>& entries,
-                                       std::string_view programDirectory,
-                                       FingerprintBuffer& buffer, const StopToken* stop = nullptr);
+                                       std::string_view programDirectory, FingerprintBuffer& buffer,
+                                       const StopToken* stop = nullptr);
 
 } // namespace codarium::online

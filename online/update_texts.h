@@ -8,8 +8,8 @@ namespace codarium::online {
 
 inline constexpr std::string_view UpdateCaption = "Actualiser    ";
 
-std::string noConnectionText();   // step 1
-std::string serverUnreachableText(); // step 2
+std::string noConnectionText();        // step 1
+std::string serverUnreachableText();   // step 2
 std::string indexDownloadFailedText(); // step 4
 std::string noNewVersionText();
 

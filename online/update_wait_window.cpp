@@ -24,9 +24,8 @@ void addGadgets() {
     const int w = Width, h = Height;
     widgets::frameGadget(UpdateFrame, UpdateWaitWindow, 10, 10, w - 20, h - 50);
     widgets::imageGadget(UpdateIcon, UpdateWaitWindow, 20, 30, 0, 0, UpdateIconImage);
-    widgets::textGadget(
-        UpdateWaitText, UpdateWaitWindow, 60, 30, w - 80, 20,
-        "Bitte warten Sie, bis die Suche nach neuen Updates abgeschlossen wurde.");
+    widgets::textGadget(UpdateWaitText, UpdateWaitWindow, 60, 30, w - 80, 20,
+                        "Bitte warten Sie, bis die Suche nach neuen Updates abgeschlossen wurde.");
     widgets::progressBarGadget(UpdateProgressBar, UpdateWaitWindow, 60, 50, w - 80, 20, 0, 100,
                                widgets::ProgressStyle::Marquee);
     widgets::buttonGadget(UpdateCancelButton, UpdateWaitWindow, w - 110, h - 30, 100, 20,
@@ -42,8 +41,8 @@ void openUpdateWaitWindow(const UpdateSource& source) {
     }
     // The close box is left out, and a close request from the window manager
     // is dropped: the check ends through its own boxes or "Abbrechen".
-    const widgets::WindowFlags flags = widgets::WindowTitleBar | widgets::WindowParentCentered |
-                                       widgets::WindowNoCloseEntry;
+    const widgets::WindowFlags flags =
+        widgets::WindowTitleBar | widgets::WindowParentCentered | widgets::WindowNoCloseEntry;
     if (!widgets::openWindow(UpdateWaitWindow, 0, 0, Width, Height, UpdateCaption, flags,
                              OwnerWindow)) {
         return;
@@ -52,8 +51,8 @@ void openUpdateWaitWindow(const UpdateSource& source) {
     // A check that was stopped earlier may still be unwinding; its flags never
     // land, so a stale "finished" cannot close this window.
     workerFlags().UpdateCheckFinished = 0;
-    UpdateThread = startThread(
-        [source](int, const StopToken& stop) { runUpdateCheck(source, stop); }, 0);
+    UpdateThread =
+        startThread([source](int, const StopToken& stop) { runUpdateCheck(source, stop); }, 0);
 }
 
 void cancelUpdateCheck() {

@@ -34,8 +34,8 @@ TEST(IndexSize, ReadsTheNumberRulesOfASizeLine) {
         {"abc", 0},
         {" + 5", 0}, // a blank after the sign ends the digits
         {"++5", 0},
-        {"4294967297", 1},           // only the low 32 bits
-        {"2147483648", INT32_MIN},   // wraps into the sign
+        {"4294967297", 1},         // only the low 32 bits
+        {"2147483648", INT32_MIN}, // wraps into the sign
         {"$FFFFFFFF", -1},
         {"\r", 0},
     };
@@ -47,7 +47,8 @@ TEST(IndexSize, ReadsTheNumberRulesOfASizeLine) {
 TEST(ReleasePaths, EitherSeparatorAndNothingOutsideTheProgramDirectory) {
     EXPECT_EQ(releasePath("Codes\\Dialoge\\Datei.pb"), "Codes/Dialoge/Datei.pb");
     EXPECT_EQ(releasePath("Grafiken/Banner.png"), "Grafiken/Banner.png");
-    for (const char* safe : {"Codarium", "Codes\\A\\b.pb", "Codes/A/b.pb", "a..b/c", "..a/b", "a/b.."}) {
+    for (const char* safe :
+         {"Codarium", "Codes\\A\\b.pb", "Codes/A/b.pb", "a..b/c", "..a/b", "a/b.."}) {
         EXPECT_TRUE(safeReleasePath(safe)) << safe;
     }
     for (const char* unsafe : {"", "/etc/passwd", "\\Windows\\x", "C:\\x", "c:x", "..", "../x",
@@ -113,12 +114,12 @@ TEST(UpdateSize, ChangedMissingUnsafeAndUpperCaseEntriesCount) {
     const std::string abc = "900150983cd24fb0d6963f7d28e17f72";
     const std::vector<IndexEntry> entries = {
         {"same.txt", abc, "1"},
-        {"Codes\\A\\b.pb", abc, "2"},                     // Windows separators
-        {"changed.txt", abc, "4"},                        // differs
-        {"missing.txt", abc, "8"},                        // not there
+        {"Codes\\A\\b.pb", abc, "2"},                           // Windows separators
+        {"changed.txt", abc, "4"},                              // differs
+        {"missing.txt", abc, "8"},                              // not there
         {"same.txt", "900150983CD24FB0D6963F7D28E17F72", "16"}, // upper case never matches
-        {"../same.txt", abc, "32"},                       // never read: counts as changed
-        {"Letzte.txt", "", ""},                           // a group with only a path line
+        {"../same.txt", abc, "32"},                             // never read: counts as changed
+        {"Letzte.txt", "", ""},                                 // a group with only a path line
     };
     EXPECT_EQ(updateSize(entries, program.path(), buffer), 4 + 8 + 16 + 32);
     EXPECT_FALSE(fileChanged(entries[0], program.path(), buffer));
