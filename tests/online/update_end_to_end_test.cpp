@@ -135,7 +135,8 @@ protected:
         ASSERT_TRUE(make.waitForFinished(20000));
         ASSERT_EQ(make.exitCode(), 0);
         const QByteArray index = make.readAllStandardOutput();
-        write(release / "Index.ini", std::string_view(index.constData(), std::size_t(index.size())));
+        write(release / "Index.ini",
+              std::string_view(index.constData(), std::size_t(index.size())));
     }
 
     UpdateSource source() const {
@@ -225,8 +226,8 @@ TEST_F(UpdateEndToEndTest, PathsOutsideTheProgramDirectoryAreRefusedBeforeAnythi
         {"Codarium", "0123", "10"},
         {"..\\..\\etc\\profile", "0123", "10"},
     };
-    const InstallResult result = installUpdate(
-        source(), entries, buffer, [&](std::string_view, int, int) { ++fetched; });
+    const InstallResult result =
+        installUpdate(source(), entries, buffer, [&](std::string_view, int, int) { ++fetched; });
     EXPECT_EQ(result.error, InstallError::UnsafePath);
     EXPECT_EQ(result.file, "..\\..\\etc\\profile");
     EXPECT_EQ(fetched, 0);
