@@ -24,7 +24,9 @@ void addGadgets() {
     const int w = Width, h = Height;
     widgets::frameGadget(UpdateFrame, UpdateWaitWindow, 10, 10, w - 20, h - 50);
     widgets::imageGadget(UpdateIcon, UpdateWaitWindow, 20, 30, 0, 0, UpdateIconImage);
-    widgets::textGadget(UpdateWaitText, UpdateWaitWindow, 60, 30, w - 80, 20,
+    // Room for two lines above the bar: with the desktop's usual fonts the
+    // text does not fit in one line of this width.
+    widgets::textGadget(UpdateWaitText, UpdateWaitWindow, 60, 18, w - 80, 32,
                         "Bitte warten Sie, bis die Suche nach neuen Updates abgeschlossen wurde.");
     widgets::progressBarGadget(UpdateProgressBar, UpdateWaitWindow, 60, 50, w - 80, 20, 0, 100,
                                widgets::ProgressStyle::Marquee);
