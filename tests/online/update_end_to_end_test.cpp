@@ -218,6 +218,24 @@ TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWa
     EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
 }
 
+TEST_F(UpdateEndToEndTest, AFileThatCannotBePutInPlaceTakesBackTheOnesBeforeIt) {
+    // A folder where the code's previous copy would go: the program (first
+    // in the index) is replaced, then the code cannot be.
+    write(program / "Codes/Dialoge/Datei.pb.vorher/blockiert", "x");
+    const auto before = contents(program);
+    const auto modeBefore = modeOf(program / "Codarium");
+    FingerprintBuffer buffer;
+    const auto entries = readUpdateIndex((release / "Index.ini").string());
+    ASSERT_TRUE(entries);
+    ASSERT_EQ((*entries)[0].path, "Codarium");
+    const InstallResult result = installUpdate(source(), *entries, buffer);
+    EXPECT_EQ(result.error, InstallError::Replace);
+    EXPECT_EQ(result.file, "Codes/Dialoge/Datei.pb");
+    EXPECT_EQ(contents(program), before);
+    EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
+    EXPECT_FALSE(fs::exists(program / "Grafiken/Neu.ico"));
+}
+
 TEST_F(UpdateEndToEndTest, PathsOutsideTheProgramDirectoryAreRefusedBeforeAnythingIsFetched) {
     const auto before = contents(program);
     FingerprintBuffer buffer;

@@ -26,8 +26,8 @@ TEST(NetworkState, LoopbackHostsNeedNoInterface) {
 
 TEST(RunningPrograms, FindsARunningExecutableByItsFile) {
     EXPECT_TRUE(programRunning(ownExecutablePath()));
-    const fs::path copy = fs::temp_directory_path() /
-                          ("codarium-not-running-" + std::to_string(::getpid()));
+    const fs::path copy =
+        fs::temp_directory_path() / ("codarium-not-running-" + std::to_string(::getpid()));
     fs::copy_file(programPath(ownExecutablePath()), copy, fs::copy_options::overwrite_existing);
     EXPECT_FALSE(programRunning(copy.string())) << "a copy that nobody started";
     fs::remove(copy);
@@ -35,8 +35,8 @@ TEST(RunningPrograms, FindsARunningExecutableByItsFile) {
 }
 
 TEST(FileMode, SizeAndPermissionBits) {
-    const fs::path file = fs::temp_directory_path() /
-                          ("codarium-mode-" + std::to_string(::getpid()));
+    const fs::path file =
+        fs::temp_directory_path() / ("codarium-mode-" + std::to_string(::getpid()));
     std::ofstream(file) << "12345";
     EXPECT_EQ(fileSize(file.string()), 5);
     ASSERT_TRUE(setFileMode(file.string(), 0751));
