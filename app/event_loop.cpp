@@ -11,6 +11,9 @@
 #include "library/admin_windows.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
+#include "online/update_wait_window.h"
+#include "online/update_window_numbers.h"
+#include "online/updater_start.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/windows.h"
@@ -46,7 +49,9 @@ void actOnCompletionFlags() {
 bool dispatchCommand(int cmd) {
     using namespace command;
     switch (cmd) {
-    case Update: // openUpdateWaitWindow() — update check (online)
+    case Update:
+        online::openUpdateWaitWindow(
+            {serverConfig().server, serverConfig().directory, startupState().DataDir});
         break;
     case Exit:
         return true;
@@ -223,7 +228,8 @@ void dispatchGadget(const widgets::WindowEvent& event) {
     case library::CloseSearchButton:
         library::onSearchWindowEvent(event.gadget, event.subType);
         break;
-    case 1005: // cancelUpdateCheck() — update wait window
+    case online::UpdateCancelButton:
+        online::cancelUpdateCheck();
         break;
     default: // events of gadgets not in the table are ignored
         break;
@@ -251,9 +257,16 @@ bool handleEvent(const widgets::WindowEvent& event) {
 }
 
 LoopEnd runEventLoop() {
-    while (!handleEvent(widgets::waitWindowEvent())) {
+    while (true) {
+        const widgets::WindowEvent event = widgets::waitWindowEvent();
+        const bool close = handleEvent(event);
+        if (online::updaterRequested()) {
+            return LoopEnd::UpdaterHandOver;
+        }
+        if (close) {
+            return LoopEnd::CloseRequest;
+        }
     }
-    return LoopEnd::CloseRequest;
 }
 
 } // namespace codarium::app

@@ -7,6 +7,7 @@ namespace codarium::app {
 
 enum class LoopEnd {
     CloseRequest,
+    UpdaterHandOver, // an accepted update check: the updater takes over
 };
 
 // Runs until a close request.

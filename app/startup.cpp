@@ -14,6 +14,8 @@
 #include "app/ui_text.h"
 #include "library/api_links.h"
 #include "library/library_tree.h"
+#include "online/updater_start.h"
+#include "online/worker_threads.h"
 #include "platform/paths.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
@@ -86,7 +88,17 @@ int runCodarium() {
         releaseAll();
         return 0;
     }
-    runEventLoop();
+    const LoopEnd end = runEventLoop();
+    // Workers still running are stopped before the windows they may show
+    // boxes over go away.
+    online::releaseAllThreads();
+    if (end == LoopEnd::UpdaterHandOver) {
+        // The updater replaces the installed files; the settings are not
+        // written back, and the program ends even when it could not start.
+        online::startUpdater(startupState().DataDir);
+        releaseAll();
+        return 0;
+    }
     shutDown(platform::ownExecutablePath());
     releaseAll();
     return 0;

@@ -201,6 +201,14 @@ void showWindow(int window, bool visible) {
     }
 }
 
+void bringWindowToFront(int window) {
+    if (auto* w = windowWidget(window)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
 void setWindowTitle(int window, std::string_view title) {
     if (auto* w = windowWidget(window)) {
         w->setWindowTitle(platform::toQString(title));

@@ -55,6 +55,8 @@ void closeWindow(int window); // no-op when it does not exist
 bool isWindow(int window);
 
 void showWindow(int window, bool visible);
+// Raises the window above the program's others and gives it the focus.
+void bringWindowToFront(int window);
 void setWindowTitle(int window, std::string_view title);
 std::string windowTitle(int window);
 

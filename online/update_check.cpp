@@ -1,0 +1,89 @@
+#include "online/update_check.h"
+
+#include "online/update_index.h"
+#include "online/update_texts.h"
+#include "platform/network_state.h"
+#include "platform/paths.h"
+#include "runtime/connection_check.h"
+#include "runtime/http_download.h"
+#include "runtime/http_url.h"
+#include "widgets/message_box.h"
+
+namespace codarium::online {
+namespace {
+
+using widgets::MessageButtons;
+using widgets::MessageIcon;
+using widgets::MessageResult;
+
+UpdateCheckEnd failWith(const std::string& text, const StopToken& stop) {
+    const auto shown =
+        widgets::messageRequester("Fehler", text, MessageIcon::Error, MessageButtons::Ok, &stop);
+    return shown == MessageResult::Cancelled ? UpdateCheckEnd::Stopped : UpdateCheckEnd::Failed;
+}
+
+// Step 1. A server on this computer needs no network interface.
+bool connectionAvailable(const UpdateSource& source) {
+    if (platform::networkInterfaceUp()) {
+        return true;
+    }
+    const auto parts = splitUrl(source.server);
+    return parts && platform::isLoopbackHost(parts->host);
+}
+
+} // namespace
+
+std::string releaseUrl(const UpdateSource& source, std::string_view name) {
+    std::string url = source.server;
+    url += "/aktualisierung/";
+    url += source.directory;
+    url += '/';
+    url += name;
+    return url;
+}
+
+UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buffer,
+                              const StopToken& stop) {
+    if (!connectionAvailable(source)) {
+        return stop ? UpdateCheckEnd::Stopped : failWith(noConnectionText(), stop);
+    }
+    if (!serverReachable(source.server, ServerCheckSeconds, &stop)) {
+        return stop ? UpdateCheckEnd::Stopped : failWith(serverUnreachableText(), stop);
+    }
+    if (NetworkStarted == 0) {
+        startNetwork();
+        NetworkStarted = 1;
+    }
+    const std::string indexPath = platform::joinPath(source.programDirectory, IndexFileName);
+    if (download(releaseUrl(source, IndexFileName), indexPath, &stop) == 0) {
+        return stop ? UpdateCheckEnd::Stopped : failWith(indexDownloadFailedText(), stop);
+    }
+    std::int32_t size = 0;
+    if (const auto entries = readUpdateIndex(indexPath)) {
+        const auto sum = updateSize(*entries, source.programDirectory, buffer, &stop);
+        if (!sum) {
+            return UpdateCheckEnd::Stopped;
+        }
+        size = *sum;
+    }
+    if (stop) {
+        return UpdateCheckEnd::Stopped;
+    }
+    if (size == 0) {
+        const auto shown = widgets::messageRequester(
+            UpdateCaption, noNewVersionText(), MessageIcon::Information, MessageButtons::Ok, &stop);
+        return shown == MessageResult::Cancelled ? UpdateCheckEnd::Stopped
+                                                 : UpdateCheckEnd::NoUpdate;
+    }
+    switch (widgets::messageRequester(UpdateCaption, updateQuestionText(size),
+                                      MessageIcon::Question, MessageButtons::YesNo, &stop)) {
+    case MessageResult::Yes:
+        return UpdateCheckEnd::Accepted;
+    case MessageResult::Cancelled:
+        return UpdateCheckEnd::Stopped;
+    default:
+        return UpdateCheckEnd::Declined;
+    }
+}
+
+} // namespace codarium::online

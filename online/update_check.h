@@ -1,0 +1,38 @@
+#pragma once
+// The update check: is the server's release different from the installed
+// files, and does the user want to update now. Runs on a worker thread and
+// shows its own boxes; every wait polls the stop flag, and a stopped check
+// shows nothing more.
+#include "online/file_fingerprint.h"
+#include "runtime/tcp_connection.h"
+
+#include <string>
+
+namespace codarium::online {
+
+// What the check needs, handed over as values when it starts.
+struct UpdateSource {
+    std::string server;           // "Server": scheme, "://" and host, no trailing "/"
+    std::string directory;        // "Verzeichnis"
+    std::string programDirectory; // DataDir: Index.ini goes here, files are compared here
+};
+
+// Seconds a connect to the server may take before it counts as unreachable.
+inline constexpr int ServerCheckSeconds = 5;
+
+enum class UpdateCheckEnd {
+    Failed,   // a step's error box was shown
+    NoUpdate, // "Keine neue Version vorhanden." was shown
+    Declined, // the user answered No
+    Accepted, // the user answered Yes: the updater takes over
+    Stopped,  // stopped from outside; nothing more was shown
+};
+
+// "Server" + "/aktualisierung/" + "Verzeichnis" + "/" + name.
+std::string releaseUrl(const UpdateSource& source, std::string_view name);
+
+// Steps 1 to 10 up to the answer; the caller acts on the end.
+UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buffer,
+                              const StopToken& stop);
+
+} // namespace codarium::online

@@ -1,0 +1,47 @@
+#pragma once
+// The updater's work: fetch every file of the release index whose digest
+// differs from the installed copy, check each one's size and digest, and
+// only when all have arrived intact put them in place. A failure anywhere
+// leaves every installed file as it was.
+#include "online/update_check.h"
+#include "online/update_index.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace codarium::online {
+
+enum class InstallError {
+    None,
+    UnsafePath, // a path outside the program directory: nothing was fetched
+    Download,   // a file could not be fetched
+    Damaged,    // a fetched file has the wrong size or digest
+    Replace,    // a file could not be put in place (the others were put back)
+    Stopped,
+};
+
+struct InstallResult {
+    InstallError error = InstallError::None;
+    std::string file;  // the index path the error concerns
+    int installed = 0; // files replaced or added
+};
+
+// Called before each file is fetched: its index path, how many came before
+// it and how many are to come in all.
+using InstallProgress = std::function<void(std::string_view file, int done, int total)>;
+
+// The suffixes of the fetched copy beside its target, and of the installed
+// file while it is being replaced.
+inline constexpr std::string_view FetchedSuffix = ".aktualisierung";
+inline constexpr std::string_view PreviousSuffix = ".vorher";
+
+InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
+                            FingerprintBuffer& buffer, const InstallProgress& progress = {},
+                            const StopToken* stop = nullptr);
+
+// The German sentence for a failed result ("" for None).
+std::string installFailureText(const InstallResult& result);
+
+} // namespace codarium::online

@@ -1,0 +1,20 @@
+#pragma once
+// The texts of the update check's boxes, as program text.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace codarium::online {
+
+inline constexpr std::string_view UpdateCaption = "Actualiser    ";
+
+std::string noConnectionText();        // step 1
+std::string serverUnreachableText();   // step 2
+std::string indexDownloadFailedText(); // step 4
+std::string noNewVersionText();
+
+// The question for a positive update size: the size in KB (divided by 1024,
+// remainder dropped) from 1024 bytes on, else in bytes; lines end with CR.
+std::string updateQuestionText(std::int32_t updateSize);
+
+} // namespace codarium::online

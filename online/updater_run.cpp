@@ -1,0 +1,127 @@
+#include "online/updater_run.h"
+
+#include "online/update_install.h"
+#include "online/worker_threads.h"
+#include "platform/code_page.h"
+#include "platform/paths.h"
+#include "platform/running_programs.h"
+#include "runtime/prefs_file.h"
+#include "runtime/run_program.h"
+#include "widgets/gadgets.h"
+#include "widgets/message_box.h"
+#include "widgets/progress_gadget.h"
+#include "widgets/text_gadgets.h"
+#include "widgets/window_event.h"
+#include "widgets/windows.h"
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace codarium::online {
+namespace {
+
+constexpr int Width = 420;
+constexpr int Height = 80;
+
+void waitForProgramEnd(const std::string& executable) {
+    const auto until =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(ProgramEndWaitMilliseconds);
+    while (platform::programRunning(executable) && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+}
+
+void openUpdaterWindow() {
+    const widgets::WindowFlags flags =
+        widgets::WindowTitleBar | widgets::WindowScreenCentered | widgets::WindowNoCloseEntry;
+    if (!widgets::openWindow(UpdaterWindow, 0, 0, Width, Height, "Aktualisierung", flags)) {
+        return;
+    }
+    widgets::textGadget(UpdaterFileText, UpdaterWindow, 10, 10, Width - 20, 20,
+                        platform::fromUtf8("Die Dateien werden geprüft ..."));
+    widgets::progressBarGadget(UpdaterProgressBar, UpdaterWindow, 10, 40, Width - 20, 20, 0, 1);
+}
+
+void showProgress(std::string_view file, int done, int total) {
+    widgets::setProgressRange(UpdaterProgressBar, 0, total > 0 ? total : 1);
+    widgets::setProgressValue(UpdaterProgressBar, done);
+    if (!file.empty()) {
+        widgets::setGadgetText(UpdaterFileText, "Lade " + std::string(file));
+    }
+}
+
+// Runs the installation on a worker while the window keeps its events
+// flowing (the worker's progress calls wait for the GUI thread).
+InstallResult installWithWindow(const UpdateSource& source,
+                                const std::vector<IndexEntry>& entries) {
+    openUpdaterWindow();
+    struct Shared {
+        std::atomic<bool> done{false};
+        InstallResult result;
+    };
+    auto shared = std::make_shared<Shared>();
+    const int thread = startThread(
+        [shared, source, entries](int, const StopToken& stop) {
+            FingerprintBuffer buffer;
+            shared->result = installUpdate(source, entries, buffer, showProgress, &stop);
+            shared->done = true;
+            widgets::postWindowEvent({widgets::EventKind::WakeUp});
+        },
+        0);
+    if (thread == 0) {
+        FingerprintBuffer buffer;
+        shared->result = installUpdate(source, entries, buffer);
+    } else {
+        while (!shared->done) {
+            widgets::waitWindowEvent();
+        }
+    }
+    releaseAllThreads();
+    widgets::closeWindow(UpdaterWindow);
+    return shared->result;
+}
+
+} // namespace
+
+std::optional<UpdateSource> readUpdaterSource(std::string_view programDirectory) {
+    PrefsFile file;
+    if (!file.openFile(platform::joinPath(programDirectory, "Konfiguration.ini"))) {
+        return std::nullopt;
+    }
+    file.selectGroup("Konfiguration");
+    UpdateSource source;
+    source.server = file.readString("Server", "");
+    source.directory = file.readString("Verzeichnis", "");
+    source.programDirectory = std::string(programDirectory);
+    file.close();
+    if (source.server.empty() || source.directory.empty()) {
+        return std::nullopt;
+    }
+    return source;
+}
+
+int runUpdater(std::string_view programDirectory) {
+    const std::string program = platform::joinPath(programDirectory, ProgramExecutableName);
+    waitForProgramEnd(program);
+
+    std::string failure;
+    const auto source = readUpdaterSource(programDirectory);
+    const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
+    if (!source) {
+        failure = platform::fromUtf8("Die Datei Konfiguration.ini nennt keinen Server. Es wurde "
+                                     "keine Datei geändert.");
+    } else if (!entries) {
+        failure = platform::fromUtf8("Die Index-Datei konnte nicht gelesen werden. Es wurde "
+                                     "keine Datei geändert.");
+    } else {
+        failure = installFailureText(installWithWindow(*source, *entries));
+    }
+    if (!failure.empty()) {
+        widgets::errorBox(failure);
+    }
+    runProgram(program, "", programDirectory);
+    return 0;
+}
+
+} // namespace codarium::online

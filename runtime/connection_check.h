@@ -1,0 +1,16 @@
+#pragma once
+// Whether a server can be reached: one TCP connect to the host and port of a
+// download address, given up after a time limit.
+#include "runtime/tcp_connection.h"
+
+#include <string_view>
+
+namespace codarium {
+
+// True when a connection to the address's host and port (80 unless given)
+// was made within limitSeconds; it is closed again at once. False for an
+// address download would refuse, a failed lookup or connect, the time
+// running out, or stop being set.
+bool serverReachable(std::string_view url, int limitSeconds, const StopToken* stop = nullptr);
+
+} // namespace codarium

@@ -1,0 +1,232 @@
+#include "online/update_check.h"
+#include "online/update_texts.h"
+#include "online/update_wait_window.h"
+#include "online/worker_flags.h"
+#include "online/worker_threads.h"
+#include "tests/runtime/net/local_listener.h"
+#include "tests/runtime/net/server_process.h"
+#include "tests/runtime/test_folder.h"
+#include "widgets/test_hooks.h"
+#include "widgets/window_event.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace codarium::online {
+namespace {
+
+namespace fs = std::filesystem;
+namespace hooks = widgets::testing;
+using codarium::testing::readBytes;
+using codarium::testing::TestFolder;
+using codarium::testing::writeBytes;
+using widgets::MessageIcon;
+using widgets::MessageResult;
+
+constexpr const char* AbcDigest = "900150983cd24fb0d6963f7d28e17f72";
+
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "online_update_check_tests";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+template <typename Condition> bool handleEventsUntil(Condition done, int limitMs = 15000) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > until) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+bool wakeUpQueued() {
+    hooks::processPendingEvents();
+    for (auto e = widgets::windowEvent(); e.kind != widgets::EventKind::None;
+         e = widgets::windowEvent()) {
+        if (e.kind == widgets::EventKind::WakeUp) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QMessageBox* visibleBox() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+// A release folder served over HTTP on 127.0.0.1, and a program directory.
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        hooks::scriptDialogs(true);
+        widgets::clearWindowEvents();
+        resetWorkerFlags();
+        fs::create_directories(release());
+    }
+    void TearDown() override {
+        releaseAllThreads();
+        hooks::scriptDialogs(false);
+        widgets::clearWindowEvents();
+        resetWorkerFlags();
+    }
+
+    std::string release() const { return serverRoot.path() + "/aktualisierung/codarium"; }
+    void publish(std::string_view index) { writeBytes(release() + "/Index.ini", index); }
+
+    UpdateSource sourceOnPort(std::uint16_t port) const {
+        return {"http://127.0.0.1:" + std::to_string(port), "codarium", program.path()};
+    }
+
+    // Runs the check's whole worker run, as the wait window starts it.
+    void runCheck(const UpdateSource& source) {
+        const int number =
+            startThread([source](int, const StopToken& stop) { runUpdateCheck(source, stop); }, 0);
+        ASSERT_NE(number, 0);
+        ASSERT_TRUE(handleEventsUntil([&] { return !threadRunning(number); }));
+    }
+
+    TestFolder serverRoot;
+    TestFolder program;
+};
+
+TEST_F(UpdateCheckTest, MatchingDigestsReportNoNewVersion) {
+    writeBytes(program.file("a.txt"), "abc");
+    publish(std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    runCheck(sourceOnPort(http.port()));
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Actualiser    ");
+    EXPECT_EQ(boxes[0].text, "Keine neue Version vorhanden.");
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Information);
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 1);
+    EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+    EXPECT_TRUE(wakeUpQueued());
+    EXPECT_EQ(readBytes(program.file("Index.ini")), readBytes(release() + "/Index.ini"));
+}
+
+TEST_F(UpdateCheckTest, ChangedAndMissingFilesAreOfferedWithTheirSize) {
+    writeBytes(program.file("a.txt"), "abc");
+    writeBytes(program.file("b.txt"), "old");
+    publish(std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\nb.txt\r\n" + AbcDigest +
+            "\r\n3000\r\nSub\\c.txt\r\n" + AbcDigest + "\r\n2000\r\n");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+
+    hooks::queueMessageBoxAnswer(MessageResult::No);
+    runCheck(sourceOnPort(http.port()));
+    auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Actualiser    ");
+    EXPECT_EQ(boxes[0].text, updateQuestionText(5000));
+    EXPECT_NE(boxes[0].text.find("4 KB"), std::string::npos);
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Question);
+    EXPECT_EQ(boxes[0].buttons, widgets::MessageButtons::YesNo);
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 1) << "No ends the check";
+    EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+
+    resetWorkerFlags();
+    hooks::clearRecordedDialogs();
+    hooks::queueMessageBoxAnswer(MessageResult::Yes);
+    runCheck(sourceOnPort(http.port()));
+    EXPECT_EQ(workerFlags().UpdaterRequested, 1) << "Yes hands over to the updater";
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 0);
+    EXPECT_TRUE(wakeUpQueued());
+}
+
+TEST_F(UpdateCheckTest, FailingStepsShowTheirBoxAndEndTheCheck) {
+    // The index is missing on the server: the older copy stays and is not read.
+    writeBytes(program.file("Index.ini"), "old index\r\n");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    runCheck(sourceOnPort(http.port()));
+    auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Fehler");
+    EXPECT_EQ(boxes[0].text, indexDownloadFailedText());
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Error);
+    EXPECT_EQ(readBytes(program.file("Index.ini")), "old index\r\n");
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 1);
+
+    // Nothing listens on the port.
+    resetWorkerFlags();
+    hooks::clearRecordedDialogs();
+    runCheck(sourceOnPort(testing::unusedPort()));
+    boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, serverUnreachableText());
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 1);
+
+    // An address the download client cannot use is not reachable either.
+    resetWorkerFlags();
+    hooks::clearRecordedDialogs();
+    runCheck({"127.0.0.1", "codarium", program.path()});
+    boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, serverUnreachableText());
+}
+
+TEST_F(UpdateCheckTest, StoppedWhileTheServerIsSilentShowsNothingAfterwards) {
+    testing::LocalListener silent; // accepts, never answers
+    const UpdateSource source = sourceOnPort(silent.port());
+    const int number =
+        startThread([source](int, const StopToken& stop) { runUpdateCheck(source, stop); }, 0);
+    ASSERT_NE(number, 0);
+    // The reachability check's connection, then the index download's.
+    const int first = silent.accept();
+    const int second = silent.accept();
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+    killThread(number);
+    const auto stoppedAt = std::chrono::steady_clock::now();
+    ASSERT_TRUE(handleEventsUntil([&] { return !threadRunning(number); }));
+    EXPECT_LT(std::chrono::steady_clock::now() - stoppedAt, std::chrono::seconds(5))
+        << "stopping does not wait for the download's 10-second limit";
+    handleEventsUntil([] { return false; }, 200);
+    EXPECT_TRUE(hooks::recordedMessageBoxes().empty());
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 0);
+    EXPECT_FALSE(wakeUpQueued());
+    ::close(first);
+    ::close(second);
+}
+
+TEST_F(UpdateCheckTest, AnOpenQuestionClosesWhenTheCheckIsStopped) {
+    hooks::scriptDialogs(false);
+    writeBytes(program.file("a.txt"), "changed");
+    publish(std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    const UpdateSource source = sourceOnPort(http.port());
+    const int number =
+        startThread([source](int, const StopToken& stop) { runUpdateCheck(source, stop); }, 0);
+    ASSERT_TRUE(handleEventsUntil([] { return visibleBox() != nullptr; }));
+    EXPECT_NE(visibleBox()->text().indexOf("3 Bytes"), -1);
+    killThread(number);
+    ASSERT_TRUE(handleEventsUntil([&] { return !threadRunning(number); }));
+    EXPECT_TRUE(handleEventsUntil([] { return visibleBox() == nullptr; }));
+    EXPECT_EQ(workerFlags().UpdateCheckFinished, 0);
+    EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+}
+
+} // namespace
+} // namespace codarium::online

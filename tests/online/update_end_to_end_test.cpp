@@ -1,0 +1,268 @@
+// From publishing a release to running the update: a release folder served
+// over HTTP on 127.0.0.1, its index made by scripts/make-update-index, the
+// check in this process and the real updater executable.
+#include "online/update_install.h"
+#include "online/update_texts.h"
+#include "online/update_wait_window.h"
+#include "online/updater_run.h"
+#include "online/updater_start.h"
+#include "online/worker_flags.h"
+#include "online/worker_threads.h"
+#include "tests/runtime/net/local_listener.h"
+#include "tests/runtime/net/server_process.h"
+#include "widgets/test_hooks.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <thread>
+
+namespace codarium::online {
+namespace {
+
+namespace fs = std::filesystem;
+namespace hooks = widgets::testing;
+
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "online_update_end_to_end_tests";
+    static char* argv[] = {name, nullptr};
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+template <typename Condition> bool handleEventsUntil(Condition done, int limitMs = 30000) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > until) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+void write(const fs::path& path, std::string_view bytes, fs::perms mode = fs::perms::none) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    if (mode != fs::perms::none) {
+        fs::permissions(path, mode);
+    }
+}
+
+std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every regular file below the folder with its bytes.
+std::map<std::string, std::string> contents(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            files[fs::relative(entry.path(), folder).string()] = read(entry.path());
+        }
+    }
+    return files;
+}
+
+unsigned modeOf(const fs::path& path) {
+    return static_cast<unsigned>(fs::status(path).permissions()) & 0777u;
+}
+
+// The program's stand-in: records each start in Neustart.txt beside it.
+std::string standIn(std::string_view version) {
+    return "#!/bin/sh\necho " + std::string(version) + " >> \"$(dirname \"$0\")/Neustart.txt\"\n";
+}
+
+std::string config(std::uint16_t port) {
+    return "[Konfiguration]\r\nSoftware = Codarium\r\nServer = http://127.0.0.1:" +
+           std::to_string(port) + "\r\nVerzeichnis = codarium\r\n";
+}
+
+class UpdateEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        hooks::scriptDialogs(true);
+        resetWorkerFlags();
+        root = fs::temp_directory_path() /
+               ("codarium-update-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        release = root / "server/aktualisierung/codarium";
+        program = root / "program";
+        fs::create_directories(release);
+        fs::create_directories(program);
+        http = std::make_unique<testing::ServerProcess>(
+            QStringList{"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                        QString::fromStdString((root / "server").string())});
+        ASSERT_NE(http->port(), 0);
+
+        // The release: a new program, a changed code, a new icon, and files
+        // that did not change.
+        write(release / "Codarium", standIn("neu"));
+        write(release / "Codes/Dialoge/Datei.pb", "MessageRequester(\"neu\", \"neu\")\r\n");
+        write(release / "Grafiken/Neu.ico", std::string(3000, '\x42'));
+        write(release / "Konfiguration.ini", config(http->port()));
+        write(release / "Codes/Dialoge/Gleich.pb", "Debug 1\r\n");
+
+        // The installation: an older program and code, no icon yet.
+        write(program / "Codarium", standIn("alt"), fs::perms(0750));
+        write(program / "Codes/Dialoge/Datei.pb", "MessageRequester(\"alt\")\r\n", fs::perms(0640));
+        write(program / "Konfiguration.ini", config(http->port()));
+        write(program / "Codes/Dialoge/Gleich.pb", "Debug 1\r\n");
+        write(program / "Einstellungen.ini", "[Einstellungen]\r\n");
+
+        publishIndex();
+    }
+    void TearDown() override {
+        releaseAllThreads();
+        hooks::scriptDialogs(false);
+        resetWorkerFlags();
+        http.reset();
+        fs::remove_all(root);
+    }
+
+    void publishIndex() {
+        QProcess make;
+        make.start("python3", {QString(CODARIUM_SOURCE_DIR) + "/scripts/make-update-index",
+                               QString::fromStdString(release.string())});
+        ASSERT_TRUE(make.waitForFinished(20000));
+        ASSERT_EQ(make.exitCode(), 0);
+        const QByteArray index = make.readAllStandardOutput();
+        write(release / "Index.ini",
+              std::string_view(index.constData(), std::size_t(index.size())));
+    }
+
+    UpdateSource source() const {
+        return {"http://127.0.0.1:" + std::to_string(http->port()), "codarium", program.string()};
+    }
+
+    // The check as command 1 runs it, answered with `answer`.
+    void runCheck(widgets::MessageResult answer) {
+        hooks::queueMessageBoxAnswer(answer);
+        const UpdateSource s = source();
+        const int number =
+            startThread([s](int, const StopToken& stop) { runUpdateCheck(s, stop); }, 0);
+        ASSERT_NE(number, 0);
+        ASSERT_TRUE(handleEventsUntil([&] { return !threadRunning(number); }));
+    }
+
+    // The size the check still finds to update.
+    std::int32_t remainingUpdate() {
+        FingerprintBuffer buffer;
+        const auto entries = readUpdateIndex((release / "Index.ini").string());
+        return entries ? updateSize(*entries, program.string(), buffer).value_or(-1) : -1;
+    }
+
+    fs::path root, release, program;
+    std::unique_ptr<testing::ServerProcess> http;
+};
+
+TEST_F(UpdateEndToEndTest, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain) {
+    const std::string index = read(release / "Index.ini");
+    EXPECT_NE(index.find("Codes/Dialoge/Datei.pb\r\n"), std::string::npos);
+    EXPECT_EQ(index.find("Index.ini"), std::string::npos);
+
+    runCheck(widgets::MessageResult::Yes);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    const auto changedSize = std::int32_t(read(release / "Codarium").size() +
+                                          read(release / "Codes/Dialoge/Datei.pb").size() + 3000);
+    EXPECT_EQ(boxes[0].text, updateQuestionText(changedSize));
+    EXPECT_EQ(changedSize / 1024, 3);
+    EXPECT_NE(boxes[0].text.find("3 KB"), std::string::npos);
+    ASSERT_EQ(workerFlags().UpdaterRequested, 1);
+    EXPECT_EQ(read(program / "Index.ini"), index) << "the check left the index beside the program";
+
+    // The hand-over: the real updater, beside the program.
+    fs::copy_file(fs::path(CODARIUM_PROGRAM_DIR) / "Aktualisierung", program / "Aktualisierung");
+    ASSERT_TRUE(startUpdater(program.string()));
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::exists(program / "Neustart.txt"); }));
+
+    EXPECT_EQ(remainingUpdate(), 0) << "every digest matches the release";
+    EXPECT_EQ(read(program / "Neustart.txt"), "neu\n") << "the new program was started";
+    EXPECT_EQ(read(program / "Grafiken/Neu.ico"), read(release / "Grafiken/Neu.ico"));
+    EXPECT_EQ(modeOf(program / "Codarium"), 0750u);
+    EXPECT_EQ(modeOf(program / "Codes/Dialoge/Datei.pb"), 0640u);
+    EXPECT_EQ(read(program / "Einstellungen.ini"), "[Einstellungen]\r\n");
+    for (const auto& [name, bytes] : contents(program)) {
+        EXPECT_EQ(name.find(".aktualisierung"), std::string::npos) << name;
+        EXPECT_EQ(name.find(".vorher"), std::string::npos) << name;
+    }
+}
+
+TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWas) {
+    // Same size, other bytes: the index no longer matches what is served.
+    write(release / "Grafiken/Neu.ico", std::string(3000, '\x43'));
+    ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));
+    const auto before = contents(program);
+    const auto modeBefore = modeOf(program / "Codarium");
+
+    EXPECT_EQ(runUpdater(program.string()), 0);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Fehler");
+    EXPECT_EQ(boxes[0].text, installFailureText({InstallError::Damaged, "Grafiken/Neu.ico", 0}));
+
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::exists(program / "Neustart.txt"); }));
+    EXPECT_EQ(read(program / "Neustart.txt"), "alt\n") << "the old program runs again";
+    auto after = contents(program);
+    after.erase("Neustart.txt");
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
+}
+
+TEST_F(UpdateEndToEndTest, AFileThatCannotBePutInPlaceTakesBackTheOnesBeforeIt) {
+    // A folder where the code's previous copy would go: the program (first
+    // in the index) is replaced, then the code cannot be.
+    write(program / "Codes/Dialoge/Datei.pb.vorher/blockiert", "x");
+    const auto before = contents(program);
+    const auto modeBefore = modeOf(program / "Codarium");
+    FingerprintBuffer buffer;
+    const auto entries = readUpdateIndex((release / "Index.ini").string());
+    ASSERT_TRUE(entries);
+    ASSERT_EQ((*entries)[0].path, "Codarium");
+    const InstallResult result = installUpdate(source(), *entries, buffer);
+    EXPECT_EQ(result.error, InstallError::Replace);
+    EXPECT_EQ(result.file, "Codes/Dialoge/Datei.pb");
+    EXPECT_EQ(contents(program), before);
+    EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
+    EXPECT_FALSE(fs::exists(program / "Grafiken/Neu.ico"));
+}
+
+TEST_F(UpdateEndToEndTest, PathsOutsideTheProgramDirectoryAreRefusedBeforeAnythingIsFetched) {
+    const auto before = contents(program);
+    FingerprintBuffer buffer;
+    int fetched = 0;
+    const std::vector<IndexEntry> entries = {
+        {"Codarium", "0123", "10"},
+        {"..\\..\\etc\\profile", "0123", "10"},
+    };
+    const InstallResult result =
+        installUpdate(source(), entries, buffer, [&](std::string_view, int, int) { ++fetched; });
+    EXPECT_EQ(result.error, InstallError::UnsafePath);
+    EXPECT_EQ(result.file, "..\\..\\etc\\profile");
+    EXPECT_EQ(fetched, 0);
+    EXPECT_EQ(contents(program), before);
+}
+
+TEST_F(UpdateEndToEndTest, AMissingFileOnTheServerChangesNothing) {
+    fs::remove(release / "Codarium");
+    const auto before = contents(program);
+    FingerprintBuffer buffer;
+    const auto entries = readUpdateIndex((release / "Index.ini").string());
+    ASSERT_TRUE(entries);
+    const InstallResult result = installUpdate(source(), *entries, buffer);
+    EXPECT_EQ(result.error, InstallError::Download);
+    EXPECT_EQ(result.file, "Codarium");
+    EXPECT_EQ(contents(program), before);
+}
+
+} // namespace
+} // namespace codarium::online
