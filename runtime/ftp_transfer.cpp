@@ -4,10 +4,12 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <fcntl.h>
 #include <limits>
 #include <memory>
+#include <thread>
 #include <unistd.h>
 
 namespace codarium::ftp {
@@ -40,12 +42,20 @@ ssize_t readBlock(int file, char* block) {
     }
 }
 
+// What the server has acknowledged of the bytes handed to the system so far:
+// a slow server holds the bytes back in the system's send buffer, and those
+// do not count as sent yet.
+std::int32_t acknowledged(TcpConnectionPtr data, std::int64_t handedOver) {
+    const int pending = std::max(unacknowledgedCount(data), 0);
+    return static_cast<std::int32_t>(std::min<std::int64_t>(
+        handedOver - pending, std::numeric_limits<std::int32_t>::max()));
+}
+
 // Sends the file block by block; false on a read or send failure or a cancel,
-// which is looked at before every block.
-bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
+// which is looked at before every block. `total` counts the bytes handed over.
+bool sendFile(FtpSession& session, int file, TcpConnectionPtr data, std::int64_t& total) {
     const std::unique_ptr<char[]> buffer(new char[TransferBlock]);
     char* const block = buffer.get();
-    std::int64_t total = 0;
     for (;;) {
         if (session.cancel.load()) {
             return false;
@@ -59,8 +69,32 @@ bool sendFile(FtpSession& session, int file, TcpConnectionPtr data) {
             return false;
         }
         total += count;
-        session.state.store(static_cast<std::int32_t>(
-            std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max())));
+        session.state.store(acknowledged(data, total));
+    }
+}
+
+// After the last block: waits until the server has acknowledged every byte,
+// so that a cancel while a slow server still takes the file in is honoured.
+// False on a cancel, on a close, or when nothing moves within the send limit.
+bool waitUntilDelivered(FtpSession& session, TcpConnectionPtr data, std::int64_t total) {
+    std::int32_t last = session.state.load();
+    std::int64_t lastMove = nowSeconds();
+    for (;;) {
+        const std::int32_t delivered = acknowledged(data, total);
+        session.state.store(delivered);
+        if (delivered >= total) {
+            return true;
+        }
+        if (session.cancel.load() || session.closing.load()) {
+            return false;
+        }
+        if (delivered != last) {
+            last = delivered;
+            lastMove = nowSeconds();
+        } else if (nowSeconds() - lastMove >= DataSendLimitSeconds) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
@@ -81,8 +115,16 @@ void runTransfer(FtpSession& session, const std::string& localPath, const std::s
         sendCommand(control, "STOR ", remoteName)) {
         if (expectReply(control, "125;150")) {
             session.state.store(0);
-            const bool allSent = sendFile(session, file, data);
-            closeConnection(data);
+            std::int64_t total = 0;
+            const bool allSent =
+                sendFile(session, file, data, total) && waitUntilDelivered(session, data, total);
+            // Unless every byte arrived, the rest is dropped rather than
+            // delivered after the close: a cancelled file never arrives whole.
+            if (allSent) {
+                closeConnection(data);
+            } else {
+                resetConnection(data);
+            }
             data = nullptr;
             // The server confirms only once it has the whole file; a closing
             // reply that reports a failure (or never comes) is no success.
