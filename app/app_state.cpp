@@ -7,7 +7,6 @@ struct ShellState {
     AppSettings settings;
     ServerConfig server;
     StartupState startup;
-    WorkerFlags flags;
 };
 
 ShellState& shell() {
@@ -26,18 +25,13 @@ ServerConfig& serverConfig() {
 StartupState& startupState() {
     return shell().startup;
 }
-WorkerFlags& workerFlags() {
-    return shell().flags;
-}
 
 void resetAppState() {
     ShellState& s = shell();
     s.settings = AppSettings{};
     s.server = ServerConfig{};
     s.startup = StartupState{};
-    s.flags.UploadFinished = 0;
-    s.flags.SubmissionFinished = 0;
-    s.flags.UpdateCheckFinished = 0;
+    online::resetWorkerFlags();
 }
 
 bool administratorMode() {

@@ -1,7 +1,8 @@
 #pragma once
 // The application shell's process-wide state. Read by the other folders
 // directly; each field is changed only by the operations that own it.
-#include <atomic>
+#include "online/worker_flags.h"
+
 #include <string>
 #include <string_view>
 
@@ -42,16 +43,12 @@ struct StartupState {
 };
 
 // Set by worker threads, acted on by the event loop after its next event.
-struct WorkerFlags {
-    std::atomic<int> UploadFinished{0};
-    std::atomic<int> SubmissionFinished{0};
-    std::atomic<int> UpdateCheckFinished{0};
-};
+using online::WorkerFlags;
+using online::workerFlags;
 
 AppSettings& appSettings();
 ServerConfig& serverConfig();
 StartupState& startupState();
-WorkerFlags& workerFlags();
 
 // Back to the initial values (tests run several start-ups in one process).
 void resetAppState();

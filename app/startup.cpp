@@ -12,6 +12,7 @@
 #include "app/startup_messages.h"
 #include "app/ui_text.h"
 #include "library/library_tree.h"
+#include "online/worker_threads.h"
 #include "platform/paths.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
@@ -84,7 +85,11 @@ int runCodarium() {
         releaseAll();
         return 0;
     }
-    if (runEventLoop() == LoopEnd::BenchmarkExit) {
+    const LoopEnd end = runEventLoop();
+    // Workers still running are stopped before the windows they may show
+    // boxes over go away.
+    online::releaseAllThreads();
+    if (end == LoopEnd::BenchmarkExit) {
         releaseAll();
         return 0;
     }

@@ -1,7 +1,9 @@
 #pragma once
-// Modal message boxes. Callable from any thread: a worker's call is carried
-// out on the GUI thread and the worker waits for the answer. Under the test
-// hooks' scripting no box is shown (see test_hooks.h).
+// Message boxes. Callable from any thread. On the GUI thread the box is modal.
+// A worker's box is opened on the GUI thread without blocking it and without
+// blocking the program's other windows; the worker waits for the answer (and
+// for its cancel flag). Under the test hooks' scripting no box is shown (see
+// test_hooks.h).
 #include <atomic>
 #include <string_view>
 
