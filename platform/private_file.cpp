@@ -8,7 +8,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace codarium::platform {
 namespace {
@@ -34,15 +33,11 @@ bool writeAll(int fd, std::string_view bytes) {
 
 bool writeFreshPrivateFile(std::string_view path, std::string_view bytes) {
     const std::string target = nativePath(path);
-    std::string folder = nativePath(directoryOf(path));
-    if (folder.empty()) {
-        folder = ".";
-    }
+    const std::string folder = nativePath(directoryOf(path));
     // mkstemp makes the file with O_EXCL and mode 0600 under a name nobody
     // can have guessed, so nothing planted beforehand is ever opened.
-    std::string pattern = folder + "/.codarium-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
+    std::string name = folder.empty() ? std::string(".") : folder;
+    name.append("/.codarium-XXXXXX");
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
         return false;

@@ -118,9 +118,10 @@ void runTransfer(FtpSession& session, const std::string& localPath, const std::s
             std::int64_t total = 0;
             const bool allSent =
                 sendFile(session, file, data, total) && waitUntilDelivered(session, data, total);
-            // Unless every byte arrived, the rest is dropped rather than
-            // delivered after the close: a cancelled file never arrives whole.
-            if (allSent) {
+            // Bytes still on their way when the transfer gives up are dropped
+            // rather than delivered after the close: a cancelled file never
+            // arrives whole.
+            if (allSent || unacknowledgedCount(data) <= 0) {
                 closeConnection(data);
             } else {
                 resetConnection(data);
