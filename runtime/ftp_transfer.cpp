@@ -4,8 +4,8 @@
 #include "platform/paths.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <limits>
 #include <memory>
@@ -47,8 +47,8 @@ ssize_t readBlock(int file, char* block) {
 // do not count as sent yet.
 std::int32_t acknowledged(TcpConnectionPtr data, std::int64_t handedOver) {
     const int pending = std::max(unacknowledgedCount(data), 0);
-    return static_cast<std::int32_t>(std::min<std::int64_t>(
-        handedOver - pending, std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(handedOver - pending, std::numeric_limits<std::int32_t>::max()));
 }
 
 // Sends the file block by block; false on a read or send failure or a cancel,

@@ -12,8 +12,8 @@
 
 namespace codarium::widgets {
 
-bool textGadget(int gadget, int window, int x, int y, int width, int height,
-                std::string_view text, unsigned flags) {
+bool textGadget(int gadget, int window, int x, int y, int width, int height, std::string_view text,
+                unsigned flags) {
     auto* label = new QLabel();
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);

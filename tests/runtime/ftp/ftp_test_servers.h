@@ -23,7 +23,8 @@ public:
 
     // pyftpdlib serving root() to the user and password; readLimit > 0
     // throttles uploads to that many bytes per second.
-    bool startPyftpdlib(int readLimit = 0, const char* user = User, const char* password = Password);
+    bool startPyftpdlib(int readLimit = 0, const char* user = User,
+                        const char* password = Password);
     // The scripted server acting out one scenario.
     bool startScripted(const std::string& scenario);
 
