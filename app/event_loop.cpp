@@ -6,6 +6,9 @@
 #include "app/text_rules.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
+#include "online/submission_window.h"
+#include "online/submission_window_numbers.h"
+#include "online/upload_window.h"
 #include "platform/paths.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
@@ -64,7 +67,8 @@ bool dispatchCommand(int cmd) {
         break;
     case RemoveAll: // removeAll() — administrator editing
         break;
-    case SubmitCode: // openSubmissionDialog() — code submission (online)
+    case SubmitCode:
+        online::openSubmissionDialog();
         break;
     case ExportTemplates: // exportTemplates() — template export (editor_link)
         break;
@@ -126,13 +130,17 @@ void dispatchGadget(const widgets::WindowEvent& event) {
         break;
     case 112: // store "0" as "PBPfad", closeDialog(1, 0) — editor path dialog
         break;
-    case 213: // enableWhenFilled(213, 214) — submission dialog
+    case online::SubmissionCodeView:
+        enableWhenFilled(online::SubmissionCodeView, online::SendButton);
         break;
-    case 214: // sendSubmission() — submission dialog
+    case online::SendButton:
+        online::sendSubmission();
         break;
-    case 215: // closeDialog(2, 0) — submission dialog
+    case online::SubmissionCancelButton:
+        closeDialog(SubmissionWindow, MainWindow);
         break;
-    case 307: // cancelUpload() — upload window
+    case online::UploadCancelButton:
+        online::cancelUpload();
         break;
     case 404: // enableWhenFilled(404, 405) — create-category dialog
         break;
