@@ -31,7 +31,9 @@ void openUploadWindow(SubmissionRequest request) {
         platform::fromUtf8("Bitte warten Sie, bis Ihr Code vollständig gesendet wurde."));
     widgets::textGadget(UploadSizeText, Window, 60, 50, W - 30, 20, sizeText(0));
     widgets::progressBarGadget(UploadProgressBar, Window, 60, 70, W - 120, 20, 0, 0);
-    widgets::textGadget(UploadPercentText, Window, W - 50, 70, 30, 20, percentText(0),
+    // Right-aligned, ending at W - 20; wide enough for "100 %" in the
+    // platform's dialog font, reaching a little into the gap after the bar.
+    widgets::textGadget(UploadPercentText, Window, W - 58, 70, 38, 20, percentText(0),
                         widgets::TextRightAligned);
     widgets::buttonGadget(UploadCancelButton, Window, W - 110, H - 30, 100, 20, "Abbrechen");
     widgets::disableWindow(SubmissionWindowNumber, true);

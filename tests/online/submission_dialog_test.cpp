@@ -14,6 +14,7 @@
 #include "viewer/code_view_text.h"
 #include "widgets/combo_gadget.h"
 #include "widgets/gadgets.h"
+#include "widgets/progress_gadget.h"
 #include "widgets/scintilla_gadget.h"
 #include "widgets/test_hooks.h"
 #include "widgets/windows.h"
@@ -130,22 +131,15 @@ protected:
                            [](char c) { return c >= '0' && c <= '9'; });
     }
 
-    // Pictures of windows 2 and 3 for the documentation, when asked for (run
-    // under a real display server with CODARIUM_SCREENSHOT_DIR set).
-    static void saveScreenshots() {
+    // A picture of a window for the documentation, when asked for (run under
+    // a real display server with CODARIUM_SCREENSHOT_DIR set).
+    static void saveScreenshot(int window, const char* name) {
         const char* dir = std::getenv("CODARIUM_SCREENSHOT_DIR");
         if (dir == nullptr) {
             return;
         }
         hooks::processPendingEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        hooks::processPendingEvents();
-        EXPECT_TRUE(hooks::windowObject(SubmissionWindowNumber)
-                        ->grab()
-                        .save(QDir(dir).filePath("submission-window.png")));
-        EXPECT_TRUE(hooks::windowObject(UploadWindowNumber)
-                        ->grab()
-                        .save(QDir(dir).filePath("upload-window.png")));
+        EXPECT_TRUE(hooks::windowObject(window)->grab().save(QDir(dir).filePath(name)));
     }
 
     std::vector<hooks::RecordedMessageBox> boxes() const { return hooks::recordedMessageBoxes(); }
@@ -364,22 +358,58 @@ TEST_F(SubmissionTest, CancelWhileASlowServerTakesTheCodeReturnsToTheFilledDialo
     }
     code.resize(51200);
     setCode(code);
+    saveScreenshot(SubmissionWindowNumber, "submission-window.png");
     ASSERT_TRUE(hooks::clickButton(SendButton));
     runPendingTurns();
     ASSERT_TRUE(widgets::isWindow(UploadWindowNumber));
+    EXPECT_EQ(widgets::windowTitle(UploadWindowNumber), "WinAPI-Code senden");
+    EXPECT_EQ(widgets::windowWidth(UploadWindowNumber), 500);
+    EXPECT_EQ(widgets::windowHeight(UploadWindowNumber), 140);
+    EXPECT_TRUE(widgets::windowDisabled(SubmissionWindowNumber));
+    struct Placed {
+        int gadget, x, y, width, height;
+        std::string text;
+    };
+    const Placed placed[] = {
+        {UploadFrame, 10, 10, 480, 90, "Fortschritt"},
+        {UploadIcon, 20, 30, -1, -1, ""},
+        {UploadPleaseWait, 60, 30, 470, 20,
+         ui("Bitte warten Sie, bis Ihr Code vollständig gesendet wurde.")},
+        {UploadProgressBar, 60, 70, 380, 20, ""},
+        {UploadPercentText, 442, 70, 38, 20, ""},
+        {UploadCancelButton, 390, 110, 100, 20, "Abbrechen"},
+    };
+    for (const Placed& p : placed) {
+        SCOPED_TRACE(p.gadget);
+        EXPECT_EQ(widgets::gadgetWindow(p.gadget), UploadWindowNumber);
+        EXPECT_EQ(widgets::gadgetX(p.gadget), p.x);
+        EXPECT_EQ(widgets::gadgetY(p.gadget), p.y);
+        if (p.width > 0) {
+            EXPECT_EQ(widgets::gadgetWidth(p.gadget), p.width);
+            EXPECT_EQ(widgets::gadgetHeight(p.gadget), p.height);
+        }
+        if (!p.text.empty()) {
+            EXPECT_EQ(widgets::gadgetText(p.gadget), p.text);
+        }
+    }
+    EXPECT_EQ(widgets::gadgetX(UploadSizeText), 60);
+    EXPECT_EQ(widgets::gadgetY(UploadSizeText), 50);
     // Window 3 shows the size, then the data flows.
     const std::string size = std::to_string(
         code.size() + trailer("Eva", "e@example.org", "Langsam", "Fenster").size());
+    // The percentage follows the data while it flows.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (transferState(1) <= 0 && std::chrono::steady_clock::now() < deadline) {
+    while (highestPercent_ <= 0 && std::chrono::steady_clock::now() < deadline) {
         runPendingTurns();
         notePercentage();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    ASSERT_GT(transferState(1), 0);
-    runPendingTurns();
+    ASSERT_GT(highestPercent_, 0);
+    ASSERT_LT(highestPercent_, 100);
     EXPECT_EQ(widgets::gadgetText(UploadSizeText), sizeText(std::stoll(size)));
-    saveScreenshots();
+    EXPECT_EQ(widgets::progressMaximum(UploadProgressBar), std::stoi(size));
+    EXPECT_GT(widgets::progressValue(UploadProgressBar), 0);
+    saveScreenshot(UploadWindowNumber, "upload-window.png");
     ASSERT_TRUE(hooks::clickButton(UploadCancelButton));
     ASSERT_TRUE(runUntilUploadEnds());
 
