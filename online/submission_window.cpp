@@ -39,7 +39,8 @@ std::string notesText() {
 // Every line of the category list, in file order and unchanged (empty lines
 // too); the first entry chosen.
 void fillCategories() {
-    const textfile::FileId file = textfile::openRead(textfile::AnyFile, library::categoryListPath());
+    const textfile::FileId file =
+        textfile::openRead(textfile::AnyFile, library::categoryListPath());
     if (file == 0) {
         return;
     }

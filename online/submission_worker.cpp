@@ -82,8 +82,8 @@ SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToke
     widgets::setProgressRange(UploadProgressBar, 0, barValue(size));
 
     const SubmissionServer& server = request.server;
-    if (ftpConnect(SubmissionConnection, server.host, server.user, server.password,
-                   server.port) == 0) {
+    if (ftpConnect(SubmissionConnection, server.host, server.user, server.password, server.port) ==
+        0) {
         return SubmissionOutcome::NoConnection;
     }
     if (uploadCancel().requested || stop) {

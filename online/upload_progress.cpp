@@ -46,8 +46,8 @@ LocalTime localNow() {
 
 std::string remoteFileName(const LocalTime& time) {
     char name[96];
-    std::snprintf(name, sizeof name, "%02d%02d%04d%02d%02d%02d.pb", time.day, time.month,
-                  time.year, time.hour, time.minute, time.second);
+    std::snprintf(name, sizeof name, "%02d%02d%04d%02d%02d%02d.pb", time.day, time.month, time.year,
+                  time.hour, time.minute, time.second);
     return name;
 }
 

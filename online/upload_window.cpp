@@ -41,9 +41,9 @@ void openUploadWindow(SubmissionRequest request) {
     uploadCancel().requested = false;
     // The thread's number is not kept: the worker ends by itself and reports
     // through the completion flags.
-    const int thread = startThread([request = std::move(request)](
-                                       int, const StopToken& stop) { submitCode(request, stop); },
-                                   0);
+    const int thread = startThread(
+        [request = std::move(request)](int, const StopToken& stop) { submitCode(request, stop); },
+        0);
     if (thread == 0) {
         // Nothing will ever close window 3: back to window 2 at once.
         widgets::disableWindow(SubmissionWindowNumber, false);

@@ -233,7 +233,7 @@ TEST_F(SubmissionTest, SendenFollowsTheCodeBlanksAloneAreNotACode) {
         bool enabled;
     };
     const Case cases[] = {
-        {"   ", false}, {"\r\n\r\n", true}, {"\n", true}, {"x", true},
+        {"   ", false}, {"\r\n\r\n", true}, {"\n", true},    {"x", true},
         {"", false},    {"\t", true},       {"  a  ", true},
     };
     for (const Case& c : cases) {
@@ -250,7 +250,9 @@ TEST_F(SubmissionTest, ACodePageCodeArrivesByteForByteUnderTheTimeStampName) {
     writeBytes(tmp_ / "victim", "precious");
     fs::create_symlink(tmp_ / "victim", tmp_ / "codar_sendcode.pb");
     openDialog();
-    fillDetails("J\xF6rg", "j@example.org", "Fenster \xFC" "ber alles");
+    fillDetails("J\xF6rg", "j@example.org",
+                "Fenster \xFC"
+                "ber alles");
     widgets::setSelectedComboItem(CategoryCombo, 1);
     const std::string code = "MessageRequester(\"\xC4\", \"b\")\r\nEnd\r\n";
     setCode(code);
@@ -260,8 +262,10 @@ TEST_F(SubmissionTest, ACodePageCodeArrivesByteForByteUnderTheTimeStampName) {
     EXPECT_TRUE(widgets::windowDisabled(SubmissionWindowNumber));
     ASSERT_TRUE(runUntilUploadEnds());
 
-    const std::string expected =
-        code + trailer("J\xF6rg", "j@example.org", "Fenster \xFC" "ber alles", "Dateien");
+    const std::string expected = code + trailer("J\xF6rg", "j@example.org",
+                                                "Fenster \xFC"
+                                                "ber alles",
+                                                "Dateien");
     const auto files = arrived();
     ASSERT_EQ(files.size(), 1u);
     EXPECT_TRUE(isTimeStampName(files[0].first)) << files[0].first;
@@ -299,7 +303,8 @@ TEST_F(SubmissionTest, AUtf8CodeKeepsItsMarkAndEmptyDetailsGiveBareLines) {
     ASSERT_TRUE(startServer());
     openDialog(); // no categories: the start-up made an empty list
     EXPECT_EQ(widgets::comboItemCount(CategoryCombo), 0);
-    writeBytes(tmp_ / "utf8.pb", "\xEF\xBB\xBF" "Debug \"\xC3\xA9t\xC3\xA9\"\r\n");
+    writeBytes(tmp_ / "utf8.pb", "\xEF\xBB\xBF"
+                                 "Debug \"\xC3\xA9t\xC3\xA9\"\r\n");
     ASSERT_EQ(viewer::loadFileIntoView(SubmissionCodeView, tmp_ / "utf8.pb"), 1);
     runPendingTurns();
     ASSERT_EQ(viewer::textEncoding(SubmissionCodeView), TextEncoding::Utf8);
@@ -309,7 +314,8 @@ TEST_F(SubmissionTest, AUtf8CodeKeepsItsMarkAndEmptyDetailsGiveBareLines) {
     const auto files = arrived();
     ASSERT_EQ(files.size(), 1u);
     EXPECT_TRUE(isTimeStampName(files[0].first));
-    EXPECT_EQ(files[0].second, "\xEF\xBB\xBF" "Debug \"\xC3\xA9t\xC3\xA9\"\r\n" +
+    EXPECT_EQ(files[0].second, "\xEF\xBB\xBF"
+                               "Debug \"\xC3\xA9t\xC3\xA9\"\r\n" +
                                    trailer("", "", "", ""));
 }
 
@@ -353,8 +359,8 @@ TEST_F(SubmissionTest, CancelWhileASlowServerTakesTheCodeReturnsToTheFilledDialo
     fillDetails("Eva", "e@example.org", "Langsam");
     std::string code;
     for (int n = 1; code.size() < 51200; ++n) {
-        code += "Procedure Zeige" + std::to_string(n) + "(Wert.i)\r\n  MessageRequester(\"Wert\", " +
-                "Str(Wert))\r\nEndProcedure\r\n";
+        code += "Procedure Zeige" + std::to_string(n) +
+                "(Wert.i)\r\n  MessageRequester(\"Wert\", " + "Str(Wert))\r\nEndProcedure\r\n";
     }
     code.resize(51200);
     setCode(code);
@@ -395,8 +401,8 @@ TEST_F(SubmissionTest, CancelWhileASlowServerTakesTheCodeReturnsToTheFilledDialo
     EXPECT_EQ(widgets::gadgetX(UploadSizeText), 60);
     EXPECT_EQ(widgets::gadgetY(UploadSizeText), 50);
     // Window 3 shows the size, then the data flows.
-    const std::string size = std::to_string(
-        code.size() + trailer("Eva", "e@example.org", "Langsam", "Fenster").size());
+    const std::string size =
+        std::to_string(code.size() + trailer("Eva", "e@example.org", "Langsam", "Fenster").size());
     // The percentage follows the data while it flows.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (highestPercent_ <= 0 && std::chrono::steady_clock::now() < deadline) {

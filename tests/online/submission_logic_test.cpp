@@ -94,8 +94,10 @@ TEST(UploadProgress, BarAndPercentageStayInRangeWith64BitArithmetic) {
     EXPECT_EQ(percentOf(-5, 100), 0);
     EXPECT_EQ(percentText(0), "0 %");
     EXPECT_EQ(percentText(100), "100 %");
-    EXPECT_EQ(sizeText(0), "Gr\xF6\xDF" "e: 0 Bytes");
-    EXPECT_EQ(sizeText(51286), "Gr\xF6\xDF" "e: 51286 Bytes");
+    EXPECT_EQ(sizeText(0), "Gr\xF6\xDF"
+                           "e: 0 Bytes");
+    EXPECT_EQ(sizeText(51286), "Gr\xF6\xDF"
+                               "e: 51286 Bytes");
 }
 
 TEST(UploadProgress, RemoteNameIsTheLocalTimeDayFirst) {
