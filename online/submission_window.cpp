@@ -90,6 +90,10 @@ void openSubmissionDialog() {
 }
 
 void sendSubmission() {
+    // A second click that was queued before window 2 was disabled.
+    if (widgets::isWindow(UploadWindowNumber)) {
+        return;
+    }
     if (viewer::textLength(SubmissionCodeView) > MaximumCodeLength) {
         widgets::messageRequester("Fehler",
                                   ui("Die Anzahl der Zeichen wurde überschritten.\rSie können "
