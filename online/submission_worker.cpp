@@ -74,6 +74,9 @@ UploadCancel& uploadCancel() {
 }
 
 SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToken& stop) {
+    if (NetworkStarted.exchange(1) == 0) {
+        startNetwork();
+    }
     if (!writeSubmissionFile(request.filePath, request.fileBytes)) {
         return SubmissionOutcome::FileNotWritten;
     }
