@@ -11,9 +11,12 @@
 #include "library/admin_windows.h"
 #include "library/library_tree.h"
 #include "library/search_window.h"
+#include "online/submission_window.h"
+#include "online/submission_window_numbers.h"
 #include "online/update_wait_window.h"
 #include "online/update_window_numbers.h"
 #include "online/updater_start.h"
+#include "online/upload_window.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/windows.h"
@@ -76,7 +79,8 @@ bool dispatchCommand(int cmd) {
     case RemoveAll:
         library::removeAll();
         break;
-    case SubmitCode: // openSubmissionDialog() — code submission (online)
+    case SubmitCode:
+        online::openSubmissionDialog(ProgramIdentity::HighlighterName);
         break;
     case ExportTemplates:
         exportTemplates();
@@ -144,13 +148,17 @@ void dispatchGadget(const widgets::WindowEvent& event) {
     case CancelEditorPathButton:
         declineEditorPath();
         break;
-    case 213: // enableWhenFilled(213, 214) — submission dialog
+    case online::SubmissionCodeView:
+        enableWhenFilled(online::SubmissionCodeView, online::SendButton);
         break;
-    case 214: // sendSubmission() — submission dialog
+    case online::SendButton:
+        online::sendSubmission();
         break;
-    case 215: // closeDialog(2, 0) — submission dialog
+    case online::SubmissionCancelButton:
+        closeDialog(SubmissionWindow, MainWindow);
         break;
-    case 307: // cancelUpload() — upload window
+    case online::UploadCancelButton:
+        online::cancelUpload();
         break;
     case library::CategoryNameField:
         enableWhenFilled(library::CategoryNameField, library::CreateCategoryButton);

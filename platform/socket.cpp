@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/sockios.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -186,6 +187,20 @@ void closeSocket(SocketHandle socket) {
     if (socket != NoSocket) {
         ::close(fd(socket));
     }
+}
+
+int unacknowledgedBytes(SocketHandle socket) {
+    int pending = 0;
+    return ::ioctl(fd(socket), SIOCOUTQ, &pending) == 0 ? pending : -1;
+}
+
+void resetSocket(SocketHandle socket) {
+    if (socket == NoSocket) {
+        return;
+    }
+    const linger reset{1, 0};
+    ::setsockopt(fd(socket), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+    ::close(fd(socket));
 }
 
 } // namespace codarium::platform

@@ -53,4 +53,11 @@ Readiness waitWritable(SocketHandle socket, int milliseconds);
 
 void closeSocket(SocketHandle socket);
 
+// Bytes accepted by a send that the peer has not acknowledged yet (they still
+// wait in the system's send buffer); -1 when the system cannot tell.
+int unacknowledgedBytes(SocketHandle socket);
+// Closes at once and resets the connection: what the peer has not received
+// is dropped instead of being delivered after the close.
+void resetSocket(SocketHandle socket);
+
 } // namespace codarium::platform

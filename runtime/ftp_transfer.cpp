@@ -5,8 +5,10 @@
 #include "platform/paths.h"
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 #include <memory>
+#include <thread>
 
 namespace codarium::ftp {
 
@@ -28,12 +30,21 @@ TcpConnectionPtr openDataConnection(ControlChannel& control) {
     return openConnectionTo(server, passive->port, control.stop);
 }
 
+// What the server has acknowledged of the bytes handed to the system so far:
+// a slow server holds the bytes back in the system's send buffer, and those
+// do not count as sent yet.
+std::int32_t acknowledged(TcpConnectionPtr data, std::int64_t handedOver) {
+    const int pending = std::max(unacknowledgedCount(data), 0);
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(handedOver - pending, std::numeric_limits<std::int32_t>::max()));
+}
+
 // Sends the file block by block; false on a read or send failure or a cancel,
-// which is looked at before every block.
-bool sendFile(FtpSession& session, platform::NativeFile file, TcpConnectionPtr data) {
+// which is looked at before every block. `total` counts the bytes handed over.
+bool sendFile(FtpSession& session, platform::NativeFile file, TcpConnectionPtr data,
+              std::int64_t& total) {
     const std::unique_ptr<char[]> buffer(new char[TransferBlock]);
     char* const block = buffer.get();
-    std::int64_t total = 0;
     for (;;) {
         if (session.cancel.load()) {
             return false;
@@ -48,8 +59,32 @@ bool sendFile(FtpSession& session, platform::NativeFile file, TcpConnectionPtr d
             return false;
         }
         total += count;
-        session.state.store(static_cast<std::int32_t>(
-            std::min<std::int64_t>(total, std::numeric_limits<std::int32_t>::max())));
+        session.state.store(acknowledged(data, total));
+    }
+}
+
+// After the last block: waits until the server has acknowledged every byte,
+// so that a cancel while a slow server still takes the file in is honoured.
+// False on a cancel, on a close, or when nothing moves within the send limit.
+bool waitUntilDelivered(FtpSession& session, TcpConnectionPtr data, std::int64_t total) {
+    std::int32_t last = session.state.load();
+    std::int64_t lastMove = nowSeconds();
+    for (;;) {
+        const std::int32_t delivered = acknowledged(data, total);
+        session.state.store(delivered);
+        if (delivered >= total) {
+            return true;
+        }
+        if (session.cancel.load() || session.closing.load()) {
+            return false;
+        }
+        if (delivered != last) {
+            last = delivered;
+            lastMove = nowSeconds();
+        } else if (nowSeconds() - lastMove >= DataSendLimitSeconds) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
@@ -71,8 +106,17 @@ void runTransfer(FtpSession& session, const std::string& localPath, const std::s
         sendCommand(control, "STOR ", remoteName)) {
         if (expectReply(control, "125;150")) {
             session.state.store(0);
-            const bool allSent = sendFile(session, file, data);
-            closeConnection(data);
+            std::int64_t total = 0;
+            const bool allSent =
+                sendFile(session, file, data, total) && waitUntilDelivered(session, data, total);
+            // Bytes still on their way when the transfer gives up are dropped
+            // rather than delivered after the close: a cancelled file never
+            // arrives whole.
+            if (allSent || unacknowledgedCount(data) <= 0) {
+                closeConnection(data);
+            } else {
+                resetConnection(data);
+            }
             data = nullptr;
             // The server confirms only once it has the whole file; a closing
             // reply that reports a failure (or never comes) is no success.

@@ -148,6 +148,17 @@ void closeConnection(TcpConnectionPtr connection) {
     }
 }
 
+int unacknowledgedCount(TcpConnectionPtr connection) {
+    return connection != nullptr ? platform::unacknowledgedBytes(connection->socket) : -1;
+}
+
+void resetConnection(TcpConnectionPtr connection) {
+    if (connection != nullptr) {
+        platform::resetSocket(connection->socket);
+        delete connection;
+    }
+}
+
 bool sendAll(TcpConnectionPtr connection, const void* bytes, int count, int limitSeconds,
              const StopToken* stop) {
     if (connection == nullptr || count < 0 || (bytes == nullptr && count > 0)) {

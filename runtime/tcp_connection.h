@@ -38,6 +38,10 @@ int sendSome(TcpConnectionPtr connection, const void* bytes, int count);
 PollResult pollConnection(TcpConnectionPtr connection);
 int receiveSome(TcpConnectionPtr connection, void* destination, int maximum);
 void closeConnection(TcpConnectionPtr connection);
+// Sent bytes the peer has not acknowledged yet; -1 when unknown.
+int unacknowledgedCount(TcpConnectionPtr connection);
+// Closes with a reset: bytes still on their way are dropped, not delivered.
+void resetConnection(TcpConnectionPtr connection);
 
 // True when every byte was accepted within the limit.
 bool sendAll(TcpConnectionPtr connection, const void* bytes, int count, int limitSeconds,

@@ -112,13 +112,22 @@ int saveViewToFile(int view, std::string_view path) {
         return 0;
     }
     const OpenFile file{id};
-    textfile::writeBom(id, textEncoding(view));
+    const std::string bytes = viewFileBytes(view);
+    textfile::writeBytes(id, bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    return 1;
+}
+
+std::string viewFileBytes(int view) {
+    if (!widgets::isScintillaGadget(view)) {
+        return {};
+    }
+    std::string bytes = textEncoding(view) == TextEncoding::Utf8 ? "\xEF\xBB\xBF" : "";
     const std::int64_t length = textLength(view);
     std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
     widgets::sendScintilla(view, sci::GetText, static_cast<std::uintptr_t>(length) + 1,
                            reinterpret_cast<std::intptr_t>(text.data()));
-    textfile::writeBytes(id, text.data(), length);
-    return 1;
+    bytes.append(text.data(), static_cast<std::size_t>(length));
+    return bytes;
 }
 
 void copySelection() {

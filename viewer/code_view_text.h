@@ -2,6 +2,7 @@
 // Whole-text operations on a code view: loading and saving files with their
 // byte-order mark, showing a code in the main window's view, copy and
 // select-all.
+#include <string>
 #include <string_view>
 
 namespace codarium::viewer {
@@ -21,6 +22,9 @@ int loadFileIntoView(int view, std::string_view path);
 // 1 when the file was written, 0 when it cannot be created. A view in code
 // page 65001 is saved with the UTF-8 mark.
 int saveViewToFile(int view, std::string_view path);
+// The bytes saveViewToFile writes: the UTF-8 mark for a view in code page
+// 65001, then the view's text unchanged. Empty when there is no such view.
+std::string viewFileBytes(int view);
 
 void copySelection();
 void selectAll();

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::widgets {
 namespace {
@@ -32,6 +33,20 @@ std::string fromEditorText(const QString& text) {
     return platform::fromQString(s);
 }
 
+// A code view's document as program text: its bytes as they stand in code
+// page 0, converted from UTF-8 in code page 65001.
+std::string scintillaProgramText(QsciScintillaBase* view) {
+    constexpr unsigned int GetLength = 2006;
+    constexpr unsigned int GetText = 2182;
+    constexpr unsigned int GetCodePage = 2137;
+    constexpr long Utf8CodePage = 65001;
+    const long length = view->SendScintilla(GetLength);
+    std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
+    view->SendScintilla(GetText, static_cast<unsigned long>(length) + 1, bytes.data());
+    bytes.resize(static_cast<std::size_t>(length));
+    return view->SendScintilla(GetCodePage) == Utf8CodePage ? platform::fromUtf8(bytes) : bytes;
+}
+
 std::string textOf(QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         return platform::fromQString(e->text());
@@ -40,7 +55,12 @@ std::string textOf(QWidget* w) {
         return fromEditorText(e->toPlainText());
     }
     if (auto* l = qobject_cast<QLabel*>(w)) {
-        return platform::fromQString(l->text());
+        const QVariant given = l->property(detail::property::Text);
+        return given.isValid() ? given.toByteArray().toStdString()
+                               : platform::fromQString(l->text());
+    }
+    if (auto* s = qobject_cast<QsciScintillaBase*>(w)) {
+        return scintillaProgramText(s);
     }
     if (auto* b = qobject_cast<QPushButton*>(w)) {
         return b->property(detail::property::Text).toByteArray().toStdString();
@@ -70,7 +90,9 @@ void setTextOf(QWidget* w, std::string_view text) {
     } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
         e->setPlainText(detail::withLineFeeds(text));
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
-        l->setText(platform::toQString(text));
+        l->setProperty(detail::property::Text,
+                       QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        l->setText(detail::withLineFeeds(text));
     } else if (auto* b = qobject_cast<QPushButton*>(w)) {
         b->setProperty(detail::property::Text,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));

@@ -28,6 +28,13 @@ public:
         // Direct: Scintilla expects the text to be styled when the notification returns.
         connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &ScintillaGadget::styleNeeded,
                 Qt::DirectConnection);
+        // Every edit of the text is an event of the view, as in a text field.
+        connect(this, &QsciScintilla::textChanged, this, [number] {
+            postWindowEvent({.kind = EventKind::Gadget,
+                             .window = number / 100, // window n owns gadgets n * 100 + k
+                             .gadget = number,
+                             .subType = GadgetEvent::Change});
+        });
     }
 
     void setCallback(ScintillaCallback callback) { callback_ = std::move(callback); }

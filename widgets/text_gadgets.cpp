@@ -54,13 +54,19 @@ void reportFocusAndClicks(QWidget* field, QWidget* clickTarget, int gadget, unsi
 
 } // namespace
 
-bool textGadget(int gadget, int window, int x, int y, int width, int height,
-                std::string_view text) {
-    auto* label = new QLabel(platform::toQString(text));
+bool textGadget(int gadget, int window, int x, int y, int width, int height, std::string_view text,
+                unsigned flags) {
+    auto* label = new QLabel();
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return adoptGadget(gadget, window, label, x, y, width, height);
+    label->setAlignment(((flags & TextRightAligned) != 0 ? Qt::AlignRight : Qt::AlignLeft) |
+                        Qt::AlignTop);
+    if (!adoptGadget(gadget, window, label, x, y, width, height)) {
+        return false;
+    }
+    // Through setGadgetText, so line breaks show and the text reads back as given.
+    setGadgetText(gadget, text);
+    return true;
 }
 
 bool stringGadget(int gadget, int window, int x, int y, int width, int height,

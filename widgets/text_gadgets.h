@@ -18,8 +18,14 @@ enum TextFieldFlag : unsigned {
     TextFieldNoWrap = 1u << 4,
 };
 
-// A static text (label), left aligned, wrapping within its width.
-bool textGadget(int gadget, int window, int x, int y, int width, int height, std::string_view text);
+enum TextFlag : unsigned {
+    TextRightAligned = 1u << 0,
+};
+
+// A static text (label), left aligned unless asked otherwise, wrapping within
+// its width. A CR (or CR LF) in the text starts a new line.
+bool textGadget(int gadget, int window, int x, int y, int width, int height, std::string_view text,
+                unsigned flags = 0);
 
 // A one-line text field; Change event on every edit.
 bool stringGadget(int gadget, int window, int x, int y, int width, int height,

@@ -121,6 +121,30 @@ TEST_F(FtpPyftpdlib, ACancelWhileDataFlowsEndsAfterTheCurrentBlock) {
     EXPECT_EQ(readFile(server.root() + "/small.txt"), "after the cancel");
 }
 
+TEST_F(FtpPyftpdlib, ASmallFileCountsWhatTheServerTookAndACancelBeforeItHasAllIsHonoured) {
+    // A file small enough to fit into the socket buffers at once, going to a
+    // server that takes 16 KB a second: the state follows what the server
+    // acknowledged, and a cancel meanwhile keeps the whole file from arriving.
+    ASSERT_TRUE(server.startPyftpdlib(16 * 1024));
+    ASSERT_NE(ftpConnect(1, "127.0.0.1", User, Password, server.port()), 0);
+    const std::string bytes = patternBytes(51200);
+    const std::string local = server.scratch("small");
+    writeFile(local, bytes);
+    ASSERT_EQ(uploadFile(1, local, "small.bin"), 1);
+    const std::int32_t flowing = waitForBytes(1, 1);
+    EXPECT_GT(flowing, 0);
+    EXPECT_LT(flowing, 51200);
+    abortTransfer(1);
+    EXPECT_EQ(transferState(1), TransferFailed);
+    const std::string stored = readFile(server.root() + "/small.bin");
+    EXPECT_LT(stored.size(), bytes.size());
+    EXPECT_EQ(stored, bytes.substr(0, stored.size()));
+    // Left alone, the same file arrives whole.
+    ASSERT_EQ(uploadFile(1, local, "whole.bin"), 1);
+    EXPECT_EQ(waitForEnd(1), TransferDone);
+    EXPECT_EQ(readFile(server.root() + "/whole.bin"), bytes);
+}
+
 TEST_F(FtpPyftpdlib, ClosingDuringATransferStopsItAndQuits) {
     ASSERT_TRUE(server.startPyftpdlib(2 * 1024 * 1024));
     ASSERT_NE(ftpConnect(3, "127.0.0.1", User, Password, server.port()), 0);

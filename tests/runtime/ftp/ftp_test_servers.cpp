@@ -55,10 +55,10 @@ bool TestServer::start(const QString& script, const QStringList& arguments) {
     return port_ != 0;
 }
 
-bool TestServer::startPyftpdlib(int readLimit) {
+bool TestServer::startPyftpdlib(int readLimit, const char* user, const char* password) {
     QDir(dir_.path()).mkdir("root");
     QStringList arguments{
-        "--root", QString::fromStdString(root()),        "--user", User, "--password", Password,
+        "--root", QString::fromStdString(root()),        "--user", user, "--password", password,
         "--log",  QString::fromStdString(scratch("log"))};
     if (readLimit > 0) {
         arguments << "--read-limit" << QString::number(readLimit);

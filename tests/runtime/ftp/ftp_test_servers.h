@@ -21,9 +21,10 @@ public:
     TestServer& operator=(const TestServer&) = delete;
     ~TestServer();
 
-    // pyftpdlib serving root() to User/Password; readLimit > 0 throttles
-    // uploads to that many bytes per second.
-    bool startPyftpdlib(int readLimit = 0);
+    // pyftpdlib serving root() to the user and password; readLimit > 0
+    // throttles uploads to that many bytes per second.
+    bool startPyftpdlib(int readLimit = 0, const char* user = User,
+                        const char* password = Password);
     // The scripted server acting out one scenario.
     bool startScripted(const std::string& scenario);
 

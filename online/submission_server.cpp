@@ -1,0 +1,18 @@
+#include "online/submission_server.h"
+
+#ifndef CODARIUM_SUBMISSION_HOST
+#error "CODARIUM_SUBMISSION_HOST is set by the build"
+#endif
+
+namespace codarium::online {
+
+SubmissionServer makerServer() {
+    return {CODARIUM_SUBMISSION_HOST, 21, "usr7048k2", "KqwTR4nz"};
+}
+
+SubmissionServer& submissionServer() {
+    static SubmissionServer server = makerServer();
+    return server;
+}
+
+} // namespace codarium::online

@@ -1,0 +1,126 @@
+#include "online/submission_worker.h"
+
+#include "online/submission_file.h"
+#include "online/submission_window_numbers.h"
+#include "online/upload_progress.h"
+#include "online/worker_flags.h"
+#include "online/worker_threads.h"
+#include "platform/code_page.h"
+#include "runtime/ftp_client.h"
+#include "widgets/gadgets.h"
+#include "widgets/message_box.h"
+#include "widgets/progress_gadget.h"
+#include "widgets/window_event.h"
+
+#include <chrono>
+#include <limits>
+#include <optional>
+#include <thread>
+
+namespace codarium::online {
+namespace {
+
+constexpr auto PollInterval = std::chrono::milliseconds(100);
+
+bool transferEnded(std::int32_t state) {
+    return state == TransferFailed || state == TransferDone;
+}
+
+// The bar takes int positions; the file is never near that limit.
+int barValue(std::int64_t position) {
+    return static_cast<int>(std::min<std::int64_t>(position, std::numeric_limits<int>::max()));
+}
+
+void showProgress(std::int32_t state, std::int64_t size) {
+    if (const std::optional<std::int64_t> position = barPosition(state, size)) {
+        widgets::setProgressValue(UploadProgressBar, barValue(*position));
+        widgets::setGadgetText(UploadPercentText, percentText(percentOf(*position, size)));
+    }
+}
+
+void reportOutcome(SubmissionOutcome outcome, const StopToken& stop) {
+    const auto text = [](std::string_view utf8) { return platform::fromUtf8(utf8); };
+    switch (outcome) {
+    case SubmissionOutcome::FileNotWritten:
+        widgets::messageRequester(
+            "Fehler", text("Ihr Code konnte im Temp-Verzeichnis nicht erstellt werden."),
+            widgets::MessageIcon::Error, widgets::MessageButtons::Ok, &stop);
+        break;
+    case SubmissionOutcome::NoConnection:
+        widgets::messageRequester("Fehler",
+                                  text("Eine Verbindung zum FTP-Server konnte nicht hergestellt "
+                                       "werden.\rVersuchen Sie es später noch einmal."),
+                                  widgets::MessageIcon::Error, widgets::MessageButtons::Ok, &stop);
+        break;
+    case SubmissionOutcome::Cancelled:
+        widgets::messageRequester("WinAPI-Code senden", "Der Vorgang wurde abgebrochen.",
+                                  widgets::MessageIcon::Warning, widgets::MessageButtons::Ok,
+                                  &stop);
+        break;
+    case SubmissionOutcome::Sent:
+        widgets::messageRequester(
+            "WinAPI-Code senden",
+            text("Ihr Code wurde erfolgreich gesendet.\rVielen Dank für Ihre Mitarbeit."),
+            widgets::MessageIcon::Information, widgets::MessageButtons::Ok, &stop);
+        break;
+    }
+}
+
+} // namespace
+
+UploadCancel& uploadCancel() {
+    static UploadCancel cancel;
+    return cancel;
+}
+
+SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToken& stop) {
+    if (NetworkStarted.exchange(1) == 0) {
+        startNetwork();
+    }
+    if (!writeSubmissionFile(request.filePath, request.fileBytes)) {
+        return SubmissionOutcome::FileNotWritten;
+    }
+    const auto size = static_cast<std::int64_t>(request.fileBytes.size());
+    widgets::setGadgetText(UploadSizeText, sizeText(size));
+    widgets::setProgressRange(UploadProgressBar, 0, barValue(size));
+
+    const SubmissionServer& server = request.server;
+    if (ftpConnect(SubmissionConnection, server.host, server.user, server.password, server.port) ==
+        0) {
+        return SubmissionOutcome::NoConnection;
+    }
+    if (uploadCancel().requested || stop) {
+        return SubmissionOutcome::Cancelled;
+    }
+    if (uploadFile(SubmissionConnection, request.filePath, remoteFileName(localNow())) == 0) {
+        return SubmissionOutcome::Cancelled;
+    }
+    for (;;) {
+        const std::int32_t state = transferState(SubmissionConnection);
+        showProgress(state, size);
+        if (transferEnded(state)) {
+            return state == TransferDone ? SubmissionOutcome::Sent : SubmissionOutcome::Cancelled;
+        }
+        if (stop) {
+            abortTransfer(SubmissionConnection);
+            return SubmissionOutcome::Cancelled;
+        }
+        std::this_thread::sleep_for(PollInterval);
+    }
+}
+
+void submitCode(const SubmissionRequest& request, const StopToken& stop) {
+    const SubmissionOutcome outcome = runSubmission(request, stop);
+    reportOutcome(outcome, stop);
+    publishUnlessStopped(stop, [outcome] {
+        WorkerFlags& flags = workerFlags();
+        flags.UploadFinished = 1;
+        if (outcome == SubmissionOutcome::Sent) {
+            flags.SubmissionFinished = 1;
+        }
+        // The loop acts on the flags after its next event: this is that event.
+        widgets::postWindowEvent({.kind = widgets::EventKind::WakeUp});
+    });
+}
+
+} // namespace codarium::online
