@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder under the temporary directory, removed with its contents.
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,10 @@ private:
 std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, std::string_view bytes);
 
+// Every entry under a folder by relative name: "folder", "file " + its
+// bytes, or "link " + its target; for proving that nothing there changed.
+std::map<std::string, std::string> folderSnapshot(const std::filesystem::path& root);
+
 // Restores the working directory when it goes out of scope.
 class WorkingDirectoryGuard {
 public:
@@ -31,6 +37,20 @@ public:
 
 private:
     std::filesystem::path saved_;
+};
+
+// Sets (or, given nullptr, removes) an environment variable and restores it
+// when it goes out of scope.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard(const char* name, const char* value);
+    ~EnvironmentGuard();
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
 };
 
 } // namespace codarium::testsupport
