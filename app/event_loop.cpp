@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window_numbers.h"
+#include "app/package_update_notice.h"
 #include "app/shell_commands.h"
 #include "app/text_rules.h"
 #include "library/library_tree.h"
@@ -42,6 +43,11 @@ void actOnCompletionFlags() {
 }
 
 bool dispatchCommand(int cmd) {
+    if (cmd == command::Update &&
+        explainPackageManagerUpdates(platform::directoryOf(platform::ownExecutablePath()))) {
+        return false;
+    }
+
     using namespace command;
     switch (cmd) {
     case Update: // openUpdateWaitWindow() — update check (online)
