@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -130,6 +131,8 @@ TEST(FileTree, WritableDirectoryFollowsTheKernelsAnswer) {
 }
 
 TEST(Paths, DataHomeIsAnAbsoluteXdgDataHomeElseTheHomesLocalShare) {
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home ? home : "";
     setenv("HOME", "/x/home", 1);
     setenv("XDG_DATA_HOME", "/x/data", 1);
     EXPECT_EQ(dataHomeFolder(), "/x/data");
@@ -139,4 +142,7 @@ TEST(Paths, DataHomeIsAnAbsoluteXdgDataHomeElseTheHomesLocalShare) {
     EXPECT_EQ(dataHomeFolder(), "/x/home/.local/share");
     unsetenv("HOME");
     EXPECT_EQ(dataHomeFolder(), "");
+    if (home) {
+        setenv("HOME", savedHome.c_str(), 1);
+    }
 }
