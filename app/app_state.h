@@ -15,6 +15,9 @@ struct ProgramIdentity {
     static constexpr std::string_view ExecutableName = "Codarium";
     // The highlighter plug-in beside the executable.
     static constexpr std::string_view HighlighterName = "SyntaxHilighting.so";
+    // The desktop entry's name without ".desktop"; also the icon's and the
+    // desktop metadata's name. The window class is ProgramName.
+    static constexpr std::string_view DesktopId = "de.marvolt.Codarium";
 };
 
 // The settings, in the group "Einstellungen" of the settings file.

@@ -5,6 +5,7 @@
 #include "app/editor_path_window.h"
 #include "app/editor_path_window_numbers.h"
 #include "app/main_window_numbers.h"
+#include "app/package_update_notice.h"
 #include "app/shell_commands.h"
 #include "app/text_rules.h"
 #include "library/admin_window_numbers.h"
@@ -17,6 +18,7 @@
 #include "online/update_window_numbers.h"
 #include "online/updater_start.h"
 #include "online/upload_window.h"
+#include "platform/paths.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/windows.h"
@@ -50,6 +52,11 @@ void actOnCompletionFlags() {
 }
 
 bool dispatchCommand(int cmd) {
+    if (cmd == command::Update &&
+        explainPackageManagerUpdates(platform::directoryOf(platform::ownExecutablePath()))) {
+        return false;
+    }
+
     using namespace command;
     switch (cmd) {
     case Update:

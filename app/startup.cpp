@@ -5,6 +5,7 @@
 #include "app/event_loop.h"
 #include "app/main_window.h"
 #include "app/main_window_numbers.h"
+#include "app/per_user_program_directory.h"
 #include "app/program_directory.h"
 #include "app/server_config.h"
 #include "app/session_end.h"
@@ -35,7 +36,8 @@ bool startUp() {
         widgets::errorBox(ui(message::ExecutableMissing));
         return false;
     }
-    startupState().DataDir = *dataDir;
+    // An installed, read-only program directory is replaced by the user's own copy.
+    startupState().DataDir = useProgramDirectory(*dataDir);
 
     ensureLibraryStore();
     if (const auto missing = missingComponentMessage()) {

@@ -50,6 +50,14 @@ std::string applicationDataFolder() {
     return joinPath(environmentValue("HOME"), ".config");
 }
 
+std::string dataHomeFolder() {
+    if (auto xdg = environmentValue("XDG_DATA_HOME"); xdg.starts_with('/')) {
+        return xdg;
+    }
+    const std::string home = environmentValue("HOME");
+    return home.empty() ? std::string() : joinPath(home, ".local/share");
+}
+
 std::string tempFolder() {
     auto tmp = environmentValue("TMPDIR");
     return tmp.empty() ? std::string("/tmp") : tmp;

@@ -27,6 +27,9 @@ std::string xdgFolderValue(const char* name);
 // The per-user application-data folder: $APPDATA when set, else an absolute
 // $XDG_CONFIG_HOME, else ~/.config.
 std::string applicationDataFolder();
+// The per-user data folder: $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share; "" when neither is known.
+std::string dataHomeFolder();
 // The folder for temporary files: $TMPDIR when set, else /tmp.
 std::string tempFolder();
 // The full path of the running executable.

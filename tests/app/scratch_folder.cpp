@@ -57,4 +57,23 @@ std::string treeSnapshot(const std::filesystem::path& root) {
     return out;
 }
 
+EnvironmentGuard::EnvironmentGuard(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+        saved_ = old;
+    }
+    if (value) {
+        ::setenv(name, value, 1);
+    } else {
+        ::unsetenv(name);
+    }
+}
+
+EnvironmentGuard::~EnvironmentGuard() {
+    if (saved_) {
+        ::setenv(name_, saved_->c_str(), 1);
+    } else {
+        ::unsetenv(name_);
+    }
+}
+
 } // namespace codarium::testsupport

@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder under the temporary directory, removed with its contents.
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,20 @@ public:
 
 private:
     std::filesystem::path saved_;
+};
+
+// Sets (or, given nullptr, removes) an environment variable and restores it
+// when it goes out of scope.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard(const char* name, const char* value);
+    ~EnvironmentGuard();
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
 };
 
 } // namespace codarium::testsupport
