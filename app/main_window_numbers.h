@@ -6,6 +6,8 @@
 #include "library/library_numbers.h"
 #include "library/link_file.h"
 #include "library/search_window.h"
+#include "online/submission_window_numbers.h"
+#include "online/update_window_numbers.h"
 #include "viewer/code_view_text.h"
 
 namespace codarium::app {
@@ -13,15 +15,15 @@ namespace codarium::app {
 // Windows.
 using library::MainWindow;
 inline constexpr int EditorPathWindow = 1;
-inline constexpr int SubmissionWindow = 2;
-inline constexpr int UploadWindow = 3;
+inline constexpr int SubmissionWindow = online::SubmissionWindowNumber;
+inline constexpr int UploadWindow = online::UploadWindowNumber;
 using library::AddCodeWindow;
 using library::AddLinkWindow;
 using library::CreateCategoryWindow;
 using library::RemoveCategoryWindow;
 using library::RemoveCodeWindow;
 using library::SearchWindow;
-inline constexpr int UpdateWaitWindow = 10;
+using online::UpdateWaitWindow;
 
 // Main window gadgets.
 using library::SearchButton;
@@ -74,8 +76,8 @@ inline constexpr int AddCode = library::AddCodeIcon;
 inline constexpr int RemoveCategory = library::RemoveCategoryIcon;
 inline constexpr int CreateCategory = library::CreateCategoryIcon;
 inline constexpr int Search = 5;
-inline constexpr int SubmitCode = 6;
-inline constexpr int Update = 7;
+inline constexpr int SubmitCode = online::SubmitCodeImage;
+inline constexpr int Update = online::UpdateIconImage;
 inline constexpr int RemoveAll = 8;
 inline constexpr int Expand = 9;
 inline constexpr int AddTemplates = 10;
