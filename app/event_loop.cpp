@@ -52,16 +52,14 @@ void actOnCompletionFlags() {
 }
 
 bool dispatchCommand(int cmd) {
-    if (cmd == command::Update &&
-        explainPackageManagerUpdates(platform::directoryOf(platform::ownExecutablePath()))) {
-        return false;
-    }
-
     using namespace command;
     switch (cmd) {
     case Update:
-        online::openUpdateWaitWindow(
-            {serverConfig().server, serverConfig().directory, startupState().DataDir});
+        // An installed copy is left to the package manager.
+        if (!explainPackageManagerUpdates(platform::directoryOf(platform::ownExecutablePath()))) {
+            online::openUpdateWaitWindow(
+                {serverConfig().server, serverConfig().directory, startupState().DataDir});
+        }
         break;
     case Exit:
         return true;
