@@ -5,14 +5,15 @@
 // copied once and is the user's own from then on; every other entry is
 // reached through a symbolic link, so the executable, the plug-in and the
 // configuration are found there exactly as beside the executable.
+#include "online/installed_copy.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace codarium::app {
 
-// The file the install rule puts into an installed program directory.
-inline constexpr std::string_view InstalledCopyMarker = "Paketinstallation";
+using online::InstalledCopyMarker;
 
 struct ProgramDirectoryFacts {
     bool installedCopyMarker = false; // InstalledCopyMarker lies in it

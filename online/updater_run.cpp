@@ -1,8 +1,11 @@
 #include "online/updater_run.h"
 
+#include "online/installed_copy.h"
+
 #include "online/update_install.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/running_programs.h"
 #include "runtime/prefs_file.h"
@@ -108,7 +111,13 @@ int runUpdater(std::string_view programDirectory) {
     std::string failure;
     const auto source = readUpdaterSource(programDirectory);
     const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
-    if (!source) {
+    if (platform::fileExists(platform::joinPath(programDirectory, InstalledCopyMarker))) {
+        // Started by hand in an installed copy: the package manager owns
+        // these files and would overwrite whatever the updater put there.
+        failure = platform::fromUtf8("Diese Installation von Codarium wird über die "
+                                     "Paketverwaltung des Systems aktualisiert. Es wurde keine "
+                                     "Datei geändert.");
+    } else if (!source) {
         failure = platform::fromUtf8("Die Datei Konfiguration.ini nennt keinen Server. Es wurde "
                                      "keine Datei geändert.");
     } else if (!entries) {

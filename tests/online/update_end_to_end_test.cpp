@@ -218,6 +218,23 @@ TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWa
     EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
 }
 
+TEST_F(UpdateEndToEndTest, AnInstalledCopyIsLeftToThePackageManager) {
+    write(program / "Paketinstallation", "");
+    ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));
+    const auto before = contents(program);
+
+    EXPECT_EQ(runUpdater(program.string()), 0);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Fehler");
+    EXPECT_NE(boxes[0].text.find("Paketverwaltung"), std::string::npos);
+
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::exists(program / "Neustart.txt"); }));
+    auto after = contents(program);
+    after.erase("Neustart.txt");
+    EXPECT_EQ(after, before);
+}
+
 TEST_F(UpdateEndToEndTest, AFileThatCannotBePutInPlaceTakesBackTheOnesBeforeIt) {
     // A folder where the code's previous copy would go: the program (first
     // in the index) is replaced, then the code cannot be.
