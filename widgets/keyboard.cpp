@@ -1,0 +1,205 @@
+#include "widgets/keyboard.h"
+
+#include "platform/code_page.h"
+#include "widgets/internal_menus.h"
+#include "widgets/internal_properties.h"
+#include "widgets/internal_window.h"
+#include "widgets/object_registry.h"
+#include "widgets/reading_order.h"
+#include "widgets/window_event.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QWidget>
+#include <algorithm>
+
+namespace codarium::widgets {
+namespace {
+
+QList<QKeySequence> keySequences(std::string_view keys) {
+    return QKeySequence::listFromString(platform::toQString(keys), QKeySequence::PortableText);
+}
+
+// One QShortcut per key sequence, living as long as the window.
+template <typename Action> bool addShortcuts(int window, std::string_view keys, Action action) {
+    QWidget* w = windowWidget(window);
+    if (w == nullptr) {
+        return false;
+    }
+    for (const QKeySequence& sequence : keySequences(keys)) {
+        auto* shortcut = new QShortcut(sequence, w);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, shortcut, action);
+    }
+    return true;
+}
+
+// Gadgets the keyboard can reach, with their places in the window.
+std::vector<PlacedGadget> placesOf(const QList<QWidget*>& widgets) {
+    std::vector<PlacedGadget> places;
+    for (QWidget* w : widgets) {
+        const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+        places.push_back({.gadget = w->property(detail::property::Gadget).toInt(),
+                          .x = at.x(),
+                          .y = at.y(),
+                          .height = w->height()});
+    }
+    return places;
+}
+
+// The gadget widgets of a window, labels and focusable ones apart.
+void collectGadgets(QWidget* window, QList<QWidget*>& focusable, QList<QWidget*>& labels) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->property(detail::property::Gadget).isValid() || w->isHidden()) {
+            continue;
+        }
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            // An image shows in a label too, but names nothing.
+            if (!label->text().isEmpty()) {
+                labels.push_back(w);
+            }
+        } else if (w->focusPolicy() & Qt::TabFocus) {
+            focusable.push_back(w);
+        }
+    }
+}
+
+// A menu item's shortcut posts the item's event marked as coming from the
+// keyboard, so that what it opens can appear at the keyboard focus rather
+// than at the mouse pointer.
+class ShortcutMarker final : public QObject {
+public:
+    ShortcutMarker(int menu, int command, QObject* action)
+        : QObject(action), menu_(menu), command_(command) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) {
+            return QObject::eventFilter(watched, event);
+        }
+        const detail::MenuRecord* r = detail::menuRecord(menu_);
+        postWindowEvent({.kind = EventKind::Menu,
+                         .window = r != nullptr ? r->window : -1,
+                         .command = command_,
+                         .byKeyboard = true});
+        return true;
+    }
+
+private:
+    int menu_;
+    int command_;
+};
+
+} // namespace
+
+void setMenuItemShortcut(int menu, int command, std::string_view keys) {
+    if (QAction* action = detail::menuAction(menu, command)) {
+        action->setShortcuts(keySequences(keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->installEventFilter(new ShortcutMarker(menu, command, action));
+    }
+}
+
+bool addWindowShortcut(int window, std::string_view keys, int command) {
+    return addShortcuts(window, keys, [window, command] {
+        postWindowEvent(
+            {.kind = EventKind::Menu, .window = window, .command = command, .byKeyboard = true});
+    });
+}
+
+bool addKeyGadget(int window, std::string_view keys, int gadget) {
+    return addShortcuts(window, keys, [gadget] {
+        auto* button = gadgetAs<QAbstractButton>(gadget);
+        if (button != nullptr && button->isEnabled() && button->isVisible()) {
+            button->click();
+        }
+    });
+}
+
+void setDialogKeys(int window, const DialogKeys& keys) {
+    auto* w = detail::numberedWindow(window);
+    if (w == nullptr) {
+        return;
+    }
+    QList<QWidget*> focusable;
+    QList<QWidget*> labels;
+    collectGadgets(w, focusable, labels);
+
+    // Tab leaves a multi-line field as it leaves every other one, so the
+    // whole dialog is reachable from the keyboard.
+    for (QWidget* field : focusable) {
+        if (auto* text = qobject_cast<QPlainTextEdit*>(field)) {
+            text->setTabChangesFocus(true);
+        }
+    }
+    const std::vector<PlacedGadget> fields = placesOf(focusable);
+    QWidget* previous = nullptr;
+    for (const int gadget : readingOrder(fields)) {
+        QWidget* next = gadgetWidget(gadget);
+        if (previous != nullptr && next != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+    for (const PlacedGadget& label : placesOf(labels)) {
+        const int field = fieldOfLabel(label, fields);
+        if (field >= 0) {
+            auto* text = gadgetAs<QLabel>(label.gadget);
+            QWidget* named = gadgetWidget(field);
+            text->setBuddy(named);
+            // Item views do not read their buddy; a name of their own they do.
+            if (named->accessibleName().isEmpty()) {
+                named->setAccessibleName(text->text());
+            }
+        }
+    }
+
+    if (keys.defaultButton >= 0) {
+        w->setDefaultGadget(keys.defaultButton);
+        if (auto* button = gadgetAs<QPushButton>(keys.defaultButton)) {
+            button->setDefault(true); // drawn as the default
+        }
+    }
+    if (keys.cancelButton >= 0) {
+        addKeyGadget(window, "Esc", keys.cancelButton);
+    }
+    if (QWidget* first = gadgetWidget(keys.firstField)) {
+        first->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void focusFieldSelectingAll(int gadget) {
+    if (auto* field = gadgetAs<QLineEdit>(gadget)) {
+        field->setFocus(Qt::ShortcutFocusReason);
+        field->selectAll();
+    }
+}
+
+bool gadgetHasFocus(int gadget) {
+    QWidget* w = gadgetWidget(gadget);
+    return w != nullptr && w->hasFocus();
+}
+
+ScreenPoint gadgetPointOnScreen(int gadget, int x, int y) {
+    QWidget* w = gadgetWidget(gadget);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+        w = area->viewport(); // views place their contents in the viewport
+    }
+    const QPoint p = w != nullptr ? w->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
+    return {p.x(), p.y()};
+}
+
+void setGadgetAccessibleName(int gadget, std::string_view name) {
+    if (QWidget* w = gadgetWidget(gadget)) {
+        w->setAccessibleName(platform::toQString(name));
+    }
+}
+
+} // namespace codarium::widgets
