@@ -13,9 +13,7 @@ TEST(ReadingOrder, RowsTopToBottomAndLeftToRightWithinARow) {
     };
     const std::vector<Case> cases = {
         {"empty", {}, {}},
-        {"created bottom up",
-         {{3, 150, 90, 20}, {2, 150, 60, 20}, {1, 150, 30, 20}},
-         {1, 2, 3}},
+        {"created bottom up", {{3, 150, 90, 20}, {2, 150, 60, 20}, {1, 150, 30, 20}}, {1, 2, 3}},
         {"buttons on one row, right one created first",
          {{9, 360, 350, 20}, {8, 250, 350, 20}, {7, 150, 200, 100}},
          {7, 8, 9}},
