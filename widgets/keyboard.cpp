@@ -12,9 +12,9 @@
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QWidget>

@@ -20,9 +20,8 @@ std::vector<int> readingOrder(std::vector<PlacedGadget> gadgets) {
     std::vector<int> order;
     order.reserve(gadgets.size());
     for (auto rowBegin = gadgets.begin(); rowBegin != gadgets.end();) {
-        auto rowEnd = std::find_if(rowBegin, gadgets.end(), [&](const PlacedGadget& g) {
-            return !sameRow(*rowBegin, g);
-        });
+        auto rowEnd = std::find_if(rowBegin, gadgets.end(),
+                                   [&](const PlacedGadget& g) { return !sameRow(*rowBegin, g); });
         std::stable_sort(rowBegin, rowEnd,
                          [](const PlacedGadget& a, const PlacedGadget& b) { return a.x < b.x; });
         for (auto it = rowBegin; it != rowEnd; ++it) {
