@@ -9,12 +9,14 @@
 #include "widgets/window_event.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QWidget>
@@ -97,6 +99,56 @@ private:
     int command_;
 };
 
+// In a multi-line field of a dialog (text or code), Tab and Shift+Tab move
+// on as in every other field and Ctrl+Tab types the tab character, as in a
+// desktop dialog's multi-line field.
+class TabLeavesField final : public QObject {
+public:
+    explicit TabLeavesField(QObject* field) : QObject(field) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || typing_) {
+            return QObject::eventFilter(watched, event);
+        }
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+            return QObject::eventFilter(watched, event);
+        }
+        auto* field = static_cast<QWidget*>(watched);
+        if (key->modifiers() & Qt::ControlModifier) {
+            QKeyEvent plain(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+            typing_ = true;
+            QCoreApplication::sendEvent(field, &plain);
+            typing_ = false;
+            return true;
+        }
+        const bool back =
+            key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) != 0;
+        moveFocus(field, !back);
+        return true;
+    }
+
+private:
+    static bool takesTab(const QWidget* w, const QWidget* from) {
+        return w->window() == from->window() && w->isEnabled() && w->isVisible() &&
+               (w->focusPolicy() & Qt::TabFocus) != 0 && !w->isAncestorOf(from) &&
+               !from->isAncestorOf(w);
+    }
+    static void moveFocus(QWidget* from, bool forward) {
+        for (QWidget* w = forward ? from->nextInFocusChain() : from->previousInFocusChain();
+             w != nullptr && w != from;
+             w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
+            if (takesTab(w, from)) {
+                w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return;
+            }
+        }
+    }
+
+    bool typing_ = false; // the plain Tab of a Ctrl+Tab is on its way
+};
+
 } // namespace
 
 void setMenuItemShortcut(int menu, int command, std::string_view keys) {
@@ -135,8 +187,9 @@ void setDialogKeys(int window, const DialogKeys& keys) {
     // Tab leaves a multi-line field as it leaves every other one, so the
     // whole dialog is reachable from the keyboard.
     for (QWidget* field : focusable) {
-        if (auto* text = qobject_cast<QPlainTextEdit*>(field)) {
-            text->setTabChangesFocus(true);
+        if (qobject_cast<QAbstractScrollArea*>(field) != nullptr &&
+            qobject_cast<QAbstractItemView*>(field) == nullptr) {
+            field->installEventFilter(new TabLeavesField(field));
         }
     }
     const std::vector<PlacedGadget> fields = placesOf(focusable);

@@ -367,6 +367,23 @@ TEST_F(KeyboardTest, SearchWindowKeysAndStepsBetweenTheMarks) {
     EXPECT_FALSE(widgets::isWindow(SearchWindow));
 }
 
+TEST_F(KeyboardTest, TabLeavesTheSubmissionsCodeViewAndCtrlTabTypesATab) {
+    startActive();
+    ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::SubmitCode));
+    runPendingTurns();
+    ASSERT_TRUE(widgets::isWindow(SubmissionWindow));
+    activate(SubmissionWindow);
+    EXPECT_EQ(focusName(SubmissionWindow), "Autor:");
+    constexpr int CodeView = 213;
+    pressIn(CodeView, Qt::Key_Tab, Ctrl);
+    EXPECT_EQ(widgets::sendScintilla(CodeView, GetLength), 1) << "one tab typed";
+    press(SubmissionWindow, Qt::Key_Tab);
+    EXPECT_FALSE(hooks::gadgetObject(CodeView)->hasFocus());
+    EXPECT_EQ(focusName(SubmissionWindow), "Senden") << "the next in the layout";
+    press(SubmissionWindow, Qt::Key_Escape);
+    EXPECT_FALSE(widgets::isWindow(SubmissionWindow));
+}
+
 TEST_F(KeyboardTest, F5StartsTheUpdateCheckAndEscapeCancelsIt) {
     testing::LocalListener silent;
     writeBytes(program("Konfiguration.ini"),
@@ -433,6 +450,14 @@ TEST_F(KeyboardTest, DialogsOpenAtTheirFirstFieldAndFollowTheirLayout) {
     EXPECT_EQ(order, (std::vector<std::string>{"Titel:", "Kategorie:", "Code:", "MSDN-Links:",
                                                "Hinzufügen", "Abbrechen"}))
         << "the disabled buttons are passed over";
+
+    // Ctrl+Tab types a tab into the code; Shift+Tab goes back from it.
+    pressIn(library::CodeSourceEditor, Qt::Key_Tab, Ctrl);
+    EXPECT_EQ(widgets::gadgetText(library::CodeSourceEditor), "\t");
+    EXPECT_EQ(focusName(library::AddCodeWindow), "Code:");
+    press(library::AddCodeWindow, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focusName(library::AddCodeWindow), "Kategorie:");
+    widgets::setGadgetText(library::CodeSourceEditor, "");
 
     // Return does nothing while "Hinzufügen" is disabled, then adds the code.
     QWidget* title = hooks::gadgetObject(library::CodeTitleField);
