@@ -30,6 +30,7 @@ struct AppSettings {
     int toolbarIconSize = 32;   // "ToolBar_Icongroesse": 16, 24 or 32
     int administratorMode = 0;  // "Administratormodus": 1 switches it on
     int wordWrap = 0;           // "Saut de ligne": 1 wraps long lines in the code view
+    int zoom = 0;               // "Zoom": points added to the code view's font sizes
 };
 
 // "Konfiguration.ini", group "Konfiguration".

@@ -11,6 +11,7 @@
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
 #include "widgets/images.h"
+#include "widgets/keyboard.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
 #include "widgets/text_gadgets.h"
@@ -120,6 +121,8 @@ void openEditorPathDialog() {
         widgets::disableGadget(SaveEditorPathButton, false);
     }
     widgets::disableWindow(MainWindow, true);
+    widgets::setDialogKeys(EditorPathWindow,
+                           {ChooseEditorButton, SaveEditorPathButton, CancelEditorPathButton});
 }
 
 void chooseEditor() {

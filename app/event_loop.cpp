@@ -8,9 +8,11 @@
 #include "app/package_update_notice.h"
 #include "app/shell_commands.h"
 #include "app/text_rules.h"
+#include "app/zoom_rule.h"
 #include "library/admin_window_numbers.h"
 #include "library/admin_windows.h"
 #include "library/library_tree.h"
+#include "library/search_marks.h"
 #include "library/search_window.h"
 #include "online/submission_window.h"
 #include "online/submission_window_numbers.h"
@@ -19,8 +21,12 @@
 #include "online/updater_start.h"
 #include "online/upload_window.h"
 #include "platform/paths.h"
+#include "viewer/code_view.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
+#include "widgets/keyboard.h"
+#include "widgets/menus.h"
+#include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
 
 namespace codarium::app {
@@ -34,6 +40,27 @@ void onSearchFieldEvent(GadgetEvent subType) {
         library::openSearchWindow();
     }
     enableWhenFilled(SearchField, SearchButton);
+}
+
+void zoomCodeView(ZoomStep step) {
+    AppSettings& s = appSettings();
+    s.zoom = zoomAfter(viewer::zoom(CodeViewGadget), step);
+    viewer::setZoom(CodeViewGadget, s.zoom);
+}
+
+// Return on the tree's current item: a code opens in the editor when that
+// command is enabled, a category opens or closes.
+void onLibraryTreeReturn() {
+    const int item = widgets::currentTreeItem(LibraryTreeGadget);
+    if (item < 0) {
+        return;
+    }
+    if (widgets::treeItemLevel(LibraryTreeGadget, item) == 0) {
+        widgets::setTreeItemExpanded(LibraryTreeGadget, item,
+                                     !widgets::treeItemExpanded(LibraryTreeGadget, item));
+    } else if (!widgets::menuItemDisabled(MainMenu, command::OpenInEditor)) {
+        openCodeInEditor();
+    }
 }
 
 } // namespace
@@ -51,7 +78,7 @@ void actOnCompletionFlags() {
     }
 }
 
-bool dispatchCommand(int cmd) {
+bool dispatchCommand(int cmd, bool byKeyboard) {
     using namespace command;
     switch (cmd) {
     case Update:
@@ -112,7 +139,7 @@ bool dispatchCommand(int cmd) {
         openCodeInEditor();
         break;
     case LinkMenu:
-        library::showLinkMenu();
+        library::showLinkMenu(byKeyboard);
         break;
     case WordWrap:
         toggleWordWrap();
@@ -122,6 +149,24 @@ bool dispatchCommand(int cmd) {
         break;
     case PortableLocation:
         usePortableLocation();
+        break;
+    case FocusSearch:
+        widgets::focusFieldSelectingAll(SearchField);
+        break;
+    case ZoomIn:
+        zoomCodeView(ZoomStep::In);
+        break;
+    case ZoomOut:
+        zoomCodeView(ZoomStep::Out);
+        break;
+    case ZoomReset:
+        zoomCodeView(ZoomStep::Reset);
+        break;
+    case NextSearchMark:
+        library::goToSearchMark(true);
+        break;
+    case PreviousSearchMark:
+        library::goToSearchMark(false);
         break;
     default:
         if (cmd >= FirstLink && cmd <= LastLink) {
@@ -142,7 +187,11 @@ void dispatchGadget(const widgets::WindowEvent& event) {
         library::openSearchWindow();
         break;
     case LibraryTreeGadget:
-        library::onLibraryTreeEvent(appSettings().editorPath);
+        if (event.subType == GadgetEvent::ReturnKey) {
+            onLibraryTreeReturn();
+        } else {
+            library::onLibraryTreeEvent(appSettings().editorPath);
+        }
         break;
     case ChooseEditorButton:
         chooseEditor();
@@ -256,7 +305,7 @@ bool handleEvent(const widgets::WindowEvent& event) {
         relayout();
         return false;
     case EventKind::Menu:
-        return dispatchCommand(event.command);
+        return dispatchCommand(event.command, event.byKeyboard);
     case EventKind::Gadget:
         dispatchGadget(event);
         return false;

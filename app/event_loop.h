@@ -22,7 +22,7 @@ void actOnCompletionFlags();
 
 // The command table; true when the command turns the event into a close
 // request.
-bool dispatchCommand(int command);
+bool dispatchCommand(int command, bool byKeyboard = false);
 // The gadget table.
 void dispatchGadget(const widgets::WindowEvent& event);
 

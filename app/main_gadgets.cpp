@@ -4,6 +4,7 @@
 #include "app/ui_text.h"
 #include "viewer/code_view.h"
 #include "widgets/gadgets.h"
+#include "widgets/keyboard.h"
 #include "widgets/menus.h"
 #include "widgets/scintilla_gadget.h"
 #include "widgets/splitter_gadget.h"
@@ -23,6 +24,14 @@ void prepareCodeView(const AppSettings& settings) {
         widgets::displayPopupMenu(CodeViewPopupMenu, MainWindow, at.x() - 1, at.y() - 1);
     });
     viewer::setWordWrap(CodeViewGadget, settings.wordWrap == 1);
+    viewer::setZoom(CodeViewGadget, settings.zoom);
+}
+
+// Names a screen reader reads for the gadgets without a label of their own.
+void nameMainGadgets() {
+    widgets::setGadgetAccessibleName(SearchField, ui("Suchtext"));
+    widgets::setGadgetAccessibleName(LibraryTreeGadget, ui("Kategorien und Codes"));
+    widgets::setGadgetAccessibleName(CodeViewGadget, ui("Code"));
 }
 
 } // namespace
@@ -45,6 +54,8 @@ void buildMainGadgets(const AppSettings& settings) {
                                ProgramIdentity::HighlighterName) != 0) {
         prepareCodeView(settings);
     }
+
+    nameMainGadgets();
 
     const Rect& s = layout.splitter;
     if (widgets::splitterGadget(MainSplitter, MainWindow, s.x, s.y, s.width, s.height,

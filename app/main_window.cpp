@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/keyboard_shortcuts.h"
 #include "app/main_layout.h"
 #include "app/main_window_numbers.h"
 #include "app/settings.h"
@@ -34,6 +35,7 @@ void buildMainWindowContents(const AppSettings& settings) {
     buildMainToolBar(settings);
     widgets::createStatusBar(MainStatusBar, MainWindow);
     buildMainGadgets(settings);
+    installMainWindowKeys();
 }
 
 void setLocationCheckMarks(bool portable) {

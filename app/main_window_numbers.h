@@ -67,6 +67,14 @@ inline constexpr int StandardLocation = 22;
 inline constexpr int PortableLocation = 23;
 inline constexpr int FirstLink = library::FirstLinkCommand;
 inline constexpr int LastLink = library::LastLinkCommand;
+// Keyboard only: no menu item or button carries these. Far above the link
+// popup's items, which count on from 100 for as many links as a code has.
+inline constexpr int FocusSearch = 100001;
+inline constexpr int ZoomIn = 100002;
+inline constexpr int ZoomOut = 100003;
+inline constexpr int ZoomReset = 100004;
+inline constexpr int NextSearchMark = 100005;
+inline constexpr int PreviousSearchMark = 100006;
 } // namespace command
 
 // Images loaded at start-up.

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include "app/zoom_rule.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "runtime/prefs_file.h"
@@ -15,6 +16,9 @@ constexpr std::string_view KeySplitter = "Splitterposition";
 constexpr std::string_view KeyIconSize = "ToolBar_Icongroesse";
 constexpr std::string_view KeyAdministrator = "Administratormodus";
 constexpr std::string_view KeyWordWrap = "Saut de ligne";
+constexpr std::string_view KeyZoom = "Zoom";
+// A value no stored key holds: readString returns it only for a missing key.
+constexpr std::string_view MissingKey = "\x01";
 
 } // namespace
 
@@ -77,6 +81,7 @@ bool readSettings(std::string_view path, AppSettings& settings) {
     settings.toolbarIconSize = file.readInteger(KeyIconSize, defaults.toolbarIconSize);
     settings.administratorMode = file.readInteger(KeyAdministrator, defaults.administratorMode);
     settings.wordWrap = file.readInteger(KeyWordWrap, defaults.wordWrap);
+    settings.zoom = zoomFromSetting(file.readInteger(KeyZoom, defaults.zoom));
     file.close();
     return true;
 }
@@ -107,6 +112,9 @@ bool writeSettings(std::string_view path, const AppSettings& settings,
     file.writeInteger(KeyIconSize, settings.toolbarIconSize);
     file.writeInteger(KeyAdministrator, settings.administratorMode);
     file.writeInteger(KeyWordWrap, settings.wordWrap);
+    if (zoomKeyWritten(settings.zoom, file.readString(KeyZoom, MissingKey) != MissingKey)) {
+        file.writeInteger(KeyZoom, settings.zoom);
+    }
     file.close();
     return true;
 }

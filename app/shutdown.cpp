@@ -2,8 +2,11 @@
 
 #include "app/app_state.h"
 #include "app/main_window_numbers.h"
+#include "app/zoom_rule.h"
 #include "runtime/run_program.h"
+#include "viewer/code_view.h"
 #include "widgets/gadgets.h"
+#include "widgets/scintilla_gadget.h"
 #include "widgets/splitter_gadget.h"
 #include "widgets/windows.h"
 
@@ -31,6 +34,10 @@ WindowSnapshot mainWindowSnapshot() {
 }
 
 bool saveSettingsAtExit() {
+    // The view zooms by Ctrl+wheel on its own as well as by the commands.
+    if (widgets::isScintillaGadget(CodeViewGadget)) {
+        appSettings().zoom = zoomFromSetting(viewer::zoom(CodeViewGadget));
+    }
     return writeSettings(settingsFileInUse(), appSettings(), mainWindowSnapshot());
 }
 

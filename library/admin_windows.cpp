@@ -12,6 +12,7 @@
 #include "widgets/combo_gadget.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
+#include "widgets/keyboard.h"
 #include "widgets/list_gadget.h"
 #include "widgets/message_box.h"
 #include "widgets/text_gadgets.h"
@@ -121,6 +122,8 @@ void openCreateCategoryDialog() {
     addDialogButtons(d, CreateCategoryButton, "Erstellen", CreateCategoryCancel);
     widgets::disableGadget(CreateCategoryButton, true);
     widgets::disableWindow(d.parent, true);
+    widgets::setDialogKeys(d.window,
+                           {CategoryNameField, CreateCategoryButton, CreateCategoryCancel});
 }
 
 void openRemoveCategoryDialog() {
@@ -135,6 +138,8 @@ void openRemoveCategoryDialog() {
     addDialogButtons(d, RemoveCategoryButton, "Entfernen", RemoveCategoryCancel);
     fillCategoryChoice(RemoveCategoryChoice);
     widgets::disableWindow(d.parent, true);
+    widgets::setDialogKeys(d.window,
+                           {RemoveCategoryChoice, RemoveCategoryButton, RemoveCategoryCancel});
 }
 
 void openAddCodeDialog() {
@@ -167,6 +172,7 @@ void openAddCodeDialog() {
     widgets::disableGadget(RemoveLinkButton, true);
     widgets::disableGadget(AddCodeButton, true);
     widgets::disableWindow(d.parent, true);
+    widgets::setDialogKeys(d.window, {CodeTitleField, AddCodeButton, AddCodeCancel});
 }
 
 void openAddLinkDialog() {
@@ -182,6 +188,7 @@ void openAddLinkDialog() {
     addDialogButtons(d, AddLinkConfirm, "Hinzufügen", AddLinkCancel);
     widgets::disableGadget(AddLinkConfirm, true);
     widgets::disableWindow(d.parent, true);
+    widgets::setDialogKeys(d.window, {LinkCommandField, AddLinkConfirm, AddLinkCancel});
 }
 
 void openRemoveCodeDialog() {
@@ -202,8 +209,8 @@ void openRemoveCodeDialog() {
     if (count > 0) {
         widgets::setCurrentTreeItem(RemoveCodeTree, 0);
     }
-    widgets::setActiveGadget(RemoveCodeTree);
     widgets::disableWindow(d.parent, true);
+    widgets::setDialogKeys(d.window, {RemoveCodeTree, RemoveCodeButton, RemoveCodeCancel});
 }
 
 bool createCategoryFromDialog() {

@@ -9,7 +9,9 @@
 #include "runtime/run_program.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
+#include "widgets/keyboard.h"
 #include "widgets/menus.h"
+#include "widgets/scintilla_gadget.h"
 
 #include "widgets/status_bar.h"
 #include "widgets/toolbar.h"
@@ -113,7 +115,31 @@ void collapseAll() {
     setAllExpanded(false);
 }
 
-void showLinkMenu() {
+namespace {
+
+widgets::ScreenPoint keyboardFocusPoint() {
+    constexpr unsigned GetCurrentPos = 2008;
+    constexpr unsigned LineFromPosition = 2166;
+    constexpr unsigned PointXFromPosition = 2164;
+    constexpr unsigned PointYFromPosition = 2165;
+    constexpr unsigned TextHeight = 2279;
+    const int view = viewer::MainCodeView;
+    if (widgets::gadgetHasFocus(view)) {
+        const auto caret = widgets::sendScintilla(view, GetCurrentPos);
+        const auto line =
+            widgets::sendScintilla(view, LineFromPosition, static_cast<std::uintptr_t>(caret));
+        const auto x = widgets::sendScintilla(view, PointXFromPosition, 0, caret);
+        const auto y = widgets::sendScintilla(view, PointYFromPosition, 0, caret) +
+                       widgets::sendScintilla(view, TextHeight, static_cast<std::uintptr_t>(line));
+        return widgets::gadgetPointOnScreen(view, static_cast<int>(x), static_cast<int>(y));
+    }
+    const auto place = widgets::treeItemPlace(LibraryTree, widgets::currentTreeItem(LibraryTree));
+    return widgets::gadgetPointOnScreen(LibraryTree, place.x, place.y + place.height);
+}
+
+} // namespace
+
+void showLinkMenu(bool atKeyboardFocus) {
     widgets::createPopupMenu(LinkPopupMenu);
     CurrentCode code;
     if (currentCode(code)) {
@@ -122,7 +148,12 @@ void showLinkMenu() {
             widgets::addMenuItem(LinkPopupMenu, command++, name);
         }
     }
-    widgets::displayPopupMenu(LinkPopupMenu, MainWindow);
+    if (atKeyboardFocus) {
+        const widgets::ScreenPoint at = keyboardFocusPoint();
+        widgets::displayPopupMenu(LinkPopupMenu, MainWindow, at.x, at.y);
+    } else {
+        widgets::displayPopupMenu(LinkPopupMenu, MainWindow);
+    }
 }
 
 void openLink(int command) {

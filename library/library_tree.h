@@ -27,8 +27,10 @@ void onLibraryTreeEvent(std::string_view editorPath);
 void expandAll();
 void collapseAll();
 
-// The link popup of the current code (commands 100 and up).
-void showLinkMenu();
+// The link popup of the current code (commands 100 and up), at the mouse
+// pointer, or from the keyboard at the code view's caret when the view has
+// the focus, else below the tree's current item.
+void showLinkMenu(bool atKeyboardFocus = false);
 // Opens the link of menu command `command` (100 to 130) of the current code.
 void openLink(int command);
 

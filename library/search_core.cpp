@@ -44,13 +44,14 @@ public:
         }
     }
 
-    bool foundIn(const char* data, std::size_t size) const {
+    // The offset of the first occurrence, or npos.
+    std::size_t find(const char* data, std::size_t size) const {
         const std::size_t m = needle_.size();
         if (m == 0) {
-            return true;
+            return 0;
         }
         if (size < m) {
-            return false;
+            return std::string_view::npos;
         }
         const LowerTable& fold = lowerTable();
         const auto* text = reinterpret_cast<const unsigned char*>(data);
@@ -63,12 +64,12 @@ public:
                     --j;
                 }
                 if (j == 0) {
-                    return true;
+                    return i;
                 }
             }
             i += skip_[last];
         }
-        return false;
+        return std::string_view::npos;
     }
 
 private:
@@ -78,8 +79,9 @@ private:
 
 class Search {
 public:
-    Search(std::string_view root, std::string_view text)
-        : rootLength_(root.size()), needle_(platform::lowerCased(text)), searcher_(needle_),
+    Search(std::string_view root, std::string_view text, MatchLines lines)
+        : lines_(lines), rootLength_(root.size()), needle_(platform::lowerCased(text)),
+          searcher_(needle_),
           // Lines end at CR, LF and NUL, so a text holding one of them can
           // only ever be found in a file name.
           contentCanMatch_(needle_.find_first_of(std::string_view("\r\n\0", 3)) ==
@@ -118,8 +120,8 @@ private:
         return dot != std::string_view::npos && name.substr(dot + 1) == "pb";
     }
 
-    bool contains(std::string_view bytes) const {
-        return searcher_.foundIn(bytes.data(), bytes.size());
+    std::size_t find(std::string_view bytes) const {
+        return searcher_.find(bytes.data(), bytes.size());
     }
 
     void file(const std::string& folder, const std::string& name, const std::string& path) {
@@ -127,11 +129,42 @@ private:
         if (!platform::readWholeFile(path, buffer_)) {
             return;
         }
-        const bool found = contains(name) || (contentCanMatch_ && contains(buffer_));
-        if (found) {
-            const auto cut = std::min(folder.size(), rootLength_ + 1);
-            results_.push_back({name.substr(0, name.size() - 3), folder.substr(cut)});
+        const bool byName = find(name) != std::string_view::npos;
+        // A match by name alone needs the content only for its line.
+        std::size_t at = std::string_view::npos;
+        if (contentCanMatch_ && (!byName || lines_ == MatchLines::Collected)) {
+            at = find(buffer_);
         }
+        if (!byName && at == std::string_view::npos) {
+            return;
+        }
+        const auto cut = std::min(folder.size(), rootLength_ + 1);
+        SearchResult& r =
+            results_.emplace_back(name.substr(0, name.size() - 3), folder.substr(cut));
+        if (lines_ == MatchLines::Collected && at != std::string_view::npos) {
+            lineAt(at, r);
+        }
+    }
+
+    // The line holding offset `at` of the buffer; only the text before the
+    // match is counted, and only for a file that matched.
+    void lineAt(std::size_t at, SearchResult& r) const {
+        const std::string_view text(buffer_);
+        int line = 1;
+        std::size_t start = 0;
+        for (std::size_t k = 0; k < at; ++k) {
+            const char c = text[k];
+            // Numbered as the code view numbers them: CR, LF or CR LF ends a line.
+            if (c == '\n' || (c == '\r' && (k + 1 >= text.size() || text[k + 1] != '\n'))) {
+                ++line;
+                start = k + 1;
+            }
+        }
+        const std::size_t end = text.find_first_of(std::string_view("\r\n\0", 3), at);
+        const std::size_t length =
+            std::min((end == std::string_view::npos ? text.size() : end) - start, MatchLineLimit);
+        r.line = line;
+        r.lineText = std::string(text.substr(start, length));
     }
 
     // A folder linked into its own subtree would otherwise be walked forever.
@@ -141,6 +174,7 @@ private:
         return ec || visited_.insert(canonical.native()).second;
     }
 
+    MatchLines lines_;
     std::size_t rootLength_;
     std::string needle_;
     FoldedSearcher searcher_;
@@ -160,10 +194,27 @@ bool searchOrderLess(std::string_view a, std::string_view b) {
     return a < b;
 }
 
-std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text) {
-    Search search(root, text);
+std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
+                                      MatchLines lines) {
+    Search search(root, text, lines);
     search.directory(std::string(root));
     return search.takeResults();
+}
+
+std::string matchToolTip(const SearchResult& result) {
+    if (result.line <= 0) {
+        return "Name";
+    }
+    // Tabs and zero bytes do not show in a tooltip; leading blanks say nothing.
+    std::string text = result.lineText;
+    for (char& c : text) {
+        if (c == '\t' || c == '\0') {
+            c = ' ';
+        }
+    }
+    const auto first = text.find_first_not_of(' ');
+    text.erase(0, first == std::string::npos ? text.size() : first);
+    return "Zeile " + std::to_string(result.line) + ": " + text;
 }
 
 } // namespace codarium::library

@@ -11,7 +11,16 @@ namespace codarium::library {
 struct SearchResult {
     std::string name;     // the file name without its ".pb"
     std::string category; // the folder below the searched one ("" for that folder itself)
+    // Where the content matched first: the line's number from 1 and its text
+    // (cut at MatchLineLimit bytes); 0 and "" when only the name matched or
+    // lines were not collected.
+    int line = 0;
+    std::string lineText;
 };
+
+inline constexpr std::size_t MatchLineLimit = 200;
+
+enum class MatchLines { Collected, Skipped };
 
 // Every file with the extension "pb" (exactly, lower case) below `root`
 // whose name (".pb" included) or content contains `text`, untrimmed. Each
@@ -19,7 +28,14 @@ struct SearchResult {
 // depth first; a file is listed at most once; files that cannot be read are
 // left out. Folders reached twice through links are searched once. Only
 // regular files are read: a FIFO or device is skipped, never waited on.
-std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text);
+// With MatchLines::Collected the first matching line of each result comes
+// from the same read and the same scan that decide the match.
+std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
+                                      MatchLines lines = MatchLines::Collected);
+
+// A result row's tooltip: "Zeile N: text" for a content match, "Name" when
+// only the name matched.
+std::string matchToolTip(const SearchResult& result);
 
 // The order of entries within a folder.
 bool searchOrderLess(std::string_view a, std::string_view b);

@@ -6,7 +6,9 @@
 #include "viewer/code_view_text.h"
 #include "widgets/scintilla_gadget.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace codarium::library {
 namespace {
@@ -23,6 +25,11 @@ constexpr unsigned IndicatorClearRange = 2505;
 constexpr unsigned IndicSetUnder = 2510;
 constexpr unsigned GetCharacterPointer = 2520;
 constexpr unsigned IndicSetAlpha = 2523;
+constexpr unsigned GetSelectionStart = 2143;
+constexpr unsigned SetSel = 2160;
+constexpr unsigned ScrollCaret = 2169;
+constexpr unsigned IndicatorValueAt = 2507;
+constexpr unsigned IndicatorEnd = 2509;
 constexpr int RoundBox = 7;
 constexpr int Utf8CodePage = 65001;
 } // namespace msg
@@ -85,6 +92,44 @@ void updateSearchMarks(std::string_view category, std::string_view title) {
         widgets::sendScintilla(view, msg::IndicatorFillRange, match.start, asParam(match.length));
     }
     widgets::sendScintilla(view, msg::GotoPos, matches.front().start);
+}
+
+bool goToSearchMark(bool forward) {
+    const int view = viewer::MainCodeView;
+    const auto length = widgets::sendScintilla(view, msg::GetLength);
+    // The marks, as the runs of the indicator from the start of the text.
+    struct Run {
+        std::intptr_t start, end;
+    };
+    std::vector<Run> marks;
+    for (std::intptr_t at = 0; at < length;) {
+        const auto end = widgets::sendScintilla(view, msg::IndicatorEnd, SearchMarkIndicator, at);
+        if (widgets::sendScintilla(view, msg::IndicatorValueAt, SearchMarkIndicator, at) != 0) {
+            marks.push_back({at, end});
+        }
+        if (end <= at) {
+            break;
+        }
+        at = end;
+    }
+    if (marks.empty()) {
+        return false;
+    }
+    const auto selectionStart = widgets::sendScintilla(view, msg::GetSelectionStart);
+    const Run* target = nullptr;
+    if (forward) {
+        const auto it = std::find_if(marks.begin(), marks.end(),
+                                     [&](const Run& r) { return r.start > selectionStart; });
+        target = it != marks.end() ? &*it : &marks.front();
+    } else {
+        const auto it = std::find_if(marks.rbegin(), marks.rend(),
+                                     [&](const Run& r) { return r.start < selectionStart; });
+        target = it != marks.rend() ? &*it : &marks.back();
+    }
+    widgets::sendScintilla(view, msg::SetSel, static_cast<std::uintptr_t>(target->start),
+                           target->end);
+    widgets::sendScintilla(view, msg::ScrollCaret);
+    return true;
 }
 
 } // namespace codarium::library

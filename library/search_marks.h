@@ -15,6 +15,10 @@ void updateSearchMarks(std::string_view category, std::string_view title);
 // Removes the marks and forgets a pending request (the view was cleared).
 void clearSearchMarks();
 
+// Selects the next (forward) or previous mark after or before the selection,
+// going round at either end; false when the view holds no marks.
+bool goToSearchMark(bool forward);
+
 // The Scintilla indicator the marks use.
 inline constexpr int SearchMarkIndicator = 8;
 

@@ -8,6 +8,7 @@
 #include "library/store_paths.h"
 #include "widgets/field_rules.h"
 #include "widgets/gadgets.h"
+#include "widgets/keyboard.h"
 #include "widgets/list_gadget.h"
 #include "widgets/text_gadgets.h"
 #include "widgets/tree_gadget.h"
@@ -74,6 +75,12 @@ void openSearchWindow() {
                           "Schlie\xDF"
                           "en");
     widgets::enableWhenFilled(SearchTextField, SearchAgainButton);
+    widgets::setGadgetAccessibleName(SearchTextField, "Suchtext");
+    widgets::setGadgetAccessibleName(ResultList, "Suchergebnisse");
+    // Return already searches in the field and shows the row in the list.
+    widgets::setDialogKeys(SearchWindow,
+                           {.firstField = ResultList, .cancelButton = CloseSearchButton});
+    widgets::addKeyGadget(SearchWindow, "Ctrl+Return; Ctrl+Enter", ShowAndCloseButton);
     widgets::showWindow(SearchWindow, true);
     enableShowButtons(false);
     runSearch(CodesDirectory);
@@ -96,6 +103,8 @@ void runSearch(std::string_view directory) {
     state.resultText = widgets::gadgetText(SearchTextField);
     for (const auto& result : searchCodes(directory, state.resultText)) {
         widgets::addListRow(ResultList, {result.name, result.category});
+        widgets::setListRowToolTip(ResultList, widgets::listRowCount(ResultList) - 1,
+                                   matchToolTip(result));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "widgets/combo_gadget.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
+#include "widgets/keyboard.h"
 #include "widgets/message_box.h"
 #include "widgets/text_gadgets.h"
 #include "widgets/windows.h"
@@ -85,7 +86,9 @@ void openSubmissionDialog(std::string_view highlighterPath) {
     widgets::disableGadget(SendButton, true);
     widgets::buttonGadget(SubmissionCancelButton, Window, W - 110, H - 30, 100, 20, "Abbrechen");
     fillCategories();
+    widgets::setGadgetAccessibleName(SubmissionCodeView, "Code:");
     widgets::disableWindow(MainWindowNumber, true);
+    widgets::setDialogKeys(Window, {AuthorField, SendButton, SubmissionCancelButton});
 }
 
 void sendSubmission() {

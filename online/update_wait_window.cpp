@@ -6,6 +6,7 @@
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
 #include "widgets/image_gadget.h"
+#include "widgets/keyboard.h"
 #include "widgets/progress_gadget.h"
 #include "widgets/text_gadgets.h"
 #include "widgets/window_event.h"
@@ -50,6 +51,8 @@ void openUpdateWaitWindow(const UpdateSource& source) {
         return;
     }
     addGadgets();
+    widgets::setDialogKeys(UpdateWaitWindow,
+                           {.firstField = UpdateCancelButton, .cancelButton = UpdateCancelButton});
     // A check that was stopped earlier may still be unwinding; its flags never
     // land, so a stale "finished" cannot close this window.
     workerFlags().UpdateCheckFinished = 0;

@@ -7,6 +7,7 @@
 #include "runtime/ftp_client.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
+#include "widgets/keyboard.h"
 #include "widgets/message_box.h"
 #include "widgets/progress_gadget.h"
 #include "widgets/text_gadgets.h"
@@ -37,6 +38,8 @@ void openUploadWindow(SubmissionRequest request) {
                         widgets::TextRightAligned);
     widgets::buttonGadget(UploadCancelButton, Window, W - 110, H - 30, 100, 20, "Abbrechen");
     widgets::disableWindow(SubmissionWindowNumber, true);
+    widgets::setDialogKeys(Window,
+                           {.firstField = UploadCancelButton, .cancelButton = UploadCancelButton});
 
     uploadCancel().requested = false;
     // The thread's number is not kept: the worker ends by itself and reports

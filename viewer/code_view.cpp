@@ -93,6 +93,14 @@ void setWordWrap(int view, bool wrap) {
     send(view, sci::SetWrapMode, wrap ? 1 : 0, 0);
 }
 
+void setZoom(int view, int zoom) {
+    send(view, sci::SetZoom, static_cast<std::uintptr_t>(static_cast<std::intptr_t>(zoom)), 0);
+}
+
+int zoom(int view) {
+    return static_cast<int>(widgets::sendScintilla(view, sci::GetZoom));
+}
+
 std::int64_t textLength(int view) {
     return widgets::sendScintilla(view, sci::GetLength);
 }

@@ -22,5 +22,8 @@ TextEncoding textEncoding(int view);
 void setReadOnly(int view, bool readOnly);
 void setWordWrap(int view, bool wrap);
 std::int64_t textLength(int view);
+// Points added to every font size of the view (0: as styled).
+void setZoom(int view, int zoom);
+int zoom(int view);
 
 } // namespace codarium::viewer

@@ -28,6 +28,8 @@ inline constexpr unsigned int GetText = 2182;
 inline constexpr unsigned int SetMarginTypeN = 2240;
 inline constexpr unsigned int SetMarginWidthN = 2242;
 inline constexpr unsigned int SetWrapMode = 2268;
+inline constexpr unsigned int SetZoom = 2373;
+inline constexpr unsigned int GetZoom = 2374;
 inline constexpr unsigned int UsePopup = 2371;
 
 inline constexpr int DefaultStyle = 32;

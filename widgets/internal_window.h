@@ -45,9 +45,14 @@ public:
     void setContentsDisabled(bool disabled);
     bool contentsDisabled() const { return contentsDisabled_; }
 
+    // The button gadget Return clicks when the focused gadget leaves the key
+    // alone (-1: none).
+    void setDefaultGadget(int gadget) { defaultGadget_ = gadget; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int number_;
@@ -58,6 +63,7 @@ private:
     QPointer<QToolBar> toolBar_;
     QPointer<QStatusBar> statusBar_;
     bool contentsDisabled_ = false;
+    int defaultGadget_ = -1;
 };
 
 NumberedWindow* numberedWindow(int number); // nullptr when absent

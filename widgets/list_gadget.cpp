@@ -178,6 +178,25 @@ void setListCellText(int gadget, int row, int column, std::string_view text) {
     l->topLevelItem(row)->setText(column, platform::toQString(text));
 }
 
+void setListRowToolTip(int gadget, int row, std::string_view text) {
+    ListGadget* l = list(gadget);
+    if (l == nullptr || row < 0 || row >= l->topLevelItemCount()) {
+        return;
+    }
+    const QString tip = platform::toQString(text);
+    for (int column = 0; column < l->columnCount(); ++column) {
+        l->topLevelItem(row)->setToolTip(column, tip);
+    }
+}
+
+std::string listRowToolTip(int gadget, int row) {
+    ListGadget* l = list(gadget);
+    if (l == nullptr || row < 0 || row >= l->topLevelItemCount()) {
+        return {};
+    }
+    return platform::fromQString(l->topLevelItem(row)->toolTip(0));
+}
+
 int selectedListRow(int gadget) {
     ListGadget* l = list(gadget);
     if (l == nullptr) {

@@ -25,6 +25,9 @@ void clearList(int gadget);
 int listRowCount(int gadget);
 std::string listCellText(int gadget, int row, int column); // "" when out of range
 void setListCellText(int gadget, int row, int column, std::string_view text);
+// The tooltip of a whole row ("" removes it).
+void setListRowToolTip(int gadget, int row, std::string_view text);
+std::string listRowToolTip(int gadget, int row);
 
 int selectedListRow(int gadget);              // -1: none
 void setSelectedListRow(int gadget, int row); // -1 clears

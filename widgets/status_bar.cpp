@@ -4,6 +4,8 @@
 #include "widgets/internal_bars.h"
 #include "widgets/internal_window.h"
 
+#include <QAccessible>
+
 namespace codarium::widgets {
 namespace detail {
 namespace {
@@ -47,7 +49,15 @@ bool isStatusBar(int statusBar) {
 void setStatusBarText(int statusBar, int field, std::string_view text) {
     StatusBarRecord* r = statusBarRecord(statusBar);
     if (r != nullptr && field == 0 && r->field != nullptr) {
-        r->field->setText(platform::toQString(text));
+        const QString shown = platform::toQString(text);
+        if (shown == r->field->text()) {
+            return;
+        }
+        r->field->setText(shown);
+        // Screen readers announce the new text as the field's name changing.
+        r->field->setAccessibleName(shown);
+        QAccessibleEvent changed(r->field, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
     }
 }
 

@@ -87,6 +87,11 @@ void setToolBarToolTip(int toolbar, int command, std::string_view text) {
         a->setToolTip(platform::toQString(text));
         a->setProperty(detail::property::ToolTip,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        // An image-only button has no text of its own for a screen reader.
+        ToolBarRecord* r = toolBarRecord(toolbar);
+        if (QWidget* button = r->bar->widgetForAction(a)) {
+            button->setAccessibleName(platform::toQString(text));
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
@@ -108,6 +109,28 @@ TreeGadget* tree(int gadget) {
     return dynamic_cast<TreeGadget*>(gadgetWidget(gadget));
 }
 
+// Return on the current item is reported; the key still goes on to the
+// tree, which leaves it to its window.
+class TreeReturnKey final : public QObject {
+public:
+    TreeReturnKey(int gadget, QObject* parent) : QObject(parent), gadget_(gadget) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                postGadgetEvent(gadget_, GadgetEvent::ReturnKey);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int gadget_;
+};
+
 } // namespace
 
 bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
@@ -140,6 +163,7 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
         }
         postGadgetEvent(gadget, GadgetEvent::RightClick);
     });
+    t->installEventFilter(new TreeReturnKey(gadget, t));
     return true;
 }
 
@@ -276,6 +300,16 @@ bool treeItemSelected(int gadget, int position) {
     TreeGadget* t = tree(gadget);
     QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
     return item != nullptr && item->isSelected();
+}
+
+TreeItemPlace treeItemPlace(int gadget, int position) {
+    TreeGadget* t = tree(gadget);
+    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
+    if (item == nullptr) {
+        return {};
+    }
+    const QRect r = t->visualItemRect(item);
+    return {r.x(), r.y(), r.height()};
 }
 
 void scrollTreeToTop(int gadget) {

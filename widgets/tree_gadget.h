@@ -45,5 +45,13 @@ void setTreeItemSelected(int gadget, int position, bool selected);
 bool treeItemSelected(int gadget, int position);
 
 void scrollTreeToTop(int gadget);
+// The item's place in the tree's visible area (x, y of its top left corner,
+// height); all 0 when out of range or scrolled away.
+struct TreeItemPlace {
+    int x = 0;
+    int y = 0;
+    int height = 0;
+};
+TreeItemPlace treeItemPlace(int gadget, int position);
 
 } // namespace codarium::widgets

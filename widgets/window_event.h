@@ -29,6 +29,7 @@ struct WindowEvent {
     int gadget = -1;
     int command = -1;
     GadgetEvent subType = GadgetEvent::Change;
+    bool byKeyboard = false; // a Menu event from a shortcut rather than the mouse
 };
 
 // Runs Qt's event loop until an event is queued, then returns the oldest.

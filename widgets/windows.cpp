@@ -6,8 +6,10 @@
 #include "widgets/object_registry.h"
 #include "widgets/window_event.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -128,6 +130,22 @@ void NumberedWindow::resizeEvent(QResizeEvent* event) {
     if (event->size() != event->oldSize()) {
         postWindowEvent({.kind = EventKind::SizeWindow, .window = number_});
     }
+}
+
+void NumberedWindow::keyPressEvent(QKeyEvent* event) {
+    // Fields that act on Return themselves (multi-line text, a list that
+    // reports it) take the key before it comes here.
+    const bool plainReturn = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                             (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plainReturn && defaultGadget_ >= 0) {
+        auto* button = qobject_cast<QAbstractButton*>(gadgetWidget(defaultGadget_));
+        if (button != nullptr && button->isEnabled() && button->isVisible()) {
+            button->click();
+            event->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 NumberedWindow* numberedWindow(int number) {

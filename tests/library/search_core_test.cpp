@@ -55,6 +55,36 @@ TEST_F(SearchCore, FindsNamesAndLinesInEveryFolderDepthFirstIgnoringCase) {
     EXPECT_EQ(rows(searchCodes("Codes", "MESSAGEBOX")), (std::vector<std::string>{"Fenster|Box"}));
 }
 
+TEST_F(SearchCore, EachResultKnowsItsFirstMatchingLineFromTheSameScan) {
+    writeFile("Codes/Leer/Zeilen.pb", "a\r\nb\rc\n\t  x = ZEILENtreffer(1) ; zeilentreffer\r\n");
+    writeFile("Codes/Leer/Lang.pb", "\n" + std::string(300, 'y') + "zeilentreffer");
+    const auto tips = [](const std::vector<SearchResult>& results) {
+        std::vector<std::string> out;
+        for (const auto& r : results) {
+            out.push_back(r.name + " " + matchToolTip(r));
+        }
+        return out;
+    };
+    EXPECT_EQ(tips(searchCodes("Codes", "message")),
+              (std::vector<std::string>{
+                  "Box Zeile 1: MESSAGEBOX_(0, \"Hallo\", \"\", 0)", "SendMessage Name",
+                  "Alpha Zeile 1: a message after a zero byte", "Innen Zeile 2: message here",
+                  "Verbinden Zeile 2: Message", "Wurzel Zeile 1: message"}));
+    const auto lines = searchCodes("Codes", "zeilentreffer");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].name, "Lang");
+    EXPECT_EQ(lines[0].line, 2);
+    EXPECT_EQ(lines[0].lineText, std::string(MatchLineLimit, 'y')) << "cut at the limit";
+    EXPECT_EQ(matchToolTip(lines[1]), "Zeile 4: x = ZEILENtreffer(1) ; zeilentreffer")
+        << "CR LF, CR and LF each end one line";
+    for (const auto& r : searchCodes("Codes", "message", MatchLines::Skipped)) {
+        EXPECT_EQ(r.line, 0) << r.name;
+        EXPECT_EQ(matchToolTip(r), "Name");
+    }
+    EXPECT_EQ(rows(searchCodes("Codes", "message", MatchLines::Skipped)),
+              rows(searchCodes("Codes", "message")));
+}
+
 TEST_F(SearchCore, OnlyTheLowerCasePbExtensionCounts) {
     // ".pb" itself is part of every listed name.
     const auto all = rows(searchCodes("Codes", ".pb"));
