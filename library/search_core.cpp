@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <system_error>
+#include <thread>
 
 namespace codarium::library {
 namespace {
@@ -76,6 +79,19 @@ private:
     std::array<std::size_t, 256> skip_{};
 };
 
+// The threads that read and match files: one per core, as the walk hands
+// out whole files and the work is reading them in.
+unsigned poolSize(unsigned requested) {
+    constexpr unsigned kMostThreads = 8;
+    const unsigned wanted = requested != 0 ? requested : std::thread::hardware_concurrency();
+    return std::clamp(wanted, 1u, kMostThreads);
+}
+
+// Folders held open at once by the walk; past this, files of further
+// folders are opened by their whole path, so that a library of very many
+// folders never runs the process out of descriptors.
+constexpr std::size_t kMostOpenFolders = 256;
+
 class Search {
 public:
     Search(std::string_view root, std::string_view text)
@@ -85,6 +101,17 @@ public:
           contentCanMatch_(needle_.find_first_of(std::string_view("\r\n\0", 3)) ==
                            std::string::npos) {}
 
+    Search(const Search&) = delete;
+    Search& operator=(const Search&) = delete;
+
+    ~Search() {
+        for (const Folder& folder : folders_) {
+            platform::closeDirectoryHandle(folder.handle);
+        }
+    }
+
+    // Collects the source files below `path` in the order of the results:
+    // each folder's entries sorted, a subfolder searched where it sorts.
     void directory(const std::string& path) {
         if (!firstVisit(path)) {
             return;
@@ -100,38 +127,101 @@ public:
         std::sort(entries.begin(), entries.end(), [](const Keyed& a, const Keyed& b) {
             return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
         });
-        for (const auto& [key, entry] : entries) {
-            const std::string child = platform::joinPath(path, entry.name);
+        std::optional<std::size_t> folder;
+        for (auto& [key, entry] : entries) {
             if (entry.isDirectory) {
-                directory(child);
+                directory(platform::joinPath(path, entry.name));
             } else if (hasSourceExtension(entry.name)) {
-                file(path, entry.name, child);
+                if (!folder) {
+                    folder = addFolder(path);
+                }
+                files_.push_back({*folder, std::move(entry.name)});
             }
         }
     }
 
-    std::vector<SearchResult> takeResults() { return std::move(results_); }
+    // Reads and matches every collected file on `threads` threads.
+    std::vector<SearchResult> run(unsigned threads) {
+        found_.assign(files_.size(), 0);
+        std::vector<std::thread> pool;
+        const auto helpers =
+            std::min<std::size_t>(threads - 1, files_.size() > 1 ? files_.size() - 1 : 0);
+        for (std::size_t i = 0; i < helpers; ++i) {
+            try {
+                pool.emplace_back([this] { matchFiles(); });
+            } catch (const std::system_error&) {
+                break; // fewer threads: the others share the work
+            }
+        }
+        matchFiles();
+        for (auto& thread : pool) {
+            thread.join();
+        }
+        std::vector<SearchResult> results;
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            if (found_[i] != 0) {
+                const std::string& name = files_[i].name;
+                const std::string& path = folders_[files_[i].folder].path;
+                const auto cut = std::min(path.size(), rootLength_ + 1);
+                results.push_back({name.substr(0, name.size() - 3), path.substr(cut)});
+            }
+        }
+        return results;
+    }
 
 private:
+    struct Folder {
+        std::string path;
+        int handle = -1; // -1: its files are opened by their whole path
+    };
+    struct SourceFile {
+        std::size_t folder;
+        std::string name;
+    };
+
     static bool hasSourceExtension(std::string_view name) {
         const auto dot = name.rfind('.');
         return dot != std::string_view::npos && name.substr(dot + 1) == "pb";
+    }
+
+    std::size_t addFolder(const std::string& path) {
+        const int handle =
+            folders_.size() < kMostOpenFolders ? platform::openDirectoryHandle(path) : -1;
+        folders_.push_back({path, handle});
+        return folders_.size() - 1;
     }
 
     bool contains(std::string_view bytes) const {
         return searcher_.foundIn(bytes.data(), bytes.size());
     }
 
-    void file(const std::string& folder, const std::string& name, const std::string& path) {
+    // One thread's share: takes the next file not yet taken until none is
+    // left. Each file's mark is written by the one thread that took it.
+    void matchFiles() {
+        std::string buffer;
+        for (;;) {
+            const std::size_t i = next_.fetch_add(1, std::memory_order_relaxed);
+            if (i >= files_.size()) {
+                return;
+            }
+            found_[i] = matches(files_[i], buffer) ? 1 : 0;
+        }
+    }
+
+    bool matches(const SourceFile& file, std::string& buffer) const {
+        const Folder& folder = folders_[file.folder];
+        std::optional<std::size_t> length;
+        if (folder.handle >= 0) {
+            length = platform::readFileIn(folder.handle, file.name, buffer);
+        } else if (platform::readWholeFile(platform::joinPath(folder.path, file.name), buffer)) {
+            length = buffer.size();
+        }
         // An unreadable file is skipped, whatever its name holds.
-        if (!platform::readWholeFile(path, buffer_)) {
-            return;
+        if (!length) {
+            return false;
         }
-        const bool found = contains(name) || (contentCanMatch_ && contains(buffer_));
-        if (found) {
-            const auto cut = std::min(folder.size(), rootLength_ + 1);
-            results_.push_back({name.substr(0, name.size() - 3), folder.substr(cut)});
-        }
+        return contains(file.name) ||
+               (contentCanMatch_ && contains(std::string_view(buffer.data(), *length)));
     }
 
     // A folder linked into its own subtree would otherwise be walked forever.
@@ -145,9 +235,11 @@ private:
     std::string needle_;
     FoldedSearcher searcher_;
     bool contentCanMatch_;
-    std::string buffer_;
     std::set<std::string> visited_;
-    std::vector<SearchResult> results_;
+    std::vector<Folder> folders_;
+    std::vector<SourceFile> files_;
+    std::vector<unsigned char> found_;
+    std::atomic<std::size_t> next_{0};
 };
 
 } // namespace
@@ -160,10 +252,11 @@ bool searchOrderLess(std::string_view a, std::string_view b) {
     return a < b;
 }
 
-std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text) {
+std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
+                                      unsigned threads) {
     Search search(root, text);
     search.directory(std::string(root));
-    return search.takeResults();
+    return search.run(poolSize(threads));
 }
 
 } // namespace codarium::library

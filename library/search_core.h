@@ -19,7 +19,13 @@ struct SearchResult {
 // depth first; a file is listed at most once; files that cannot be read are
 // left out. Folders reached twice through links are searched once. Only
 // regular files are read: a FIFO or device is skipped, never waited on.
-std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text);
+//
+// The folders are walked on the calling thread; the files are then read and
+// matched on `threads` threads (0: one per processor core, at most a few),
+// the caller being one of them. The rows and their order do not depend on
+// the number of threads.
+std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
+                                      unsigned threads = 0);
 
 // The order of entries within a folder.
 bool searchOrderLess(std::string_view a, std::string_view b);
