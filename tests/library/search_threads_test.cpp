@@ -82,7 +82,8 @@ private:
         std::size_t start = 0;
         for (std::size_t i = 0; i <= bytes.size(); ++i) {
             if (i == bytes.size() || bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '\0') {
-                found = found || lineHolds(std::string_view(bytes).substr(start, i - start), needle_);
+                found =
+                    found || lineHolds(std::string_view(bytes).substr(start, i - start), needle_);
                 start = i + 1;
             }
         }
@@ -112,16 +113,16 @@ protected:
         StoreTest::SetUp();
         std::mt19937 random(19);
         const std::vector<std::string> folders = {
-            "Codes/Fenster",        "Codes/fenster",         "Codes/Netz",
-            "Codes/Netz/tief",      "Codes/Netz/tief/unten", "Codes/Netz/Zwischen",
+            "Codes/Fenster",       "Codes/fenster",         "Codes/Netz",
+            "Codes/Netz/tief",     "Codes/Netz/tief/unten", "Codes/Netz/Zwischen",
             "Codes/\xC4nderungen", "Codes/andere",          "Codes/Zeichen"};
         for (const auto& folder : folders) {
             ASSERT_TRUE(platform::createDirectoryPath(folder));
         }
-        const std::vector<std::string> stems = {"Alpha", "alpha", "ALPHA", "Beta",  "b\xE4r",
+        const std::vector<std::string> stems = {"Alpha",  "alpha", "ALPHA", "Beta", "b\xE4r",
                                                 "B\xC4R", "Gamma", "zeta",  "Zeta", "Message"};
-        const std::vector<std::string> words = {"needle", "NEEDLE", "NeEdLe", "\xC4rger", "\xE4rger",
-                                                "haystack"};
+        const std::vector<std::string> words = {"needle",   "NEEDLE",   "NeEdLe",
+                                                "\xC4rger", "\xE4rger", "haystack"};
         int n = 0;
         for (const auto& folder : folders) {
             for (const auto& stem : stems) {
@@ -136,7 +137,8 @@ protected:
                         if (random() % 23 == 0) {
                             text += " " + words[random() % words.size()] + " ";
                         }
-                        static const char* ends[] = {"\r\n", "\n", "\r", std::string_view("\0", 1).data()};
+                        static const char* ends[] = {"\r\n", "\n", "\r",
+                                                     std::string_view("\0", 1).data()};
                         const auto end = random() % 4;
                         text.append(ends[end], end == 3 ? 1 : std::string_view(ends[end]).size());
                     }
@@ -180,7 +182,7 @@ protected:
     }
 };
 
-const std::vector<std::string> kTexts = {"needle", "NEEDLE", "\xE4rger", "line 3", ".pb",
+const std::vector<std::string> kTexts = {"needle", "NEEDLE", "\xE4rger", "line 3",      ".pb",
                                          "1.pb",   "zeta",   "e",        "nothing here"};
 
 TEST_F(SearchThreads, RowsAndOrderMatchAOneThreadWalkForAnyNumberOfThreads) {
