@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <system_error>
@@ -92,6 +94,16 @@ unsigned poolSize(unsigned requested) {
 // folders never runs the process out of descriptors.
 constexpr std::size_t kMostOpenFolders = 256;
 
+// The source files of one folder, in their order, handed to the threads as
+// soon as the walk has listed the folder. Fixed once handed over, except for
+// the marks, each of which only the thread that took its file writes.
+struct FolderFiles {
+    std::string path;
+    int handle = -1; // -1: its files are opened by their whole path
+    std::vector<std::string> names;
+    std::vector<unsigned char> found;
+};
+
 class Search {
 public:
     Search(std::string_view root, std::string_view text)
@@ -105,13 +117,50 @@ public:
     Search& operator=(const Search&) = delete;
 
     ~Search() {
-        for (const Folder& folder : folders_) {
+        for (const FolderFiles& folder : folders_) {
             platform::closeDirectoryHandle(folder.handle);
         }
     }
 
+    // Walks the tree on the calling thread while `threads` - 1 helpers read
+    // and match the files of the folders listed so far; the caller joins
+    // them when the walk is done. The rows follow the walk's order.
+    std::vector<SearchResult> run(const std::string& root, unsigned threads) {
+        std::vector<std::thread> pool;
+        for (unsigned i = 1; i < threads; ++i) {
+            try {
+                pool.emplace_back([this] { matchFiles(); });
+            } catch (const std::system_error&) {
+                break; // fewer threads: the others share the work
+            }
+        }
+        directory(root);
+        {
+            const std::lock_guard lock(mutex_);
+            walkDone_ = true;
+        }
+        more_.notify_all();
+        matchFiles();
+        for (auto& thread : pool) {
+            thread.join();
+        }
+        std::vector<SearchResult> results;
+        for (const FolderFiles& folder : folders_) {
+            const auto cut = std::min(folder.path.size(), rootLength_ + 1);
+            for (std::size_t i = 0; i < folder.names.size(); ++i) {
+                if (folder.found[i] != 0) {
+                    const std::string& name = folder.names[i];
+                    results.push_back({name.substr(0, name.size() - 3), folder.path.substr(cut)});
+                }
+            }
+        }
+        return results;
+    }
+
+private:
     // Collects the source files below `path` in the order of the results:
     // each folder's entries sorted, a subfolder searched where it sorts.
+    // The files of one folder before and after a subfolder form two lots.
     void directory(const std::string& path) {
         if (!firstVisit(path)) {
             return;
@@ -127,100 +176,90 @@ public:
         std::sort(entries.begin(), entries.end(), [](const Keyed& a, const Keyed& b) {
             return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
         });
-        std::optional<std::size_t> folder;
+        std::vector<std::string> names;
         for (auto& [key, entry] : entries) {
             if (entry.isDirectory) {
+                handOver(path, names);
                 directory(platform::joinPath(path, entry.name));
             } else if (hasSourceExtension(entry.name)) {
-                if (!folder) {
-                    folder = addFolder(path);
-                }
-                files_.push_back({*folder, std::move(entry.name)});
+                names.push_back(std::move(entry.name));
             }
         }
+        handOver(path, names);
     }
-
-    // Reads and matches every collected file on `threads` threads.
-    std::vector<SearchResult> run(unsigned threads) {
-        found_.assign(files_.size(), 0);
-        std::vector<std::thread> pool;
-        const auto helpers =
-            std::min<std::size_t>(threads - 1, files_.size() > 1 ? files_.size() - 1 : 0);
-        for (std::size_t i = 0; i < helpers; ++i) {
-            try {
-                pool.emplace_back([this] { matchFiles(); });
-            } catch (const std::system_error&) {
-                break; // fewer threads: the others share the work
-            }
-        }
-        matchFiles();
-        for (auto& thread : pool) {
-            thread.join();
-        }
-        std::vector<SearchResult> results;
-        for (std::size_t i = 0; i < files_.size(); ++i) {
-            if (found_[i] != 0) {
-                const std::string& name = files_[i].name;
-                const std::string& path = folders_[files_[i].folder].path;
-                const auto cut = std::min(path.size(), rootLength_ + 1);
-                results.push_back({name.substr(0, name.size() - 3), path.substr(cut)});
-            }
-        }
-        return results;
-    }
-
-private:
-    struct Folder {
-        std::string path;
-        int handle = -1; // -1: its files are opened by their whole path
-    };
-    struct SourceFile {
-        std::size_t folder;
-        std::string name;
-    };
 
     static bool hasSourceExtension(std::string_view name) {
         const auto dot = name.rfind('.');
         return dot != std::string_view::npos && name.substr(dot + 1) == "pb";
     }
 
-    std::size_t addFolder(const std::string& path) {
-        const int handle =
-            folders_.size() < kMostOpenFolders ? platform::openDirectoryHandle(path) : -1;
-        folders_.push_back({path, handle});
-        return folders_.size() - 1;
+    void handOver(const std::string& path, std::vector<std::string>& names) {
+        if (names.empty()) {
+            return;
+        }
+        FolderFiles folder;
+        folder.path = path;
+        folder.handle = openFolders_ < kMostOpenFolders ? platform::openDirectoryHandle(path) : -1;
+        openFolders_ += folder.handle >= 0 ? 1 : 0;
+        folder.found.assign(names.size(), 0);
+        folder.names = std::move(names);
+        names.clear();
+        {
+            const std::lock_guard lock(mutex_);
+            folders_.push_back(std::move(folder));
+        }
+        more_.notify_all();
+    }
+
+    // The next file no thread has taken yet, waiting while the walk may still
+    // add some; false when every file is taken. The folder is returned by
+    // address: the list of folders grows meanwhile, its elements stay put.
+    bool takeFile(FolderFiles*& folder, std::size_t& index) {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            while (nextFolder_ < folders_.size()) {
+                FolderFiles& candidate = folders_[nextFolder_];
+                if (nextFile_ < candidate.names.size()) {
+                    folder = &candidate;
+                    index = nextFile_++;
+                    return true;
+                }
+                ++nextFolder_;
+                nextFile_ = 0;
+            }
+            if (walkDone_) {
+                return false;
+            }
+            more_.wait(lock);
+        }
+    }
+
+    // One thread's share of the reading and matching.
+    void matchFiles() {
+        std::string buffer;
+        FolderFiles* folder = nullptr;
+        std::size_t index = 0;
+        while (takeFile(folder, index)) {
+            folder->found[index] = matches(*folder, folder->names[index], buffer) ? 1 : 0;
+        }
     }
 
     bool contains(std::string_view bytes) const {
         return searcher_.foundIn(bytes.data(), bytes.size());
     }
 
-    // One thread's share: takes the next file not yet taken until none is
-    // left. Each file's mark is written by the one thread that took it.
-    void matchFiles() {
-        std::string buffer;
-        for (;;) {
-            const std::size_t i = next_.fetch_add(1, std::memory_order_relaxed);
-            if (i >= files_.size()) {
-                return;
-            }
-            found_[i] = matches(files_[i], buffer) ? 1 : 0;
-        }
-    }
-
-    bool matches(const SourceFile& file, std::string& buffer) const {
-        const Folder& folder = folders_[file.folder];
+    bool matches(const FolderFiles& folder, const std::string& name, std::string& buffer) const {
         std::optional<std::size_t> length;
         if (folder.handle >= 0) {
-            length = platform::readFileIn(folder.handle, file.name, buffer);
-        } else if (platform::readWholeFile(platform::joinPath(folder.path, file.name), buffer)) {
+            length = platform::readFileIn(folder.handle, name, buffer);
+        } else if (platform::readWholeFile(platform::joinPath(folder.path, name), buffer)) {
             length = buffer.size();
         }
         // An unreadable file is skipped, whatever its name holds.
         if (!length) {
             return false;
         }
-        return contains(file.name) ||
+        return contains(name) ||
                (contentCanMatch_ && contains(std::string_view(buffer.data(), *length)));
     }
 
@@ -231,15 +270,20 @@ private:
         return ec || visited_.insert(canonical.native()).second;
     }
 
-    std::size_t rootLength_;
-    std::string needle_;
-    FoldedSearcher searcher_;
-    bool contentCanMatch_;
+    const std::size_t rootLength_;
+    const std::string needle_;
+    const FoldedSearcher searcher_;
+    const bool contentCanMatch_;
+    // The walk's own, on the calling thread.
     std::set<std::string> visited_;
-    std::vector<Folder> folders_;
-    std::vector<SourceFile> files_;
-    std::vector<unsigned char> found_;
-    std::atomic<std::size_t> next_{0};
+    std::size_t openFolders_ = 0;
+    // Shared with the helpers, under the mutex.
+    std::mutex mutex_;
+    std::condition_variable more_;
+    std::deque<FolderFiles> folders_;
+    std::size_t nextFolder_ = 0;
+    std::size_t nextFile_ = 0;
+    bool walkDone_ = false;
 };
 
 } // namespace
@@ -255,8 +299,7 @@ bool searchOrderLess(std::string_view a, std::string_view b) {
 std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
                                       unsigned threads) {
     Search search(root, text);
-    search.directory(std::string(root));
-    return search.run(poolSize(threads));
+    return search.run(std::string(root), poolSize(threads));
 }
 
 } // namespace codarium::library
