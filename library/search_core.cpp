@@ -1,5 +1,7 @@
 #include "library/search_core.h"
 
+#include "library/folded_search.h"
+
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -17,69 +19,6 @@
 
 namespace codarium::library {
 namespace {
-
-using LowerTable = std::array<unsigned char, 256>;
-
-const LowerTable& lowerTable() {
-    static const LowerTable table = [] {
-        LowerTable t{};
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            t[i] = static_cast<unsigned char>(
-                platform::lowerCaseByte(static_cast<char>(static_cast<unsigned char>(i))));
-        }
-        return t;
-    }();
-    return table;
-}
-
-// Horspool's search over case-folded bytes: the text is folded only at the
-// few positions compared, never copied or lowered as a whole.
-class FoldedSearcher {
-public:
-    explicit FoldedSearcher(std::string folded) : needle_(std::move(folded)) {
-        const LowerTable& fold = lowerTable();
-        const std::size_t m = needle_.size();
-        std::array<std::size_t, 256> byFolded{};
-        byFolded.fill(m);
-        for (std::size_t k = 0; k + 1 < m; ++k) {
-            byFolded[static_cast<unsigned char>(needle_[k])] = m - 1 - k;
-        }
-        for (std::size_t c = 0; c < skip_.size(); ++c) {
-            skip_[c] = byFolded[fold[c]];
-        }
-    }
-
-    bool foundIn(const char* data, std::size_t size) const {
-        const std::size_t m = needle_.size();
-        if (m == 0) {
-            return true;
-        }
-        if (size < m) {
-            return false;
-        }
-        const LowerTable& fold = lowerTable();
-        const auto* text = reinterpret_cast<const unsigned char*>(data);
-        const auto* pattern = reinterpret_cast<const unsigned char*>(needle_.data());
-        for (std::size_t i = 0; i <= size - m;) {
-            const unsigned char last = text[i + m - 1];
-            if (fold[last] == pattern[m - 1]) {
-                std::size_t j = m - 1;
-                while (j > 0 && fold[text[i + j - 1]] == pattern[j - 1]) {
-                    --j;
-                }
-                if (j == 0) {
-                    return true;
-                }
-            }
-            i += skip_[last];
-        }
-        return false;
-    }
-
-private:
-    std::string needle_;
-    std::array<std::size_t, 256> skip_{};
-};
 
 // The threads that read and match files: one per core, as the walk hands
 // out whole files and the work is reading them in.
@@ -244,9 +183,7 @@ private:
         }
     }
 
-    bool contains(std::string_view bytes) const {
-        return searcher_.foundIn(bytes.data(), bytes.size());
-    }
+    bool contains(std::string_view bytes) const { return searcher_.foundIn(bytes); }
 
     bool matches(const FolderFiles& folder, const std::string& name, std::string& buffer) const {
         std::optional<std::size_t> length;
