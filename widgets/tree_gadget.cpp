@@ -174,7 +174,9 @@ public:
     void append(std::string_view text, int level, QList<QTreeWidgetItem*>* topLevel) {
         const int deepest = t_->levels.empty() ? 0 : t_->levels.back() + 1;
         const int effective = std::clamp(level, 0, deepest);
-        auto* item = new QTreeWidgetItem(QStringList{platform::toQString(text)});
+        // The text is set directly: no list of one string made and dropped.
+        auto* item = new QTreeWidgetItem();
+        item->setText(0, platform::toQString(text));
         if (effective > 0) {
             lastAtLevel_[static_cast<std::size_t>(effective - 1)]->addChild(item);
         } else if (topLevel != nullptr) {
