@@ -42,8 +42,8 @@ TEST(FoldedSearch, FindsTheTextAtEveryPlaceOfEveryLengthAcrossBlockEdges) {
 TEST(FoldedSearch, AgreesWithThePlainRuleOnRandomBytesThatFold) {
     // Letters with their capitals, umlauts and the code page's own pairs
     // (0x8A/0x9A, 0x9F/0xFF), line ends and zero bytes.
-    const std::string alphabet = std::string("aAbB\xE4\xC4\xF6\xD6\x8A\x9A\x9F\xFF\xDF \r\n") +
-                                 std::string(1, '\0');
+    const std::string alphabet =
+        std::string("aAbB\xE4\xC4\xF6\xD6\x8A\x9A\x9F\xFF\xDF \r\n") + std::string(1, '\0');
     std::mt19937 random(2026);
     const auto pick = [&](std::size_t n) {
         std::string s;
