@@ -38,3 +38,13 @@ generated_library() {
   fi
   echo "$lib"
 }
+
+# peak_rss_mb COMMAND...: runs COMMAND once and prints its peak resident
+# memory in MB, as the kernel accounted it for the waited-for child.
+peak_rss_mb() {
+  python3 - "$@" <<'PY'
+import resource, subprocess, sys
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+print("%.3f" % (resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024))
+PY
+}

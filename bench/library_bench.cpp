@@ -1,7 +1,8 @@
 // Times the library's own work in process against real tools doing the same
 // job, both in the same run, and prints the medians in milliseconds:
 //   library_bench tree-fill DIR REPS          -> "<ours> <cat>"
-//   library_bench search DIR WORD REPS        -> "<ours> <grep> <rg> <floor> <hits>"
+//   library_bench search DIR WORD REPS
+//     -> "<ours> <grep> <rg -j1> <rg, default threads> <floor> <hits>"
 #include "library/library_contents.h"
 #include "library/library_tree.h"
 #include "library/list_file.h"
@@ -111,6 +112,9 @@ int search(const std::string& word, int reps) {
     const double rg = median(reps, [&] {
         runTool({"rg", "-j1", "-i", "-F", "-l", word, "Codes"});
     });
+    const double rgThreads = median(reps, [&] {
+        runTool({"rg", "-i", "-F", "-l", word, "Codes"});
+    });
     // The floor: only reading every file, nothing searched.
     std::vector<char> buffer(1 << 16);
     const std::function<void(const std::string&)> readAll = [&](const std::string& dir) {
@@ -129,7 +133,8 @@ int search(const std::string& word, int reps) {
         }
     };
     const double floor = median(reps, [&] { readAll("Codes"); });
-    std::printf("%.3f %.3f %.3f %.3f %zu %.3f\n", ours, grep, rg, floor, hits, noLines);
+    std::printf("%.3f %.3f %.3f %.3f %.3f %zu %.3f\n", ours, grep, rg, rgThreads, floor, hits,
+                noLines);
     return 0;
 }
 

@@ -32,3 +32,5 @@ cp -r "$lib/Codes" "$lib/Einstellungen" "$scratch/program/"
 "$ours_prog" >/dev/null 2>&1
 ours=$(median_seconds 11 "$ours_prog")
 report startup-10k "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms
+# Peak memory of the same start with 10,000 codes beside the bare window's.
+report startup-rss "$(peak_rss_mb "$ours_prog")" bare-qt "$(peak_rss_mb "$bare_bin")" MB

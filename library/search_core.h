@@ -30,8 +30,14 @@ enum class MatchLines { Collected, Skipped };
 // regular files are read: a FIFO or device is skipped, never waited on.
 // With MatchLines::Collected the first matching line of each result comes
 // from the same read and the same scan that decide the match.
+//
+// The folders are walked on the calling thread; the files are then read and
+// matched on `threads` threads (0: one per processor core, at most a few),
+// the caller being one of them. The rows and their order do not depend on
+// the number of threads.
 std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
-                                      MatchLines lines = MatchLines::Collected);
+                                      MatchLines lines = MatchLines::Collected,
+                                      unsigned threads = 0);
 
 // A result row's tooltip: "Zeile N: text" for a content match, "Name" when
 // only the name matched.

@@ -47,10 +47,12 @@ char byteOf(char32_t codePoint) {
 }
 
 QString toQString(std::string_view text) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(text.size()));
-    for (char c : text) {
-        out += QChar(static_cast<char16_t>(codePointOf(static_cast<unsigned char>(c))));
+    // Written in place: appending one character at a time checks the
+    // string's sharing and room at every byte.
+    QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* to = out.data();
+    for (const char c : text) {
+        *to++ = QChar(static_cast<char16_t>(codePointOf(static_cast<unsigned char>(c))));
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "platform/atomic_save.h"
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
@@ -102,6 +103,61 @@ bool readWholeFile(std::string_view path, std::string& buffer) {
     ::close(fd);
     buffer.resize(used);
     return ok;
+}
+
+int openDirectoryHandle(std::string_view path) {
+    return ::open(nativePath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+void closeDirectoryHandle(int handle) {
+    if (handle >= 0) {
+        ::close(handle);
+    }
+}
+
+std::optional<std::size_t> readFileIn(int directory, std::string_view name, std::string& buffer) {
+    // Non-blocking only so that a FIFO cannot hold the open; it is refused
+    // below, and reads of a regular file never wait whatever the flag says.
+    const int fd =
+        ::openat(directory, nativePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // One byte more than the size: a read that comes back short of the
+    // request after the whole size is in has met the end, without a further
+    // read that returns nothing.
+    const auto size = static_cast<std::size_t>(st.st_size);
+    std::size_t used = 0;
+    bool ok = true;
+    for (;;) {
+        const std::size_t wanted = std::max(size + 1, used + 65536);
+        if (buffer.size() < wanted) {
+            buffer.resize(wanted);
+        }
+        const std::size_t room = buffer.size() - used;
+        const ssize_t n = ::read(fd, buffer.data() + used, room);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        used += static_cast<std::size_t>(n);
+        if (static_cast<std::size_t>(n) < room && used >= size) {
+            break;
+        }
+    }
+    ::close(fd);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return used;
 }
 
 std::vector<DirectoryEntry> listDirectory(std::string_view path) {

@@ -1,6 +1,8 @@
 #pragma once
 // File-system operations on program paths. Failures are results, never
 // exceptions.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +32,19 @@ bool copyFileReplacing(std::string_view from, std::string_view to);
 // Reads a whole file into buffer (resized to the file's length); false when
 // it cannot be opened or read. One open, as few reads as the size needs.
 [[nodiscard]] bool readWholeFile(std::string_view path, std::string& buffer);
+
+// A folder held open, so that the many files in it are opened by name
+// relative to it instead of walking the whole path again for each one. -1
+// when it cannot be opened; closing -1 does nothing.
+[[nodiscard]] int openDirectoryHandle(std::string_view path);
+void closeDirectoryHandle(int handle);
+// Reads the whole regular file `name` of the folder `directory` (a handle of
+// openDirectoryHandle) into the start of buffer, which only ever grows: its
+// bytes past the length returned are left over from earlier reads. Nothing
+// when the file cannot be opened or read, or is no regular file. One open,
+// one status query and, for a file whose size holds still, one read.
+[[nodiscard]] std::optional<std::size_t> readFileIn(int directory, std::string_view name,
+                                                    std::string& buffer);
 
 struct DirectoryEntry {
     std::string name; // program text

@@ -146,6 +146,8 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     t->header()->setStretchLastSection(false);
     t->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Every row is one line of the same font: the view need not measure each.
+    t->setUniformRowHeights(true);
     detail::keepSelectionVisible(t);
     if (!adoptGadget(gadget, window, t, x, y, width, height)) {
         return false;
@@ -169,39 +171,63 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
 
 namespace {
 
-// Appends one item to the flat order under the nearest item one level up. A
-// new parent that is not yet in the widget takes the child directly; only
-// items that end up at the top go to the widget, collected in topLevel.
-void appendTreeItem(TreeGadget* t, std::string_view text, int level,
-                    QList<QTreeWidgetItem*>* topLevel) {
-    const int deepest = t->levels.empty() ? 0 : t->levels.back() + 1;
-    const int effective = std::clamp(level, 0, deepest);
-    QTreeWidgetItem* parent = nullptr;
-    if (effective > 0) {
-        for (std::size_t i = t->flat.size(); i-- > 0;) {
-            if (t->levels[i] == effective - 1) {
-                parent = t->flat[i];
-                break;
+// The parents that items added at the end would take: the last item of each
+// level in the flat order. Because a new item is at most one level deeper
+// than the last one, the nearest item above it one level up is always the
+// last item of that level.
+class TreeAppender {
+public:
+    // Finds the last item of each level by one walk back from the end, which
+    // stops at the first level-0 item.
+    explicit TreeAppender(TreeGadget* tree) : t_(tree) {
+        if (t_->levels.empty()) {
+            return;
+        }
+        lastAtLevel_.resize(static_cast<std::size_t>(t_->levels.back()) + 1);
+        int wanted = t_->levels.back();
+        for (std::size_t i = t_->flat.size(); i-- > 0 && wanted >= 0;) {
+            if (t_->levels[i] == wanted) {
+                lastAtLevel_[static_cast<std::size_t>(wanted--)] = t_->flat[i];
             }
         }
     }
-    auto* item = new QTreeWidgetItem(QStringList{platform::toQString(text)});
-    if (parent != nullptr) {
-        parent->addChild(item);
-    } else if (topLevel != nullptr) {
-        topLevel->append(item);
-    } else {
-        t->addTopLevelItem(item);
+
+    // A new parent that is not yet in the widget takes the child directly;
+    // only items that end up at the top go to the widget, collected in
+    // topLevel (or added at once when there is none).
+    void append(std::string_view text, int level, QList<QTreeWidgetItem*>* topLevel) {
+        const int deepest = t_->levels.empty() ? 0 : t_->levels.back() + 1;
+        const int effective = std::clamp(level, 0, deepest);
+        // The text is set directly: no list of one string made and dropped.
+        auto* item = new QTreeWidgetItem();
+        item->setText(0, platform::toQString(text));
+        if (effective > 0) {
+            lastAtLevel_[static_cast<std::size_t>(effective - 1)]->addChild(item);
+        } else if (topLevel != nullptr) {
+            topLevel->append(item);
+        } else {
+            t_->addTopLevelItem(item);
+        }
+        t_->flat.push_back(item);
+        t_->levels.push_back(effective);
+        remember(effective, item);
     }
-    t->flat.push_back(item);
-    t->levels.push_back(effective);
-}
+
+private:
+    void remember(int level, QTreeWidgetItem* item) {
+        lastAtLevel_.resize(static_cast<std::size_t>(level) + 1);
+        lastAtLevel_.back() = item;
+    }
+
+    TreeGadget* t_;
+    std::vector<QTreeWidgetItem*> lastAtLevel_;
+};
 
 } // namespace
 
 void addTreeItem(int gadget, std::string_view text, int level) {
     if (TreeGadget* t = tree(gadget)) {
-        appendTreeItem(t, text, level, nullptr);
+        TreeAppender(t).append(text, level, nullptr);
     }
 }
 
@@ -213,8 +239,9 @@ void addTreeItems(int gadget, std::span<const TreeItemText> items) {
     QList<QTreeWidgetItem*> topLevel;
     t->flat.reserve(t->flat.size() + items.size());
     t->levels.reserve(t->levels.size() + items.size());
+    TreeAppender appender(t);
     for (const TreeItemText& item : items) {
-        appendTreeItem(t, item.text, item.level, &topLevel);
+        appender.append(item.text, item.level, &topLevel);
     }
     t->addTopLevelItems(topLevel);
 }

@@ -162,3 +162,34 @@ TEST(FileSystem, ReadWholeFileReadsEveryByteOfFilesOfAnySize) {
     EXPECT_FALSE(readWholeFile(joinPath(base, "missing"), buffer));
     EXPECT_FALSE(readWholeFile(base, buffer)); // a directory cannot be read
 }
+
+TEST(FileSystem, ReadFileInAFolderHandleReadsEveryByteAndRefusesWhatIsNoFile) {
+    QTemporaryDir dir;
+    const std::string base = programPath(dir.path().toStdString());
+    const int folder = openDirectoryHandle(base);
+    ASSERT_GE(folder, 0);
+    EXPECT_EQ(openDirectoryHandle(joinPath(base, "missing")), -1);
+    // Large first, then small: the buffer keeps its size and only the length
+    // returned tells where the file ends.
+    std::string buffer;
+    for (const std::size_t size : {std::size_t{200001}, std::size_t{65536}, std::size_t{65535},
+                                   std::size_t{1}, std::size_t{0}}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) {
+            bytes[i] = static_cast<char>(i * 13);
+        }
+        const std::string name = "\xC4nderung " + std::to_string(size) + ".pb";
+        std::ofstream(nativePath(joinPath(base, name)), std::ios::binary) << bytes;
+        const auto length = readFileIn(folder, name, buffer);
+        ASSERT_TRUE(length) << size;
+        ASSERT_EQ(*length, size);
+        EXPECT_EQ(std::string_view(buffer.data(), *length), bytes) << size;
+    }
+    ASSERT_EQ(::mkfifo(nativePath(joinPath(base, "rohr.pb")).c_str(), 0600), 0);
+    ASSERT_TRUE(createDirectory(joinPath(base, "ordner.pb")));
+    EXPECT_FALSE(readFileIn(folder, "rohr.pb", buffer)); // refused, not waited on
+    EXPECT_FALSE(readFileIn(folder, "ordner.pb", buffer));
+    EXPECT_FALSE(readFileIn(folder, "missing.pb", buffer));
+    closeDirectoryHandle(folder);
+    closeDirectoryHandle(-1);
+}

@@ -1,4 +1,5 @@
 #include "gui_fixture.h"
+#include "platform/code_page.h"
 #include "widgets/combo_gadget.h"
 #include "widgets/gadgets.h"
 #include "widgets/list_gadget.h"
@@ -15,6 +16,8 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <functional>
+#include <span>
 
 namespace codarium::widgets {
 namespace {
@@ -77,6 +80,48 @@ TEST_F(TreeTest, AddingManyItemsAtOnceBuildsTheSameTreeAsOneByOne) {
     EXPECT_EQ(qt()->topLevelItem(3)->child(1)->text(0), QStringLiteral("Wert schreiben"));
     setCurrentTreeItem(3, 9);
     EXPECT_EQ(currentTreeItem(3), 9);
+}
+
+// Each item's parent as text ("" at the top), in flat order.
+std::vector<std::string> parentsOf(QTreeWidget* tree) {
+    std::vector<std::string> parents;
+    std::function<void(QTreeWidgetItem*, const std::string&)> walk = [&](QTreeWidgetItem* item,
+                                                                         const std::string& up) {
+        parents.push_back(up + ">" + platform::fromQString(item->text(0)));
+        for (int i = 0; i < item->childCount(); ++i) {
+            walk(item->child(i), platform::fromQString(item->text(0)));
+        }
+    };
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        walk(tree->topLevelItem(i), "");
+    }
+    return parents;
+}
+
+TEST_F(TreeTest, ManyItemsAtOnceBuildTheSameTreeAsOneByOneAtAnyDepth) {
+    clearTree(3);
+    // Deeper, shallower, and too deep (clamped to one below the last item).
+    const std::vector<TreeItemText> items = {{"a", 0},  {"b", 1}, {"c", 2}, {"d", 3}, {"e", 1},
+                                             {"f", 5},  {"g", 2}, {"h", 0}, {"i", 2}, {"j", 1},
+                                             {"k", -1}, {"l", 1}, {"m", 2}, {"n", 3}};
+    const std::size_t half = 6;
+    for (std::size_t i = 0; i < half; ++i) {
+        addTreeItem(3, items[i].text, items[i].level);
+    }
+    addTreeItems(3, std::span(items).subspan(half));
+    const auto mixed = parentsOf(qt());
+    std::vector<int> levels;
+    for (int i = 0; i < treeItemCount(3); ++i) {
+        levels.push_back(treeItemLevel(3, i));
+    }
+    clearTree(3);
+    for (const auto& item : items) {
+        addTreeItem(3, item.text, item.level);
+    }
+    EXPECT_EQ(parentsOf(qt()), mixed);
+    EXPECT_EQ(mixed, (std::vector<std::string>{">a", "a>b", "b>c", "c>d", "a>e", "e>f", "e>g", ">h",
+                                               "h>i", "h>j", ">k", "k>l", "l>m", "m>n"}));
+    EXPECT_EQ(levels, (std::vector<int>{0, 1, 2, 3, 1, 2, 2, 0, 1, 1, 0, 1, 2, 3}));
 }
 
 TEST_F(TreeTest, ProgrammaticCurrentItemRaisesASelectionEventLikeAClick) {
