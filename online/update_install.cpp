@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "runtime/http_download.h"
 
+#include <algorithm>
 #include <set>
 
 namespace codarium::online {
@@ -141,7 +142,10 @@ InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexE
             error = InstallError::Download;
         } else {
             platform::removeFile(fetch.fetched);
-            download(releaseUrl(source, path), fetch.fetched, stop);
+            // A body longer than the listed size is damaged whatever follows,
+            // so the download stops there.
+            download(releaseUrl(source, path), fetch.fetched, stop,
+                     std::max<std::int64_t>(fetch.size, 0));
             if (stopped(stop)) {
                 error = InstallError::Stopped;
             } else if (!platform::fileExists(fetch.fetched)) {

@@ -20,7 +20,8 @@ constexpr std::size_t BlockBytes = 64 * 1024;
 
 } // namespace
 
-int download(std::string_view url, std::string_view destinationPath, const StopToken* stop) {
+int download(std::string_view url, std::string_view destinationPath, const StopToken* stop,
+             std::int64_t maxBodyBytes) {
     const auto target = splitUrl(url);
     if (!target) {
         return 0;
@@ -36,7 +37,7 @@ int download(std::string_view url, std::string_view destinationPath, const StopT
         return 0;
     }
 
-    HttpBodyFile file(destinationPath);
+    HttpBodyFile file(destinationPath, maxBodyBytes);
     HttpResponseParser parser(file);
     const auto buffer = std::make_unique<char[]>(BlockBytes + 1); // room for the zero byte
     std::size_t wanted = FirstReadBytes;
