@@ -59,18 +59,26 @@ bool arrivedIntact(const Fetch& fetch, FingerprintBuffer& buffer) {
 
 // Puts every fetched file in place. On a failure the files replaced so far
 // get their previous contents back and the new ones go away.
-bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile) {
+bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile,
+                const InstallStepHook& beforeRename) {
+    const auto step = [&] {
+        if (beforeRename) {
+            beforeRename();
+        }
+    };
     std::vector<bool> hadPrevious(fetches.size(), false);
     std::size_t done = 0;
     for (; done < fetches.size(); ++done) {
         const Fetch& fetch = fetches[done];
         if (const auto mode = platform::fileMode(fetch.target)) {
             platform::setFileMode(fetch.fetched, *mode);
+            step();
             if (!platform::renameReplacing(fetch.target, fetch.previous)) {
                 break;
             }
             hadPrevious[done] = true;
         }
+        step();
         if (!platform::renameReplacing(fetch.fetched, fetch.target)) {
             if (hadPrevious[done]) {
                 platform::renameReplacing(fetch.previous, fetch.target);
@@ -102,7 +110,7 @@ bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile) {
 
 InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
                             FingerprintBuffer& buffer, const InstallProgress& progress,
-                            const StopToken* stop) {
+                            const StopToken* stop, const InstallStepHook& beforeRename) {
     // Every path is checked before anything is fetched.
     for (const IndexEntry& entry : entries) {
         if (!blankEntry(entry) && !safeReleasePath(entry.path)) {
@@ -163,7 +171,7 @@ InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexE
         progress({}, total, total);
     }
     std::string failedFile;
-    if (!replaceAll(fetches, failedFile)) {
+    if (!replaceAll(fetches, failedFile, beforeRename)) {
         return {InstallError::Replace, failedFile, 0};
     }
     return {InstallError::None, {}, total};

@@ -37,9 +37,15 @@ using InstallProgress = std::function<void(std::string_view file, int done, int 
 inline constexpr std::string_view FetchedSuffix = ".aktualisierung";
 inline constexpr std::string_view PreviousSuffix = ".vorher";
 
+// Called before each rename that puts the release in place (the installed
+// file aside, then the fetched one in its place). Tests end the process
+// there; the updater passes none.
+using InstallStepHook = std::function<void()>;
+
 InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
                             FingerprintBuffer& buffer, const InstallProgress& progress = {},
-                            const StopToken* stop = nullptr);
+                            const StopToken* stop = nullptr,
+                            const InstallStepHook& beforeRename = {});
 
 // The German sentence for a failed result ("" for None).
 std::string installFailureText(const InstallResult& result);
