@@ -5,6 +5,7 @@
 #include "runtime/http_url.h"
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 #include <memory>
 
@@ -21,7 +22,9 @@ constexpr std::size_t BlockBytes = 64 * 1024;
 } // namespace
 
 int download(std::string_view url, std::string_view destinationPath, const StopToken* stop,
-             std::int64_t maxBodyBytes) {
+             std::int64_t maxBodyBytes, int maxSeconds) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(maxSeconds);
     const auto target = splitUrl(url);
     if (!target) {
         return 0;
@@ -43,10 +46,24 @@ int download(std::string_view url, std::string_view destinationPath, const StopT
     std::size_t wanted = FirstReadBytes;
     while (parser.state() == HttpResponseParser::State::Header ||
            parser.state() == HttpResponseParser::State::Body) {
+        int waitSeconds = parser.readWaitSeconds();
+        if (maxSeconds > 0) {
+            // A server that sends just often enough for every read is still
+            // held to the whole download's time.
+            const auto left =
+                std::chrono::duration_cast<std::chrono::seconds>(deadline - Clock::now()).count();
+            if (left <= 0) {
+                return 0;
+            }
+            waitSeconds = static_cast<int>(std::min<std::int64_t>(waitSeconds, left));
+        }
         const auto outcome = receiveBlock(connection.get(), buffer.get(), static_cast<int>(wanted),
-                                          parser.readWaitSeconds(), stop);
+                                          waitSeconds, stop);
         if (outcome.status == ReceiveStatus::Data) {
             parser.feed({buffer.get(), static_cast<std::size_t>(outcome.count)});
+        } else if (outcome.status == ReceiveStatus::TimedOut && maxSeconds > 0 &&
+                   Clock::now() >= deadline) {
+            return 0; // cut short by the limit, not a quiet end of the body
         } else {
             parser.endOfInput(outcome.status == ReceiveStatus::Closed ||
                               outcome.status == ReceiveStatus::TimedOut);

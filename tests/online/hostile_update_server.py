@@ -8,6 +8,8 @@ scenario:
   endless-body    a body without length or chunks that never ends
   huge-body       a Content-Length of 4 GB, and bytes as long as they are read
   huge-chunk      a chunked body whose first chunk is 4 GB long
+  trickle         a body of 100,000 bytes announced and one byte of it sent
+                  every half second, for two and a half minutes
   outside         an index of one file inside the program directory and then
                   several outside it, each with the right digest and size of
                   the file served for any other name
@@ -74,6 +76,13 @@ def respond(conn, scenario, name):
     elif scenario == "huge-chunk":
         send_for_a_while(
             conn, b"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nEE6B2800\r\n", BLOCK)
+    elif scenario == "trickle":
+        conn.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        conn.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n")
+        until = time.monotonic() + 150
+        while time.monotonic() < until:
+            conn.sendall(b"x")
+            time.sleep(0.5)
     elif scenario == "outside":
         body = outside_index() if name == "Index.ini" else EVIL
         conn.sendall(b"HTTP/1.1 200 OK\r\nContent-Length: %d\r\n\r\n" % len(body) + body)

@@ -155,6 +155,20 @@ TEST_F(HostileUpdateServer, TheCheckGivesUpOnEndlessAnswersAndKeepsTheOldIndex) 
     }
 }
 
+TEST_F(HostileUpdateServer, TheCheckGivesUpOnATricklingIndexWhenItsTimeIsOver) {
+    const auto before = contents(parent_);
+    const auto start = std::chrono::steady_clock::now();
+    runCheck(source("trickle"));
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::seconds(IndexDownloadSeconds - 2));
+    EXPECT_LT(took, std::chrono::seconds(IndexDownloadSeconds + 10))
+        << "the server would go on for 150 seconds";
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, indexDownloadFailedText());
+    EXPECT_EQ(contents(parent_), before);
+}
+
 TEST_F(HostileUpdateServer, AnIndexOfPathsOutsideIsOnlyStoredAsTheIndex) {
     const auto before = contents(parent_);
     hooks::queueMessageBoxAnswer(MessageResult::No);

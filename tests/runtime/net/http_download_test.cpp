@@ -248,6 +248,16 @@ TEST_F(HttpDownload, GivesUpOnAServerThatNeverAnswersAfterTenSeconds) {
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 
+TEST_F(HttpDownload, GivesUpOnATricklingServerWhenTheWholeTimeIsOver) {
+    writeFile(destination(), OldContents);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(download(scripted("trickle"), destinationPath(), nullptr, DownloadLimitBytes, 3), 0);
+    EXPECT_GE(secondsSince(start), 2.0);
+    EXPECT_LT(secondsSince(start), 6.0) << "no read ever waits long enough for its own limit";
+    EXPECT_EQ(readFile(destination()), OldContents);
+    EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+}
+
 TEST_F(HttpDownload, ReturnsPromptlyWhenStopped) {
     StopToken stop{false};
     std::thread setter([&stop] {
