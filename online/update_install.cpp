@@ -108,6 +108,10 @@ bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile,
 
 } // namespace
 
+int fileDownloadSeconds(std::int32_t listedSize) {
+    return 60 + std::max<std::int32_t>(listedSize, 0) / 4096;
+}
+
 InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
                             FingerprintBuffer& buffer, const InstallProgress& progress,
                             const StopToken* stop, const InstallStepHook& beforeRename) {
@@ -153,7 +157,7 @@ InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexE
             // A body longer than the listed size is damaged whatever follows,
             // so the download stops there.
             download(releaseUrl(source, path), fetch.fetched, stop,
-                     std::max<std::int64_t>(fetch.size, 0));
+                     std::max<std::int64_t>(fetch.size, 0), fileDownloadSeconds(fetch.size));
             if (stopped(stop)) {
                 error = InstallError::Stopped;
             } else if (!platform::fileExists(fetch.fetched)) {

@@ -10,6 +10,8 @@ scenario:
   huge-chunk      a chunked body whose first chunk is 4 GB long
   trickle         a body of 100,000 bytes announced and one byte of it sent
                   every half second, for two and a half minutes
+  trickle-header  a status line, then one byte of a header line every half
+                  second, for two and a half minutes
   outside         an index of one file inside the program directory and then
                   several outside it, each with the right digest and size of
                   the file served for any other name
@@ -82,6 +84,13 @@ def respond(conn, scenario, name):
         until = time.monotonic() + 150
         while time.monotonic() < until:
             conn.sendall(b"x")
+            time.sleep(0.5)
+    elif scenario == "trickle-header":
+        conn.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        conn.sendall(b"HTTP/1.1 200 OK\r\nX-Slow: ")
+        until = time.monotonic() + 150
+        while time.monotonic() < until:
+            conn.sendall(b"s")
             time.sleep(0.5)
     elif scenario == "outside":
         body = outside_index() if name == "Index.ini" else EVIL

@@ -202,6 +202,20 @@ TEST_F(HostileUpdateServer, TheUpdaterGivesUpOnEndlessFilesAndChangesNothing) {
     }
 }
 
+TEST_F(HostileUpdateServer, TheUpdaterGivesUpOnATricklingFileWhenItsTimeIsOver) {
+    const std::vector<IndexEntry> entries = {{"a.txt", AbcDigest, "3"}};
+    const auto before = contents(parent_);
+    const auto start = std::chrono::steady_clock::now();
+    FingerprintBuffer buffer;
+    const InstallResult result = installUpdate(source("trickle-header"), entries, buffer);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::seconds(fileDownloadSeconds(3) - 2));
+    EXPECT_LT(took, std::chrono::seconds(fileDownloadSeconds(3) + 10))
+        << "the server would go on for 150 seconds";
+    EXPECT_EQ(result.error, InstallError::Download);
+    EXPECT_EQ(contents(parent_), before);
+}
+
 TEST_F(HostileUpdateServer, TheUpdaterFetchesNothingForAnIndexOfPathsOutside) {
     const fs::path index = parent_ / "served-index.ini";
     ASSERT_GT(download(releaseUrl(source("outside"), "Index.ini"), index.string()), 0);
