@@ -1,5 +1,6 @@
 #include "editor_link/template_export.h"
 
+#include "editor_link/template_code.h"
 #include "library/search_core.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -31,20 +32,13 @@ std::string escapedCode(const std::string& path) {
     }
     const bool utf8 = textfile::detectBom(file) == TextEncoding::Utf8;
     std::string code, line;
+    bool first = true;
     while (!textfile::atEnd(file)) {
         textfile::readLine(file, line);
-        for (const char c : line) {
-            code += c;
-            if (c == '\\') {
-                code += '\\';
-            }
-        }
-        code += "\\n";
+        appendTemplateCodeLine(code, line, first);
+        first = false;
     }
     textfile::close(file);
-    if (!code.empty()) {
-        code.resize(code.size() - 2); // no line end after the last line
-    }
     return utf8 ? code : platform::toUtf8(code);
 }
 

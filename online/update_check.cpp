@@ -55,7 +55,8 @@ UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buf
         NetworkStarted = 1;
     }
     const std::string indexPath = platform::joinPath(source.programDirectory, IndexFileName);
-    if (download(releaseUrl(source, IndexFileName), indexPath, &stop) == 0) {
+    if (download(releaseUrl(source, IndexFileName), indexPath, &stop, MaxIndexBytes,
+                 IndexDownloadSeconds) == 0) {
         return stop ? UpdateCheckEnd::Stopped : failWith(indexDownloadFailedText(), stop);
     }
     std::int32_t size = 0;

@@ -19,6 +19,10 @@ struct UpdateSource {
 
 // Seconds a connect to the server may take before it counts as unreachable.
 inline constexpr int ServerCheckSeconds = 5;
+// Seconds the whole index download may take: an index is small, and a
+// server that sends it a byte at a time would otherwise keep the check
+// waiting for days.
+inline constexpr int IndexDownloadSeconds = 60;
 
 enum class UpdateCheckEnd {
     Failed,   // a step's error box was shown

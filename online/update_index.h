@@ -14,6 +14,10 @@
 namespace codarium::online {
 
 inline constexpr std::string_view IndexFileName = "Index.ini";
+// The longest index the check downloads. Each file takes three short lines,
+// so a release of thousands of files stays far below it; a longer answer is
+// not an index.
+inline constexpr std::int64_t MaxIndexBytes = 1024 * 1024;
 
 struct IndexEntry {
     std::string path;   // as written: "\" or "/" separated

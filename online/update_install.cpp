@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "runtime/http_download.h"
 
+#include <algorithm>
 #include <set>
 
 namespace codarium::online {
@@ -58,18 +59,26 @@ bool arrivedIntact(const Fetch& fetch, FingerprintBuffer& buffer) {
 
 // Puts every fetched file in place. On a failure the files replaced so far
 // get their previous contents back and the new ones go away.
-bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile) {
+bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile,
+                const InstallStepHook& beforeRename) {
+    const auto step = [&] {
+        if (beforeRename) {
+            beforeRename();
+        }
+    };
     std::vector<bool> hadPrevious(fetches.size(), false);
     std::size_t done = 0;
     for (; done < fetches.size(); ++done) {
         const Fetch& fetch = fetches[done];
         if (const auto mode = platform::fileMode(fetch.target)) {
             platform::setFileMode(fetch.fetched, *mode);
+            step();
             if (!platform::renameReplacing(fetch.target, fetch.previous)) {
                 break;
             }
             hadPrevious[done] = true;
         }
+        step();
         if (!platform::renameReplacing(fetch.fetched, fetch.target)) {
             if (hadPrevious[done]) {
                 platform::renameReplacing(fetch.previous, fetch.target);
@@ -99,9 +108,13 @@ bool replaceAll(const std::vector<Fetch>& fetches, std::string& failedFile) {
 
 } // namespace
 
+int fileDownloadSeconds(std::int32_t listedSize) {
+    return 60 + std::max<std::int32_t>(listedSize, 0) / 4096;
+}
+
 InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
                             FingerprintBuffer& buffer, const InstallProgress& progress,
-                            const StopToken* stop) {
+                            const StopToken* stop, const InstallStepHook& beforeRename) {
     // Every path is checked before anything is fetched.
     for (const IndexEntry& entry : entries) {
         if (!blankEntry(entry) && !safeReleasePath(entry.path)) {
@@ -141,7 +154,10 @@ InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexE
             error = InstallError::Download;
         } else {
             platform::removeFile(fetch.fetched);
-            download(releaseUrl(source, path), fetch.fetched, stop);
+            // A body longer than the listed size is damaged whatever follows,
+            // so the download stops there.
+            download(releaseUrl(source, path), fetch.fetched, stop,
+                     std::max<std::int64_t>(fetch.size, 0), fileDownloadSeconds(fetch.size));
             if (stopped(stop)) {
                 error = InstallError::Stopped;
             } else if (!platform::fileExists(fetch.fetched)) {
@@ -159,7 +175,7 @@ InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexE
         progress({}, total, total);
     }
     std::string failedFile;
-    if (!replaceAll(fetches, failedFile)) {
+    if (!replaceAll(fetches, failedFile, beforeRename)) {
         return {InstallError::Replace, failedFile, 0};
     }
     return {InstallError::None, {}, total};

@@ -37,9 +37,21 @@ using InstallProgress = std::function<void(std::string_view file, int done, int 
 inline constexpr std::string_view FetchedSuffix = ".aktualisierung";
 inline constexpr std::string_view PreviousSuffix = ".vorher";
 
+// The whole time one file's download may take: a minute, and a second more
+// for every 4 KiB of its listed size. The updater has no way to be stopped,
+// so a server that sends just often enough for every read must not keep it
+// waiting without end.
+int fileDownloadSeconds(std::int32_t listedSize);
+
+// Called before each rename that puts the release in place (the installed
+// file aside, then the fetched one in its place). Tests end the process
+// there; the updater passes none.
+using InstallStepHook = std::function<void()>;
+
 InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
                             FingerprintBuffer& buffer, const InstallProgress& progress = {},
-                            const StopToken* stop = nullptr);
+                            const StopToken* stop = nullptr,
+                            const InstallStepHook& beforeRename = {});
 
 // The German sentence for a failed result ("" for None).
 std::string installFailureText(const InstallResult& result);

@@ -74,9 +74,25 @@ FileReplacement::~FileReplacement() {
     }
 }
 
+namespace {
+
+SaveStepHook& saveStepObserver() {
+    static SaveStepHook observer;
+    return observer;
+}
+
+} // namespace
+
+void setSaveStepObserver(SaveStepHook observer) {
+    saveStepObserver() = std::move(observer);
+}
+
 void FileReplacement::step(SaveStep s) const {
     if (beforeStep_) {
         beforeStep_(s);
+    }
+    if (const SaveStepHook& observer = saveStepObserver()) {
+        observer(s);
     }
 }
 

@@ -33,6 +33,12 @@ enum class SaveStep {
 // what every step leaves behind; the program passes none.
 using SaveStepHook = std::function<void(SaveStep)>;
 
+// Called before each step of every save in the process, after the save's
+// own hook; an empty one removes it. For tests that end a child process
+// inside an operation whose saves they cannot reach one by one. Set it
+// before any save runs; the program sets none.
+void setSaveStepObserver(SaveStepHook observer);
+
 // Empty on success, else why the save failed, for a log or a message.
 struct SaveResult {
     std::string failure;

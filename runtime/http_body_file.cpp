@@ -4,8 +4,8 @@
 
 namespace codarium {
 
-HttpBodyFile::HttpBodyFile(std::string_view destinationPath)
-    : named_(!destinationPath.empty()),
+HttpBodyFile::HttpBodyFile(std::string_view destinationPath, std::int64_t maxBytes)
+    : named_(!destinationPath.empty()), maxBytes_(maxBytes),
       file_(platform::nativePath(destinationPath), platform::ReplaceMode::ReplaceName) {}
 
 bool HttpBodyFile::beginBody() {
@@ -17,6 +17,9 @@ bool HttpBodyFile::beginBody() {
 }
 
 bool HttpBodyFile::writeBody(std::string_view bytes) {
+    if (static_cast<std::int64_t>(bytes.size()) > maxBytes_ - file_.written()) {
+        return false;
+    }
     return file_.write(bytes);
 }
 

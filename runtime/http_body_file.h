@@ -14,7 +14,10 @@ namespace codarium {
 
 class HttpBodyFile : public HttpBodySink {
 public:
-    explicit HttpBodyFile(std::string_view destinationPath);
+    // A body longer than maxBytes fails the response as soon as it is
+    // longer, so that a server that never stops sending fills neither the
+    // disk nor the time.
+    HttpBodyFile(std::string_view destinationPath, std::int64_t maxBytes);
     // The temporary file is removed unless it was committed.
     ~HttpBodyFile() override = default;
     HttpBodyFile(const HttpBodyFile&) = delete;
@@ -29,6 +32,7 @@ public:
 
 private:
     bool named_;
+    std::int64_t maxBytes_;
     bool begun_ = false;
     platform::FileReplacement file_;
 };

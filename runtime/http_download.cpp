@@ -5,6 +5,7 @@
 #include "runtime/http_url.h"
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 #include <memory>
 
@@ -20,7 +21,10 @@ constexpr std::size_t BlockBytes = 64 * 1024;
 
 } // namespace
 
-int download(std::string_view url, std::string_view destinationPath, const StopToken* stop) {
+int download(std::string_view url, std::string_view destinationPath, const StopToken* stop,
+             std::int64_t maxBodyBytes, int maxSeconds) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(maxSeconds);
     const auto target = splitUrl(url);
     if (!target) {
         return 0;
@@ -36,16 +40,30 @@ int download(std::string_view url, std::string_view destinationPath, const StopT
         return 0;
     }
 
-    HttpBodyFile file(destinationPath);
+    HttpBodyFile file(destinationPath, maxBodyBytes);
     HttpResponseParser parser(file);
     const auto buffer = std::make_unique<char[]>(BlockBytes + 1); // room for the zero byte
     std::size_t wanted = FirstReadBytes;
     while (parser.state() == HttpResponseParser::State::Header ||
            parser.state() == HttpResponseParser::State::Body) {
+        int waitSeconds = parser.readWaitSeconds();
+        if (maxSeconds > 0) {
+            // A server that sends just often enough for every read is still
+            // held to the whole download's time.
+            const auto left =
+                std::chrono::duration_cast<std::chrono::seconds>(deadline - Clock::now()).count();
+            if (left <= 0) {
+                return 0;
+            }
+            waitSeconds = static_cast<int>(std::min<std::int64_t>(waitSeconds, left));
+        }
         const auto outcome = receiveBlock(connection.get(), buffer.get(), static_cast<int>(wanted),
-                                          parser.readWaitSeconds(), stop);
+                                          waitSeconds, stop);
         if (outcome.status == ReceiveStatus::Data) {
             parser.feed({buffer.get(), static_cast<std::size_t>(outcome.count)});
+        } else if (outcome.status == ReceiveStatus::TimedOut && maxSeconds > 0 &&
+                   Clock::now() >= deadline) {
+            return 0; // cut short by the limit, not a quiet end of the body
         } else {
             parser.endOfInput(outcome.status == ReceiveStatus::Closed ||
                               outcome.status == ReceiveStatus::TimedOut);

@@ -109,6 +109,30 @@ TEST_F(HttpDownload, StoresFilesOfEverySizeFromAFileServer) {
     }
 }
 
+TEST_F(HttpDownload, ABodyLongerThanTheLimitFailsAndLeavesTheDestination) {
+    const std::string url =
+        "http://127.0.0.1:" + std::to_string(fileServer_->port()) + "/file-2049.bin";
+    struct Case {
+        std::int64_t limit;
+        int stored;
+    };
+    for (const Case c : {Case{2049, 2049}, Case{1'000'000, 2049}, Case{2048, 0}, Case{0, 0}}) {
+        SCOPED_TRACE(c.limit);
+        writeFile(destination(), OldContents);
+        EXPECT_EQ(download(url, destinationPath(), nullptr, c.limit), c.stored);
+        EXPECT_EQ(readFile(destination()), c.stored != 0 ? patterned(2049, 13) : OldContents);
+        EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+    }
+    // Without a length the limit ends the body too, and so does it in chunks.
+    for (const char* script : {"close-no-length", "chunked-one-block"}) {
+        SCOPED_TRACE(script);
+        writeFile(destination(), OldContents);
+        EXPECT_EQ(download(scripted(script), destinationPath(), nullptr, 20), 0);
+        EXPECT_EQ(readFile(destination()), OldContents);
+        EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+    }
+}
+
 TEST_F(HttpDownload, SendsExactlyTheRequestLinesWithPathQueryAndPort) {
     const std::string host = "Host: 127.0.0.1:" + std::to_string(scripted_->port()) + "\r\n";
     const auto expected = [&](const std::string& target) {
@@ -222,6 +246,16 @@ TEST_F(HttpDownload, GivesUpOnAServerThatNeverAnswersAfterTenSeconds) {
     EXPECT_EQ(fetch(scripted("never-answers")), 0);
     EXPECT_GE(secondsSince(start), 9.0);
     EXPECT_TRUE(folderEntries().isEmpty());
+}
+
+TEST_F(HttpDownload, GivesUpOnATricklingServerWhenTheWholeTimeIsOver) {
+    writeFile(destination(), OldContents);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(download(scripted("trickle"), destinationPath(), nullptr, DownloadLimitBytes, 3), 0);
+    EXPECT_GE(secondsSince(start), 2.0);
+    EXPECT_LT(secondsSince(start), 6.0) << "no read ever waits long enough for its own limit";
+    EXPECT_EQ(readFile(destination()), OldContents);
+    EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
 }
 
 TEST_F(HttpDownload, ReturnsPromptlyWhenStopped) {

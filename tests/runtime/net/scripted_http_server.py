@@ -129,6 +129,14 @@ def respond(conn, name, request):
         send(data[:-1])
         time.sleep(0.1)
         send(data[-1:] + b"body")
+    elif name == "trickle":
+        # A byte every half second: never quiet long enough for one read's
+        # limit, for as long as the client reads.
+        conn.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        send(head("200 OK", "Content-Length: 1000"))
+        for byte in BODY_1000[:120]:
+            send(bytes([byte]))
+            time.sleep(0.5)
     elif name == "never-answers":
         wait_for_client_close(conn, 30)
     else:

@@ -1,0 +1,3 @@
+If a\b = 1
+  Debug "x\ny"
+EndIf\
