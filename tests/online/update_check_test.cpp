@@ -3,6 +3,7 @@
 #include "online/update_wait_window.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
+#include "tests/online/gui_events.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "tests/runtime/test_folder.h"
@@ -19,6 +20,9 @@
 namespace codarium::online {
 namespace {
 
+using testsupport::ensureApplication;
+using testsupport::handleEventsUntil;
+
 namespace fs = std::filesystem;
 namespace hooks = widgets::testing;
 using codarium::testing::readBytes;
@@ -28,25 +32,6 @@ using widgets::MessageIcon;
 using widgets::MessageResult;
 
 constexpr const char* AbcDigest = "900150983cd24fb0d6963f7d28e17f72";
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "online_update_check_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    (void)app;
-}
-
-template <typename Condition> bool handleEventsUntil(Condition done, int limitMs = 15000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 bool wakeUpQueued() {
     hooks::processPendingEvents();

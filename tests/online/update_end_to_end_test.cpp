@@ -8,6 +8,7 @@
 #include "online/updater_start.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
+#include "tests/online/gui_events.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
@@ -24,27 +25,11 @@
 namespace codarium::online {
 namespace {
 
+using testsupport::ensureApplication;
+using testsupport::handleEventsUntil;
+
 namespace fs = std::filesystem;
 namespace hooks = widgets::testing;
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "online_update_end_to_end_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    (void)app;
-}
-
-template <typename Condition> bool handleEventsUntil(Condition done, int limitMs = 30000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 void write(const fs::path& path, std::string_view bytes, fs::perms mode = fs::perms::none) {
     fs::create_directories(path.parent_path());

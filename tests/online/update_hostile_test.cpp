@@ -9,6 +9,7 @@
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "runtime/http_download.h"
+#include "tests/online/gui_events.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
 #include "widgets/window_event.h"
@@ -25,6 +26,9 @@
 namespace codarium::online {
 namespace {
 
+using testsupport::ensureApplication;
+using testsupport::handleEventsUntil;
+
 namespace fs = std::filesystem;
 namespace hooks = widgets::testing;
 using widgets::MessageResult;
@@ -35,25 +39,6 @@ constexpr const char* AbcDigest = "900150983cd24fb0d6963f7d28e17f72";
 constexpr auto TimeLimit = std::chrono::seconds(20);
 // The most the process may grow while it deals with one hostile answer.
 constexpr long MaxGrowthKiB = 64 * 1024;
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "online_update_hostile_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    (void)app;
-}
-
-template <typename Condition> bool handleEventsUntil(Condition done, int limitMs = 60000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 void write(const fs::path& path, std::string_view bytes) {
     fs::create_directories(path.parent_path());

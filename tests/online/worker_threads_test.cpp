@@ -1,4 +1,5 @@
 #include "online/worker_threads.h"
+#include "tests/online/gui_events.h"
 #include "widgets/gui_thread.h"
 #include "widgets/message_box.h"
 #include "widgets/test_hooks.h"
@@ -13,27 +14,10 @@
 namespace codarium::online {
 namespace {
 
+using testsupport::ensureApplication;
+using testsupport::handleEventsUntil;
+
 using namespace std::chrono_literals;
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "online_worker_tests";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QApplication(argc, argv);
-    (void)app;
-}
-
-// Handles the GUI thread's events until `done` holds or the time is over.
-template <typename Condition> bool handleEventsUntil(Condition done, int limitMs = 5000) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 QMessageBox* visibleBox() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
