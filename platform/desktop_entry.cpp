@@ -3,12 +3,14 @@
 namespace codarium::platform {
 namespace {
 
+// Blanks at both ends, and the CR a CR LF line leaves at its end. A piece
+// of blanks and CRs alone is empty, whichever comes first.
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
+    const auto last = text.find_last_not_of(" \t\r");
+    if (first == std::string_view::npos || last == std::string_view::npos) {
         return {};
     }
-    const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
 

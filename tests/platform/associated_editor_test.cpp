@@ -106,6 +106,9 @@ TEST(DesktopEntry, AssociationsAreListedInOrderForTheirGroupOnly) {
               (Args{"first.desktop", "second.desktop"}));
     EXPECT_EQ(associatedDesktopIds(list, "Added Associations", "text/x-a"), Args{"added.desktop"});
     EXPECT_TRUE(associatedDesktopIds(list, "Default Applications", "text/x-c").empty());
+    // A piece of blanks and CRs names no file, even when a blank comes first.
+    EXPECT_EQ(associatedDesktopIds("[G]\nt=a.desktop; \r\r ; \t\r;\r \r;b.desktop \r\n", "G", "t"),
+              (Args{"a.desktop", "b.desktop"}));
 }
 
 TEST(FindAssociatedEditor, FollowsMimeAppsThenTheCacheThenTheInstallationThenPath) {
