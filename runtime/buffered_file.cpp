@@ -2,15 +2,16 @@
 
 #include "platform/native_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace codarium::textfile {
 
 using platform::readSome;
 
-BufferedFile::BufferedFile(int fd)
-    : fd_(fd), buffer_(new char[kBufferSize]),
-      lineEnds_(new std::uint64_t[lineEndWords(kBufferSize)]) {}
+BufferedFile::BufferedFile(int fd, std::size_t capacity)
+    : fd_(fd), capacity_(std::clamp<std::size_t>(capacity, 1, kBufferSize)),
+      buffer_(new char[capacity_]), lineEnds_(new std::uint64_t[lineEndWords(capacity_)]) {}
 
 BufferedFile::~BufferedFile() {
     flush();
@@ -45,7 +46,7 @@ void BufferedFile::toWriting() {
 }
 
 bool BufferedFile::refill() {
-    const std::int64_t n = readSome(fd_, buffer_.get(), kBufferSize);
+    const std::int64_t n = readSome(fd_, buffer_.get(), capacity_);
     begin_ = 0;
     end_ = n > 0 ? static_cast<std::size_t>(n) : 0;
     markLineEnds(buffer_.get(), end_, lineEnds_.get());
@@ -92,7 +93,7 @@ std::int64_t BufferedFile::read(void* destination, std::int64_t count) {
     std::size_t done = fromBuffer;
     while (done < wanted) {
         const std::size_t rest = wanted - done;
-        if (rest < kBufferSize) {
+        if (rest < capacity_) {
             if (!refill()) {
                 break;
             }
@@ -118,13 +119,13 @@ std::int64_t BufferedFile::write(const void* source, std::int64_t count) {
     toWriting();
     const auto* in = static_cast<const char*>(source);
     const auto size = static_cast<std::size_t>(count);
-    if (size < kBufferSize - end_) {
+    if (size < capacity_ - end_) {
         std::memcpy(buffer_.get() + end_, in, size);
         end_ += size;
         return count;
     }
     flush();
-    if (size >= kBufferSize) {
+    if (size >= capacity_) {
         static_cast<void>(platform::writeAll(fd_, in, size));
     } else {
         std::memcpy(buffer_.get(), in, size);

@@ -16,9 +16,23 @@ namespace codarium::textfile {
 // everything else a line costs.
 inline constexpr std::size_t kBufferSize = 65536;
 
+// The buffer for a file opened only to be read, `size` bytes long: the whole
+// file and one byte more when that is less than kBufferSize, so that the many
+// short lists and link files do not each take (and clear) 72 KiB for a few
+// hundred bytes. Never below 4 KiB, in case the file grows while it is open.
+constexpr std::size_t readBufferSize(std::int64_t size) {
+    constexpr std::size_t smallest = 4096;
+    if (size < 0 || static_cast<std::uint64_t>(size) >= kBufferSize - 1) {
+        return kBufferSize;
+    }
+    const auto wanted = static_cast<std::size_t>(size) + 1;
+    return wanted < smallest ? smallest : wanted;
+}
+
 class BufferedFile {
 public:
-    explicit BufferedFile(int fd);
+    // `capacity` bytes of buffer, at most kBufferSize.
+    explicit BufferedFile(int fd, std::size_t capacity = kBufferSize);
     ~BufferedFile(); // flushes and closes
     BufferedFile(const BufferedFile&) = delete;
     BufferedFile& operator=(const BufferedFile&) = delete;
@@ -71,6 +85,7 @@ private:
     bool refill();
 
     int fd_;
+    std::size_t capacity_;
     Mode mode_ = Mode::Reading;
     std::unique_ptr<char[]> buffer_;
     std::unique_ptr<std::uint64_t[]> lineEnds_; // valid for the bytes of the last refill

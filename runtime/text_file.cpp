@@ -105,20 +105,25 @@ bool validNumber(FileId number) {
 
 using platform::OpenFor;
 
+struct OpenedFile {
+    int fd = -1;
+    std::int64_t size = 0;
+};
+
 // Only regular files: a FIFO or device named like a code would otherwise
 // hold the caller in open() or read() for good.
-int openNative(std::string_view path, OpenFor how) {
+OpenedFile openNative(std::string_view path, OpenFor how) {
     const platform::NativeFile fd =
         platform::openNativeFile(platform::nativePath(path), how, platform::OpenWait::NoBlock).file;
     if (fd < 0) {
-        return -1;
+        return {};
     }
     const auto info = platform::nativeFileInfo(fd);
     if (!info || !info->regular) {
         platform::closeNativeFile(fd);
-        return -1;
+        return {};
     }
-    return fd;
+    return {fd, info->size};
 }
 
 FileId openAs(FileId number, std::string_view path, OpenFor how,
@@ -129,14 +134,17 @@ FileId openAs(FileId number, std::string_view path, OpenFor how,
     if (number != AnyFile) {
         close(number);
     }
-    int fd = openNative(path, how);
-    if (fd < 0 && fallback) {
-        fd = openNative(path, *fallback);
+    OpenedFile opened = openNative(path, how);
+    if (opened.fd < 0 && fallback) {
+        opened = openNative(path, *fallback);
     }
-    if (fd < 0) {
+    if (opened.fd < 0) {
         return 0;
     }
-    return table().insert(number, std::make_unique<BufferedFile>(fd));
+    // Files opened to be written keep the full buffer: they may grow large.
+    const std::size_t capacity =
+        how == OpenFor::Reading ? readBufferSize(opened.size) : kBufferSize;
+    return table().insert(number, std::make_unique<BufferedFile>(opened.fd, capacity));
 }
 
 } // namespace

@@ -121,6 +121,37 @@ TEST(TextFile, RandomLineEndsSplitAsTheByteRuleSays) {
     }
 }
 
+// A file opened to be read gets a buffer of its own size (within bounds):
+// the line rule must not depend on it, nor on the file growing meanwhile.
+TEST(TextFile, ReadBufferFollowsTheFileSizeAndAGrowingFileReadsWhole) {
+    EXPECT_EQ(tf::readBufferSize(0), 4096u);
+    EXPECT_EQ(tf::readBufferSize(5000), 5001u);
+    EXPECT_EQ(tf::readBufferSize(tf::kBufferSize - 2), tf::kBufferSize - 1);
+    EXPECT_EQ(tf::readBufferSize(tf::kBufferSize - 1), tf::kBufferSize);
+    EXPECT_EQ(tf::readBufferSize(std::int64_t{1} << 40), tf::kBufferSize);
+
+    CloseAllAtEnd guard;
+    TestFolder dir;
+    // CR LF pairs split at each end of the sized buffers.
+    for (const std::size_t n : {std::size_t{4094}, std::size_t{4095}, std::size_t{4096},
+                                std::size_t{5000}, tf::kBufferSize - 2, tf::kBufferSize}) {
+        const std::string first(n, 'a');
+        EXPECT_EQ(linesOf(dir, first + "\r\nb"), (Lines{first, "b"})) << n;
+        EXPECT_EQ(linesOf(dir, first + "\r"), (Lines{first})) << n;
+    }
+    // Lines appended after the open, longer than the buffer it got.
+    const std::string path = dir.file("growing.txt");
+    writeBytes(path, "one\r\n");
+    ASSERT_NE(tf::openRead(1, path), 0);
+    EXPECT_EQ(tf::readLine(1), "one");
+    const std::string longLine(3 * tf::kBufferSize + 7, 'g');
+    ASSERT_NE(tf::openUpdate(2, path), 0);
+    tf::seek(2, tf::length(2));
+    tf::writeText(2, longLine + "\r\ntwo\r");
+    tf::close(2);
+    EXPECT_EQ(allLines(1), (Lines{longLine, "two"}));
+}
+
 TEST(TextFile, ReadLineAtTheEndKeepsThePosition) {
     CloseAllAtEnd guard;
     TestFolder dir;
