@@ -72,8 +72,7 @@ std::string textOf(QWidget* w) {
         return platform::fromQString(c->currentText());
     }
     if (auto* t = dynamic_cast<TreeGadget*>(w)) {
-        QTreeWidgetItem* item = t->currentItem();
-        return item != nullptr ? platform::fromQString(item->text(0)) : std::string();
+        return t->items().text(t->currentPosition());
     }
     if (auto* l = dynamic_cast<ListGadget*>(w)) {
         const auto selected = l->selectedItems();
@@ -108,7 +107,7 @@ void setTextOf(QWidget* w, std::string_view text) {
 
 int stateOf(QWidget* w) {
     if (auto* t = dynamic_cast<TreeGadget*>(w)) {
-        return t->positionOf(t->currentItem());
+        return t->currentPosition();
     }
     if (auto* l = dynamic_cast<ListGadget*>(w)) {
         const auto selected = l->selectedItems();
@@ -128,12 +127,7 @@ int stateOf(QWidget* w) {
 
 void setStateOf(QWidget* w, int state) {
     if (auto* t = dynamic_cast<TreeGadget*>(w)) {
-        QTreeWidgetItem* item = t->itemAtPosition(state);
-        if (item != nullptr) {
-            t->setCurrentItem(item);
-        } else {
-            t->setCurrentItem(nullptr);
-        }
+        t->setCurrentIndex(t->indexAtPosition(state));
     } else if (auto* l = dynamic_cast<ListGadget*>(w)) {
         QTreeWidgetItem* item = l->topLevelItem(state);
         l->clearSelection();

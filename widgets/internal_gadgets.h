@@ -2,21 +2,24 @@
 // The Qt widgets behind the gadget kinds that need more than a stock widget.
 // Internal to this folder.
 #include "widgets/splitter_gadget.h"
+#include "widgets/tree_items.h"
 
 #include <QPointer>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <vector>
 
 namespace codarium::widgets::detail {
 
-// A tree whose items are kept in flat order as well.
-class TreeGadget final : public QTreeWidget {
+// A tree over its items in flat order (see tree_items.h).
+class TreeGadget final : public QTreeView {
 public:
     explicit TreeGadget(QWidget* parent);
-    std::vector<QTreeWidgetItem*> flat; // every item, in flat order
-    std::vector<int> levels;            // the level each was added with
-    int positionOf(const QTreeWidgetItem* item) const;
-    QTreeWidgetItem* itemAtPosition(int position) const;
+    TreeItems& items() { return *items_; }
+    const TreeItems& items() const { return *items_; }
+    int positionOf(const QModelIndex& index) const { return items_->positionOf(index); }
+    QModelIndex indexAtPosition(int position) const { return items_->indexAt(position); }
+    int currentPosition() const { return positionOf(currentIndex()); }
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -28,6 +31,8 @@ protected:
 
 private:
     bool titleFits(const QModelIndex& index) const;
+
+    TreeItems* items_;
 };
 
 // A report list: rows of cells under column headers.

@@ -204,12 +204,12 @@ bool clickTreeItem(int gadget, int position) {
     if (t == nullptr || !t->isEnabled()) {
         return false;
     }
-    QTreeWidgetItem* item = t->itemAtPosition(position);
-    if (item == nullptr) {
+    const QModelIndex index = t->indexAtPosition(position);
+    if (!index.isValid()) {
         return false;
     }
-    t->setCurrentItem(item);
-    emit t->itemClicked(item, 0);
+    t->setCurrentIndex(index);
+    emit t->clicked(index);
     return true;
 }
 

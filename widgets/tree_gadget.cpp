@@ -1,47 +1,33 @@
 #include "widgets/tree_gadget.h"
 
-#include "platform/code_page.h"
 #include "widgets/gadget_host.h"
 #include "widgets/internal_gadgets.h"
 #include "widgets/object_registry.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
-#include <algorithm>
 
 namespace codarium::widgets {
 namespace detail {
 
-TreeGadget::TreeGadget(QWidget* parent) : QTreeWidget(parent) {}
-
-int TreeGadget::positionOf(const QTreeWidgetItem* item) const {
-    if (item == nullptr) {
-        return -1;
-    }
-    const auto it = std::find(flat.begin(), flat.end(), item);
-    return it == flat.end() ? -1 : static_cast<int>(it - flat.begin());
-}
-
-QTreeWidgetItem* TreeGadget::itemAtPosition(int position) const {
-    if (position < 0 || position >= static_cast<int>(flat.size())) {
-        return nullptr;
-    }
-    return flat[static_cast<std::size_t>(position)];
+TreeGadget::TreeGadget(QWidget* parent) : QTreeView(parent), items_(new TreeItems(this)) {
+    setModel(items_);
 }
 
 void TreeGadget::focusInEvent(QFocusEvent* event) {
     if (currentIndex().isValid()) {
-        QTreeWidget::focusInEvent(event);
+        QTreeView::focusInEvent(event);
         return;
     }
     // Qt makes the first item current when a tree without one gets the focus;
     // here only the user or the program choose the current item.
     const QSignalBlocker quiet(selectionModel());
-    QTreeWidget::focusInEvent(event);
+    QTreeView::focusInEvent(event);
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
@@ -56,7 +42,7 @@ bool TreeGadget::titleFits(const QModelIndex& index) const {
 
 bool TreeGadget::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) {
-        return QTreeWidget::viewportEvent(event);
+        return QTreeView::viewportEvent(event);
     }
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
@@ -96,7 +82,7 @@ void TreeGadget::drawBranches(QPainter* painter, const QRect& rect,
         }
     }
     painter->restore();
-    QTreeWidget::drawBranches(painter, rect, index);
+    QTreeView::drawBranches(painter, rect, index);
 }
 
 } // namespace detail
@@ -136,7 +122,6 @@ private:
 bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     auto* t = new TreeGadget(nullptr);
     t->setHeaderHidden(true);
-    t->setColumnCount(1);
     t->setRootIsDecorated(true);
     t->setItemsExpandable(true);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -152,16 +137,16 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     if (!adoptGadget(gadget, window, t, x, y, width, height)) {
         return false;
     }
-    QObject::connect(t, &QTreeWidget::currentItemChanged, t,
+    QObject::connect(t->selectionModel(), &QItemSelectionModel::currentChanged, t,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::Change); });
-    QObject::connect(t, &QTreeWidget::itemClicked, t,
+    QObject::connect(t, &QAbstractItemView::clicked, t,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::LeftClick); });
-    QObject::connect(t, &QTreeWidget::itemDoubleClicked, t,
+    QObject::connect(t, &QAbstractItemView::doubleClicked, t,
                      [gadget] { postGadgetEvent(gadget, GadgetEvent::LeftDoubleClick); });
     QObject::connect(t, &QWidget::customContextMenuRequested, t, [gadget, t](const QPoint& at) {
         // The item under the pointer becomes current before the click is told.
-        if (QTreeWidgetItem* item = t->itemAt(at)) {
-            t->setCurrentItem(item);
+        if (const QModelIndex index = t->indexAt(at); index.isValid()) {
+            t->setCurrentIndex(index);
         }
         postGadgetEvent(gadget, GadgetEvent::RightClick);
     });
@@ -169,81 +154,15 @@ bool treeGadget(int gadget, int window, int x, int y, int width, int height) {
     return true;
 }
 
-namespace {
-
-// The parents that items added at the end would take: the last item of each
-// level in the flat order. Because a new item is at most one level deeper
-// than the last one, the nearest item above it one level up is always the
-// last item of that level.
-class TreeAppender {
-public:
-    // Finds the last item of each level by one walk back from the end, which
-    // stops at the first level-0 item.
-    explicit TreeAppender(TreeGadget* tree) : t_(tree) {
-        if (t_->levels.empty()) {
-            return;
-        }
-        lastAtLevel_.resize(static_cast<std::size_t>(t_->levels.back()) + 1);
-        int wanted = t_->levels.back();
-        for (std::size_t i = t_->flat.size(); i-- > 0 && wanted >= 0;) {
-            if (t_->levels[i] == wanted) {
-                lastAtLevel_[static_cast<std::size_t>(wanted--)] = t_->flat[i];
-            }
-        }
-    }
-
-    // A new parent that is not yet in the widget takes the child directly;
-    // only items that end up at the top go to the widget, collected in
-    // topLevel (or added at once when there is none).
-    void append(std::string_view text, int level, QList<QTreeWidgetItem*>* topLevel) {
-        const int deepest = t_->levels.empty() ? 0 : t_->levels.back() + 1;
-        const int effective = std::clamp(level, 0, deepest);
-        // The text is set directly: no list of one string made and dropped.
-        auto* item = new QTreeWidgetItem();
-        item->setText(0, platform::toQString(text));
-        if (effective > 0) {
-            lastAtLevel_[static_cast<std::size_t>(effective - 1)]->addChild(item);
-        } else if (topLevel != nullptr) {
-            topLevel->append(item);
-        } else {
-            t_->addTopLevelItem(item);
-        }
-        t_->flat.push_back(item);
-        t_->levels.push_back(effective);
-        remember(effective, item);
-    }
-
-private:
-    void remember(int level, QTreeWidgetItem* item) {
-        lastAtLevel_.resize(static_cast<std::size_t>(level) + 1);
-        lastAtLevel_.back() = item;
-    }
-
-    TreeGadget* t_;
-    std::vector<QTreeWidgetItem*> lastAtLevel_;
-};
-
-} // namespace
-
 void addTreeItem(int gadget, std::string_view text, int level) {
-    if (TreeGadget* t = tree(gadget)) {
-        TreeAppender(t).append(text, level, nullptr);
-    }
+    const TreeItemText item{text, level};
+    addTreeItems(gadget, std::span(&item, 1));
 }
 
 void addTreeItems(int gadget, std::span<const TreeItemText> items) {
-    TreeGadget* t = tree(gadget);
-    if (t == nullptr) {
-        return;
+    if (TreeGadget* t = tree(gadget)) {
+        t->items().append(items);
     }
-    QList<QTreeWidgetItem*> topLevel;
-    t->flat.reserve(t->flat.size() + items.size());
-    t->levels.reserve(t->levels.size() + items.size());
-    TreeAppender appender(t);
-    for (const TreeItemText& item : items) {
-        appender.append(item.text, item.level, &topLevel);
-    }
-    t->addTopLevelItems(topLevel);
 }
 
 void clearTree(int gadget) {
@@ -251,12 +170,11 @@ void clearTree(int gadget) {
     if (t == nullptr) {
         return;
     }
-    const bool hadCurrent = t->currentItem() != nullptr;
+    const bool hadCurrent = t->currentIndex().isValid();
     {
-        const QSignalBlocker quiet(t);
-        t->clear();
-        t->flat.clear();
-        t->levels.clear();
+        const QSignalBlocker quietView(t);
+        const QSignalBlocker quietSelection(t->selectionModel());
+        t->items().clear();
     }
     if (hadCurrent) {
         postGadgetEvent(gadget, GadgetEvent::Change);
@@ -265,39 +183,35 @@ void clearTree(int gadget) {
 
 int treeItemCount(int gadget) {
     TreeGadget* t = tree(gadget);
-    return t != nullptr ? static_cast<int>(t->flat.size()) : 0;
+    return t != nullptr ? t->items().count() : 0;
 }
 
 std::string treeItemText(int gadget, int position) {
     TreeGadget* t = tree(gadget);
-    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
-    return item != nullptr ? platform::fromQString(item->text(0)) : std::string();
+    return t != nullptr ? t->items().text(position) : std::string();
 }
 
 int treeItemLevel(int gadget, int position) {
     TreeGadget* t = tree(gadget);
-    if (t == nullptr || t->itemAtPosition(position) == nullptr) {
-        return 0;
-    }
-    return t->levels[static_cast<std::size_t>(position)];
+    return t != nullptr ? t->items().level(position) : 0;
 }
 
 void setTreeItemExpanded(int gadget, int position, bool expanded) {
     TreeGadget* t = tree(gadget);
-    if (QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr) {
-        item->setExpanded(expanded);
+    if (const QModelIndex index = t != nullptr ? t->indexAtPosition(position) : QModelIndex();
+        index.isValid()) {
+        t->setExpanded(index, expanded);
     }
 }
 
 bool treeItemExpanded(int gadget, int position) {
     TreeGadget* t = tree(gadget);
-    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
-    return item != nullptr && item->isExpanded();
+    return t != nullptr && t->isExpanded(t->indexAtPosition(position));
 }
 
 int currentTreeItem(int gadget) {
     TreeGadget* t = tree(gadget);
-    return t != nullptr ? t->positionOf(t->currentItem()) : -1;
+    return t != nullptr ? t->currentPosition() : -1;
 }
 
 void setCurrentTreeItem(int gadget, int position) {
@@ -305,37 +219,39 @@ void setCurrentTreeItem(int gadget, int position) {
     if (t == nullptr) {
         return;
     }
-    QTreeWidgetItem* item = t->itemAtPosition(position);
-    if (item == nullptr) {
-        t->setCurrentItem(nullptr);
+    const QModelIndex index = t->indexAtPosition(position);
+    if (!index.isValid()) {
+        t->setCurrentIndex(QModelIndex());
         t->clearSelection();
         return;
     }
-    t->setCurrentItem(item);
-    t->scrollToItem(item);
+    t->setCurrentIndex(index);
+    t->scrollTo(index);
 }
 
 void setTreeItemSelected(int gadget, int position, bool selected) {
     TreeGadget* t = tree(gadget);
-    if (QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr) {
-        // Only the marking: currentItemChanged does not fire for this.
-        item->setSelected(selected);
+    if (const QModelIndex index = t != nullptr ? t->indexAtPosition(position) : QModelIndex();
+        index.isValid()) {
+        // Only the marking: the current item stays.
+        t->selectionModel()->select(index, selected ? QItemSelectionModel::Select
+                                                    : QItemSelectionModel::Deselect);
     }
 }
 
 bool treeItemSelected(int gadget, int position) {
     TreeGadget* t = tree(gadget);
-    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
-    return item != nullptr && item->isSelected();
+    const QModelIndex index = t != nullptr ? t->indexAtPosition(position) : QModelIndex();
+    return index.isValid() && t->selectionModel()->isSelected(index);
 }
 
 TreeItemPlace treeItemPlace(int gadget, int position) {
     TreeGadget* t = tree(gadget);
-    QTreeWidgetItem* item = t != nullptr ? t->itemAtPosition(position) : nullptr;
-    if (item == nullptr) {
+    const QModelIndex index = t != nullptr ? t->indexAtPosition(position) : QModelIndex();
+    if (!index.isValid()) {
         return {};
     }
-    const QRect r = t->visualItemRect(item);
+    const QRect r = t->visualRect(index);
     return {r.x(), r.y(), r.height()};
 }
 

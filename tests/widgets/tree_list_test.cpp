@@ -15,8 +15,9 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QToolTip>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <functional>
+#include <initializer_list>
 #include <span>
 
 namespace codarium::widgets {
@@ -38,8 +39,26 @@ protected:
         addTreeItem(3, "Fenster zentrieren", 1);
         drainEvents();
     }
-    QTreeWidget* qt() { return static_cast<QTreeWidget*>(testing::gadgetObject(3)); }
+    QTreeView* qt() { return static_cast<QTreeView*>(testing::gadgetObject(3)); }
 };
+
+// The item reached from the top by these rows, one per level, as the view
+// sees it.
+QModelIndex itemAt(QTreeView* tree, std::initializer_list<int> rows) {
+    QModelIndex index;
+    for (const int row : rows) {
+        index = tree->model()->index(row, 0, index);
+    }
+    return index;
+}
+
+QString titleAt(QTreeView* tree, std::initializer_list<int> rows) {
+    return itemAt(tree, rows).data().toString();
+}
+
+int childCount(QTreeView* tree, std::initializer_list<int> rows) {
+    return tree->model()->rowCount(rows.size() == 0 ? QModelIndex() : itemAt(tree, rows));
+}
 
 int changeEvents(const std::vector<WindowEvent>& events, int gadget) {
     int n = 0;
@@ -56,44 +75,60 @@ TEST_F(TreeTest, ItemsAreAddressedInFlatOrderWithTheirLevels) {
     EXPECT_EQ(treeItemLevel(3, 3), 0);
     EXPECT_EQ(treeItemText(3, 6), "");
     // The children hang below the nearest category above them.
-    ASSERT_EQ(qt()->topLevelItemCount(), 3);
-    EXPECT_EQ(qt()->topLevelItem(0)->childCount(), 2);
-    EXPECT_EQ(qt()->topLevelItem(1)->childCount(), 0);
-    EXPECT_EQ(qt()->topLevelItem(2)->child(0)->text(0), QStringLiteral("Fenster zentrieren"));
+    ASSERT_EQ(childCount(qt(), {}), 3);
+    EXPECT_EQ(childCount(qt(), {0}), 2);
+    EXPECT_EQ(childCount(qt(), {1}), 0);
+    EXPECT_EQ(titleAt(qt(), {2, 0}), QStringLiteral("Fenster zentrieren"));
+    // The view shows the text converted from the code page.
+    EXPECT_EQ(titleAt(qt(), {0, 1}), QStringLiteral("Datei l\u00F6schen"));
     // A level that skips one is taken as the next deeper level.
     addTreeItem(3, "zu tief", 5);
     EXPECT_EQ(treeItemLevel(3, 6), 2);
-    EXPECT_EQ(qt()->topLevelItem(2)->child(0)->child(0)->text(0), QStringLiteral("zu tief"));
+    EXPECT_EQ(titleAt(qt(), {2, 0, 0}), QStringLiteral("zu tief"));
 }
 
 TEST_F(TreeTest, AddingManyItemsAtOnceBuildsTheSameTreeAsOneByOne) {
     // Continues the existing tree: a code first joins the last category.
     const std::vector<TreeItemText> more = {
         {"Fenster verstecken", 1}, {"Registry", 0}, {"Wert lesen", 1}, {"Wert schreiben", 1}};
+    // What the user did with the tree so far stays: expansion, current item.
+    setTreeItemExpanded(3, 4, true);
+    setCurrentTreeItem(3, 5);
+    drainEvents();
     addTreeItems(3, more);
+    EXPECT_TRUE(treeItemExpanded(3, 4));
+    EXPECT_EQ(currentTreeItem(3), 5);
+    EXPECT_EQ(changeEvents(drainEvents(), 3), 0);
     ASSERT_EQ(treeItemCount(3), 10);
     EXPECT_EQ(treeItemText(3, 6), "Fenster verstecken");
     EXPECT_EQ(treeItemLevel(3, 7), 0);
-    ASSERT_EQ(qt()->topLevelItemCount(), 4);
-    EXPECT_EQ(qt()->topLevelItem(2)->childCount(), 2);
-    EXPECT_EQ(qt()->topLevelItem(3)->text(0), QStringLiteral("Registry"));
-    EXPECT_EQ(qt()->topLevelItem(3)->child(1)->text(0), QStringLiteral("Wert schreiben"));
+    ASSERT_EQ(childCount(qt(), {}), 4);
+    EXPECT_EQ(childCount(qt(), {2}), 2);
+    EXPECT_EQ(titleAt(qt(), {3}), QStringLiteral("Registry"));
+    EXPECT_EQ(titleAt(qt(), {3, 1}), QStringLiteral("Wert schreiben"));
+    // Every item's way back up leads to the same place.
+    const QModelIndex deep = itemAt(qt(), {3, 1});
+    EXPECT_EQ(deep.parent(), itemAt(qt(), {3}));
+    EXPECT_FALSE(deep.parent().parent().isValid());
     setCurrentTreeItem(3, 9);
     EXPECT_EQ(currentTreeItem(3), 9);
 }
 
 // Each item's parent as text ("" at the top), in flat order.
-std::vector<std::string> parentsOf(QTreeWidget* tree) {
+std::vector<std::string> parentsOf(QTreeView* tree) {
     std::vector<std::string> parents;
-    std::function<void(QTreeWidgetItem*, const std::string&)> walk = [&](QTreeWidgetItem* item,
-                                                                         const std::string& up) {
-        parents.push_back(up + ">" + platform::fromQString(item->text(0)));
-        for (int i = 0; i < item->childCount(); ++i) {
-            walk(item->child(i), platform::fromQString(item->text(0)));
+    const QAbstractItemModel* model = tree->model();
+    std::function<void(const QModelIndex&, const std::string&)> walk = [&](const QModelIndex& item,
+                                                                           const std::string& up) {
+        const std::string title = platform::fromQString(item.data().toString());
+        parents.push_back(up + ">" + title);
+        EXPECT_EQ(model->parent(item), item.parent()) << title;
+        for (int i = 0; i < model->rowCount(item); ++i) {
+            walk(model->index(i, 0, item), title);
         }
     };
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        walk(tree->topLevelItem(i), "");
+    for (int i = 0; i < model->rowCount(); ++i) {
+        walk(model->index(i, 0), "");
     }
     return parents;
 }
@@ -178,22 +213,22 @@ TEST_F(TreeTest, LongTitlesScrollSidewaysAndShowWholeAsTooltips) {
         "Ein sehr langer Titel, der in dem schmalen Baum keinen Platz findet";
     addTreeItem(3, longTitle, 1); // the second code of "Fenster"
     setTreeItemExpanded(3, 4, true);
-    QTreeWidget* t = qt();
+    QTreeView* t = qt();
     t->resize(200, 300);
     testing::processPendingEvents();
     drainEvents();
-    QTreeWidgetItem* longItem = t->topLevelItem(2)->child(1);
-    QTreeWidgetItem* shortItem = t->topLevelItem(2)->child(0);
-    ASSERT_EQ(longItem->text(0), QString::fromLatin1(longTitle.c_str()));
+    const QModelIndex longItem = itemAt(t, {2, 1});
+    const QModelIndex shortItem = itemAt(t, {2, 0});
+    ASSERT_EQ(longItem.data().toString(), QString::fromLatin1(longTitle.c_str()));
 
     // Not cut to the pane: the column holds the whole title, the tree scrolls.
     EXPECT_FALSE(t->header()->stretchLastSection());
-    const QRect cell = t->visualItemRect(longItem);
-    EXPECT_GE(cell.width(), t->fontMetrics().horizontalAdvance(longItem->text(0)));
+    const QRect cell = t->visualRect(longItem);
+    EXPECT_GE(cell.width(), t->fontMetrics().horizontalAdvance(longItem.data().toString()));
     EXPECT_GT(t->horizontalScrollBar()->maximum(), 0);
 
-    const auto tooltipAt = [t](QTreeWidgetItem* item) {
-        const QRect r = t->visualItemRect(item);
+    const auto tooltipAt = [t](const QModelIndex& item) {
+        const QRect r = t->visualRect(item);
         const QPoint at(r.left() + 4, r.center().y());
         QHelpEvent help(QEvent::ToolTip, at, t->viewport()->mapToGlobal(at));
         QCoreApplication::sendEvent(t->viewport(), &help);
@@ -201,19 +236,19 @@ TEST_F(TreeTest, LongTitlesScrollSidewaysAndShowWholeAsTooltips) {
     };
     // A title that fits shows no tooltip; one that runs past the edge does.
     EXPECT_EQ(tooltipAt(shortItem), QString());
-    EXPECT_EQ(tooltipAt(longItem), longItem->text(0));
+    EXPECT_EQ(tooltipAt(longItem), longItem.data().toString());
     QToolTip::hideText();
 }
 
 TEST_F(TreeTest, ConnectingLinesAreDrawnBesideTheItems) {
     setTreeItemExpanded(3, 0, true);
-    QTreeWidget* t = qt();
+    QTreeView* t = qt();
     testing::processPendingEvents();
     const QImage picture = t->viewport()->grab().toImage();
     const QColor background = t->palette().color(QPalette::Base);
     // The own column of "Datei kopieren": its line runs from top to bottom,
     // since "Datei löschen" follows it.
-    const QRect row = t->visualItemRect(t->topLevelItem(0)->child(0));
+    const QRect row = t->visualRect(itemAt(t, {0, 0}));
     const int x = row.left() - t->indentation() / 2;
     int drawn = 0;
     for (int y = row.top(); y <= row.bottom(); ++y) {

@@ -1,0 +1,134 @@
+#include "widgets/tree_items.h"
+
+#include "platform/code_page.h"
+
+#include <algorithm>
+
+namespace codarium::widgets::detail {
+
+namespace {
+const std::string noText;
+} // namespace
+
+int TreeItems::store(std::string_view text, int level) {
+    const int deepest = items_.empty() ? 0 : items_.back().level + 1;
+    const int effective = std::clamp(level, 0, deepest);
+    // A new item is at most one level below the last one, so the nearest item
+    // above it one level up is the last item added at that level.
+    const int parent = effective > 0 ? lastAtLevel_[static_cast<std::size_t>(effective - 1)] : -1;
+    const int position = count();
+    std::vector<int>& siblings = childrenOf(parent);
+    items_.push_back({std::string(text), effective, parent, static_cast<int>(siblings.size()), {}});
+    // items_ may have moved: the parent's list is looked up again.
+    childrenOf(parent).push_back(position);
+    lastAtLevel_.resize(static_cast<std::size_t>(effective) + 1);
+    lastAtLevel_.back() = position;
+    return parent;
+}
+
+void TreeItems::append(std::span<const TreeItemText> items) {
+    if (items.empty()) {
+        return;
+    }
+    if (items_.empty()) {
+        beginResetModel();
+        items_.reserve(items.size());
+        for (const TreeItemText& item : items) {
+            store(item.text, item.level);
+        }
+        endResetModel();
+        return;
+    }
+    for (const TreeItemText& item : items) {
+        const int deepest = items_.back().level + 1;
+        const int effective = std::clamp(item.level, 0, deepest);
+        const int parent =
+            effective > 0 ? lastAtLevel_[static_cast<std::size_t>(effective - 1)] : -1;
+        const int row = static_cast<int>(childrenOf(parent).size());
+        beginInsertRows(indexAt(parent), row, row);
+        store(item.text, item.level);
+        endInsertRows();
+    }
+}
+
+void TreeItems::clear() {
+    beginResetModel();
+    items_.clear();
+    topLevel_.clear();
+    lastAtLevel_.clear();
+    endResetModel();
+}
+
+const std::string& TreeItems::text(int position) const {
+    return position >= 0 && position < count() ? items_[static_cast<std::size_t>(position)].text
+                                               : noText;
+}
+
+int TreeItems::level(int position) const {
+    return position >= 0 && position < count() ? items_[static_cast<std::size_t>(position)].level
+                                               : 0;
+}
+
+QModelIndex TreeItems::indexAt(int position) const {
+    if (position < 0 || position >= count()) {
+        return {};
+    }
+    return createIndex(items_[static_cast<std::size_t>(position)].row, 0,
+                       static_cast<quintptr>(position));
+}
+
+int TreeItems::positionOf(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != this) {
+        return -1;
+    }
+    return static_cast<int>(index.internalId());
+}
+
+std::vector<int>& TreeItems::childrenOf(int parent) {
+    return parent < 0 ? topLevel_ : items_[static_cast<std::size_t>(parent)].children;
+}
+
+const std::vector<int>& TreeItems::childrenOf(int parent) const {
+    return parent < 0 ? topLevel_ : items_[static_cast<std::size_t>(parent)].children;
+}
+
+QModelIndex TreeItems::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || row < 0 || (parent.isValid() && parent.column() != 0)) {
+        return {};
+    }
+    const std::vector<int>& children = childrenOf(parent.isValid() ? positionOf(parent) : -1);
+    if (row >= static_cast<int>(children.size())) {
+        return {};
+    }
+    return createIndex(row, 0, static_cast<quintptr>(children[static_cast<std::size_t>(row)]));
+}
+
+QModelIndex TreeItems::parent(const QModelIndex& child) const {
+    const int position = positionOf(child);
+    return position < 0 ? QModelIndex() : indexAt(items_[static_cast<std::size_t>(position)].parent);
+}
+
+int TreeItems::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() && parent.column() != 0) {
+        return 0;
+    }
+    return static_cast<int>(childrenOf(parent.isValid() ? positionOf(parent) : -1).size());
+}
+
+int TreeItems::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+QVariant TreeItems::data(const QModelIndex& index, int role) const {
+    const int position = positionOf(index);
+    if (position < 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return {};
+    }
+    return platform::toQString(items_[static_cast<std::size_t>(position)].text);
+}
+
+Qt::ItemFlags TreeItems::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+} // namespace codarium::widgets::detail
