@@ -10,20 +10,21 @@ namespace {
 const std::string noText;
 } // namespace
 
-int TreeItems::store(std::string_view text, int level) {
+TreeItems::Place TreeItems::placeFor(int level) const {
     const int deepest = items_.empty() ? 0 : items_.back().level + 1;
     const int effective = std::clamp(level, 0, deepest);
     // A new item is at most one level below the last one, so the nearest item
     // above it one level up is the last item added at that level.
     const int parent = effective > 0 ? lastAtLevel_[static_cast<std::size_t>(effective - 1)] : -1;
+    return {effective, parent, static_cast<int>(childrenOf(parent).size())};
+}
+
+void TreeItems::store(std::string_view text, const Place& place) {
     const int position = count();
-    std::vector<int>& siblings = childrenOf(parent);
-    items_.push_back({std::string(text), effective, parent, static_cast<int>(siblings.size()), {}});
-    // items_ may have moved: the parent's list is looked up again.
-    childrenOf(parent).push_back(position);
-    lastAtLevel_.resize(static_cast<std::size_t>(effective) + 1);
+    items_.push_back({std::string(text), place.level, place.parent, place.row, {}});
+    childrenOf(place.parent).push_back(position);
+    lastAtLevel_.resize(static_cast<std::size_t>(place.level) + 1);
     lastAtLevel_.back() = position;
-    return parent;
 }
 
 void TreeItems::append(std::span<const TreeItemText> items) {
@@ -34,19 +35,15 @@ void TreeItems::append(std::span<const TreeItemText> items) {
         beginResetModel();
         items_.reserve(items.size());
         for (const TreeItemText& item : items) {
-            store(item.text, item.level);
+            store(item.text, placeFor(item.level));
         }
         endResetModel();
         return;
     }
     for (const TreeItemText& item : items) {
-        const int deepest = items_.back().level + 1;
-        const int effective = std::clamp(item.level, 0, deepest);
-        const int parent =
-            effective > 0 ? lastAtLevel_[static_cast<std::size_t>(effective - 1)] : -1;
-        const int row = static_cast<int>(childrenOf(parent).size());
-        beginInsertRows(indexAt(parent), row, row);
-        store(item.text, item.level);
+        const Place place = placeFor(item.level);
+        beginInsertRows(indexAt(place.parent), place.row, place.row);
+        store(item.text, place);
         endInsertRows();
     }
 }
@@ -105,7 +102,8 @@ QModelIndex TreeItems::index(int row, int column, const QModelIndex& parent) con
 
 QModelIndex TreeItems::parent(const QModelIndex& child) const {
     const int position = positionOf(child);
-    return position < 0 ? QModelIndex() : indexAt(items_[static_cast<std::size_t>(position)].parent);
+    return position < 0 ? QModelIndex()
+                        : indexAt(items_[static_cast<std::size_t>(position)].parent);
 }
 
 int TreeItems::rowCount(const QModelIndex& parent) const {

@@ -31,7 +31,7 @@ public:
     const std::string& text(int position) const;
     int level(int position) const;
 
-    QModelIndex indexAt(int position) const; // invalid when out of range
+    QModelIndex indexAt(int position) const;        // invalid when out of range
     int positionOf(const QModelIndex& index) const; // -1 for an invalid index
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -45,13 +45,20 @@ private:
     struct Item {
         std::string text;
         int level = 0;
-        int parent = -1;        // position, -1 at the top
-        int row = 0;            // among its parent's children
+        int parent = -1; // position, -1 at the top
+        int row = 0;     // among its parent's children
         std::vector<int> children;
     };
 
-    // Adds one item to the store; returns its parent's position (-1: top).
-    int store(std::string_view text, int level);
+    // Where an item of `level` added now goes: its level after the rule
+    // above, its parent's position (-1: the top) and its row there.
+    struct Place {
+        int level = 0;
+        int parent = -1;
+        int row = 0;
+    };
+    Place placeFor(int level) const;
+    void store(std::string_view text, const Place& place);
     std::vector<int>& childrenOf(int parent);
     const std::vector<int>& childrenOf(int parent) const;
 

@@ -7,6 +7,7 @@
 #include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
 
+#include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -134,6 +135,10 @@ std::vector<std::string> parentsOf(QTreeView* tree) {
 }
 
 TEST_F(TreeTest, ManyItemsAtOnceBuildTheSameTreeAsOneByOneAtAnyDepth) {
+    // Checks the model's indexes, parents and signals after every change;
+    // a broken rule ends the test program.
+    const QAbstractItemModelTester checked(qt()->model(),
+                                           QAbstractItemModelTester::FailureReportingMode::Fatal);
     clearTree(3);
     // Deeper, shallower, and too deep (clamped to one below the last item).
     const std::vector<TreeItemText> items = {{"a", 0},  {"b", 1}, {"c", 2}, {"d", 3}, {"e", 1},
