@@ -4,6 +4,9 @@
 #include "platform/paths.h"
 #include "widgets/internal_images.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -21,8 +24,7 @@ std::map<int, QImage>& images() {
 
 // An icon file holds several pictures; the largest looks best when Qt scales
 // it down for menus and toolbars.
-QImage largestImageIn(const QString& file) {
-    QImageReader reader(file);
+QImage largestImageIn(QImageReader& reader) {
     QImage best;
     const int count = std::max(1, reader.imageCount());
     for (int i = 0; i < count; ++i) {
@@ -39,6 +41,33 @@ QImage largestImageIn(const QString& file) {
         }
     }
     return best;
+}
+
+// The format the file's name gives is tried first, and alone: letting Qt
+// detect it asks every installed image plug-in whether it reads the file,
+// which loads them all (TIFF, WebP, MNG, ...) with their libraries at every
+// start. A file whose name does not tell its format, or tells it wrongly,
+// still gets that detection. The file is read once, for both tries.
+QImage largestImageInFile(const QString& file) {
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QByteArray bytes = source.readAll();
+    source.close();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray named = QFileInfo(file).suffix().toLower().toLatin1();
+    if (!named.isEmpty()) {
+        QImageReader reader(&buffer, named);
+        reader.setAutoDetectImageFormat(false);
+        if (QImage image = largestImageIn(reader); !image.isNull()) {
+            return image;
+        }
+        buffer.seek(0);
+    }
+    QImageReader reader(&buffer);
+    return largestImageIn(reader);
 }
 
 } // namespace
@@ -58,7 +87,7 @@ QIcon iconOf(int image) {
 } // namespace detail
 
 bool loadImage(int image, std::string_view path) {
-    QImage img = largestImageIn(QString::fromStdString(platform::nativePath(path)));
+    QImage img = largestImageInFile(QString::fromStdString(platform::nativePath(path)));
     if (!img.isNull()) {
         img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }

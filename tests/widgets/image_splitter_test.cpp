@@ -8,7 +8,9 @@
 #include "widgets/text_gadgets.h"
 #include "widgets/windows.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <string>
 
 namespace codarium::widgets {
@@ -34,6 +36,34 @@ TEST_F(ImageTest, IconsAndPngsLoadAndMissingFilesLeaveTheImageEmpty) {
     // A number that held a picture is emptied by a failed load.
     EXPECT_FALSE(loadImage(7, grafik("gibt-es-nicht.ico")));
     EXPECT_FALSE(isImage(7));
+}
+
+TEST_F(ImageTest, AFileWhoseNameHidesOrMisstatesItsFormatStillLoads) {
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(loadImage(14, grafik("Banner.png")));
+    ASSERT_TRUE(loadImage(7, grafik("Aktualisierung.ico")));
+    const struct {
+        const char* source;
+        const char* copy;
+        int sameAs;
+    } cases[] = {{"Banner.png", "Banner.ico", 14},
+                 {"Banner.png", "Banner", 14},
+                 {"Aktualisierung.ico", "Aktualisierung.png", 7},
+                 {"Aktualisierung.ico", "Aktualisierung.ICO", 7}};
+    for (const auto& c : cases) {
+        const QString copy = dir.filePath(QString::fromLatin1(c.copy));
+        ASSERT_TRUE(QFile::copy(QString::fromStdString(grafik(c.source)), copy));
+        EXPECT_TRUE(loadImage(40, copy.toStdString())) << c.copy;
+        EXPECT_EQ(imageWidth(40), imageWidth(c.sameAs)) << c.copy;
+        EXPECT_EQ(imageHeight(40), imageHeight(c.sameAs)) << c.copy;
+    }
+    // Bytes that are no picture at all, whatever the name says.
+    QFile junk(dir.filePath(QStringLiteral("kaputt.png")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("\x89PNG kein Bild");
+    junk.close();
+    EXPECT_FALSE(loadImage(40, junk.fileName().toStdString()));
 }
 
 TEST_F(ImageTest, TextIsDrawnOnACopyWithoutTouchingTheOriginal) {
