@@ -18,6 +18,7 @@
 #include "online/updater_start.h"
 #include "online/worker_threads.h"
 #include "platform/paths.h"
+#include "widgets/application_style.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
 #include "widgets/windows.h"
@@ -27,6 +28,7 @@
 namespace codarium::app {
 
 bool startUp() {
+    widgets::installApplicationStyle();
     // Program name and version are constants (ProgramIdentity).
     library::apiLinkMap().clear();
     // The editing component is linked in; there is no library to load first.
