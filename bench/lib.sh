@@ -1,5 +1,19 @@
 # Shared helpers for the benchmark scripts.
 
+# elapsed_seconds COMMAND...: runs COMMAND once, prints its wall time in seconds.
+elapsed_seconds() {
+  local t0 t1
+  t0=$(date +%s.%N)
+  "$@" >/dev/null 2>&1
+  t1=$(date +%s.%N)
+  echo "$t1 - $t0" | bc -l
+}
+
+# median: the median of the numbers on standard input, one per line.
+median() {
+  sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'
+}
+
 # median_seconds REPS COMMAND...: runs COMMAND REPS times, prints the median
 # wall time in seconds.
 median_seconds() {
@@ -7,13 +21,22 @@ median_seconds() {
   shift
   local times=()
   for _ in $(seq "$reps"); do
-    local t0 t1
-    t0=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s.%N)
-    times+=("$(echo "$t1 - $t0" | bc -l)")
+    times+=("$(elapsed_seconds "$@")")
   done
-  printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'
+  printf '%s\n' "${times[@]}" | median
+}
+
+# median_pair REPS A B: runs the programs A and B in turn, REPS times each,
+# and prints the median wall time of each in seconds ("A B"). Taking turns
+# lets a slow spell of the machine weigh on both sides alike.
+median_pair() {
+  local reps=$1 a=$2 b=$3
+  local times_a=() times_b=()
+  for _ in $(seq "$reps"); do
+    times_a+=("$(elapsed_seconds "$a")")
+    times_b+=("$(elapsed_seconds "$b")")
+  done
+  echo "$(printf '%s\n' "${times_a[@]}" | median) $(printf '%s\n' "${times_b[@]}" | median)"
 }
 
 # report NAME OURS TOOL_NAME TOOL UNIT: prints the comparison line; OURS and

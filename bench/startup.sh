@@ -34,20 +34,22 @@ printf '#!/bin/sh\n' >"$editor"
 chmod +x "$editor"
 choose_editor() { sed -i "s|^PBPfad = [^\r]*|PBPfad = $1|" "$settings"; }
 choose_editor "$editor"
-ours=$(median_seconds 11 "$ours_prog")
-bare=$(median_seconds 11 "$bare_bin")
-report startup "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms
+# compare NAME: ours against the bare window, measured in turns.
+compare() {
+  local ours bare
+  read -r ours bare < <(median_pair 15 "$ours_prog" "$bare_bin")
+  report "$1" "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms
+}
+compare startup
 
 # The same start with the generated library of 10,000 codes in 100 categories.
 lib=$(generated_library)
 rm -rf "$scratch/program/Codes" "$scratch/program/Einstellungen"
 cp -r "$lib/Codes" "$lib/Einstellungen" "$scratch/program/"
 "$ours_prog" >/dev/null 2>&1
-ours=$(median_seconds 11 "$ours_prog")
-report startup-10k "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms
+compare startup-10k
 # Peak memory of the same start with 10,000 codes beside the bare window's.
 report startup-rss "$(peak_rss_mb "$ours_prog")" bare-qt "$(peak_rss_mb "$bare_bin")" MB
 # The first start with the same library: no editor yet, so the dialog opens.
 choose_editor ""
-ours=$(median_seconds 11 "$ours_prog")
-report startup-10k-first-run "$(to_ms "$ours")" bare-qt "$(to_ms "$bare")" ms
+compare startup-10k-first-run
