@@ -19,8 +19,7 @@ namespace {
 // real icon the first time the icon is drawn or measured.
 class DeferredStandardIcon final : public QIconEngine {
 public:
-    DeferredStandardIcon(QStyle* base, QStyle::StandardPixmap which)
-        : base_(base), which_(which) {}
+    DeferredStandardIcon(QStyle* base, QStyle::StandardPixmap which) : base_(base), which_(which) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {

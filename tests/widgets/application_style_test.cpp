@@ -26,7 +26,9 @@ public:
     mutable int arrowsMade = 0;
 };
 
-QImage drawn(const QIcon& icon, int size) { return icon.pixmap(size).toImage(); }
+QImage drawn(const QIcon& icon, int size) {
+    return icon.pixmap(size).toImage();
+}
 
 class ApplicationStyleTest : public testsupport::GuiTest {};
 
@@ -34,8 +36,8 @@ TEST_F(ApplicationStyleTest, OverflowArrowsAreMadeOnceWhenFirstDrawnAndLookAsThe
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     auto* counting = new CountingStyle;
     const ApplicationStyle style(counting);
-    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton,
-                             QStyle::SP_ToolBarVerticalExtensionButton}) {
+    for (const auto which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
         counting->arrowsMade = 0;
         const QIcon arrow = style.standardIcon(which);
         const QIcon copy = arrow; // a copy shares the engine until changed
