@@ -1,6 +1,7 @@
 #include "widgets/gadgets.h"
 
 #include "platform/code_page.h"
+#include "widgets/fitting_label.h"
 #include "widgets/gui_thread.h"
 #include "widgets/internal_gadgets.h"
 #include "widgets/internal_images.h"
@@ -92,6 +93,9 @@ void setTextOf(QWidget* w, std::string_view text) {
         l->setProperty(detail::property::Text,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));
         l->setText(detail::withLineFeeds(text));
+        if (auto* fitting = dynamic_cast<detail::FittingLabel*>(l)) {
+            fitting->fitText();
+        }
     } else if (auto* b = qobject_cast<QPushButton*>(w)) {
         b->setProperty(detail::property::Text,
                        QByteArray(text.data(), static_cast<qsizetype>(text.size())));

@@ -1,6 +1,7 @@
 #include "widgets/text_gadgets.h"
 
 #include "platform/code_page.h"
+#include "widgets/fitting_label.h"
 #include "widgets/gadget_host.h"
 #include "widgets/gadgets.h"
 
@@ -56,7 +57,7 @@ void reportFocusAndClicks(QWidget* field, QWidget* clickTarget, int gadget, unsi
 
 bool textGadget(int gadget, int window, int x, int y, int width, int height, std::string_view text,
                 unsigned flags) {
-    auto* label = new QLabel();
+    auto* label = new detail::FittingLabel();
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(((flags & TextRightAligned) != 0 ? Qt::AlignRight : Qt::AlignLeft) |

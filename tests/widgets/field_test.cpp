@@ -1,4 +1,5 @@
 #include "gui_fixture.h"
+#include "widgets/fonts.h"
 #include "widgets/gadgets.h"
 #include "widgets/progress_gadget.h"
 #include "widgets/test_hooks.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLabel>
+#include <algorithm>
 
 namespace codarium::widgets {
 namespace {
@@ -106,6 +109,58 @@ TEST_F(FieldTest, GeometryAndTextOfLabelsButtonsAndFrames) {
     freeGadget(2);
     EXPECT_FALSE(isGadget(2));
     EXPECT_EQ(gadgetText(2), "");
+}
+
+TEST_F(FieldTest, ALabelTooLongForItsBoxShrinksWithinLimitsAndOtherwiseOffersItsWording) {
+    const QFont given = QApplication::font();
+    const qreal floor = std::max(given.pointSizeF() * 0.75, std::min(given.pointSizeF(), 7.0));
+    const std::string word = "E-Mail-Adresse:";
+    std::string sentence = "Beim Abbrechen dieser Konfiguration wird jedoch die Funktion ''Code in "
+                           "PureBasic \xF6"
+                           "ffnen'' deaktiviert. ";
+    sentence += sentence + sentence; // three lines or more, even at the smallest size
+    // Nine tenths of the width the word needs at the given size.
+    const int tight = QFontMetrics(given).horizontalAdvance(QString::fromStdString(word)) * 9 / 10;
+    ASSERT_TRUE(textGadget(1, 20, 10, 10, 480, 20, "Autor:"));
+    ASSERT_TRUE(textGadget(2, 20, 10, 40, tight, 20, word));
+    ASSERT_TRUE(textGadget(3, 20, 10, 70, 480, 20, sentence));
+    const auto label = [](int gadget) {
+        return static_cast<QLabel*>(testing::gadgetObject(gadget));
+    };
+    const auto fits = [&](int gadget) {
+        return label(gadget)->heightForWidth(gadgetWidth(gadget)) <= gadgetHeight(gadget);
+    };
+
+    const struct {
+        int gadget;
+        bool shrunk, atFloor, fits;
+    } cases[] = {{1, false, false, true}, {2, true, false, true}, {3, true, true, false}};
+    for (const auto& c : cases) {
+        const qreal size = label(c.gadget)->font().pointSizeF();
+        EXPECT_EQ(size < given.pointSizeF(), c.shrunk) << c.gadget;
+        EXPECT_EQ(size == floor, c.atFloor) << c.gadget;
+        EXPECT_EQ(fits(c.gadget), c.fits) << c.gadget;
+        // Only a text still cut off carries its wording as a tool tip.
+        EXPECT_EQ(label(c.gadget)->toolTip(), c.fits ? QString() : label(c.gadget)->text());
+    }
+    EXPECT_EQ(gadgetText(3), sentence);
+
+    // A roomier box, a shorter text or a bigger given font: fitted afresh.
+    resizeGadget(2, Ignore, Ignore, 2 * tight, Ignore);
+    EXPECT_EQ(label(2)->font().pointSizeF(), given.pointSizeF());
+    setGadgetText(3, "Kurz");
+    EXPECT_EQ(label(3)->font().pointSizeF(), given.pointSizeF());
+    EXPECT_EQ(label(3)->toolTip(), QString());
+    resizeGadget(1, Ignore, Ignore, Ignore, 60);
+    ASSERT_TRUE(loadFont(1, "", 14));
+    setGadgetFont(1, 1);
+    EXPECT_EQ(label(1)->font().pointSizeF(), 14.0);
+    freeFont(1);
+
+    // A tool tip the program gave is kept even when the text is cut off.
+    setGadgetToolTip(3, "Hilfe");
+    setGadgetText(3, sentence);
+    EXPECT_EQ(label(3)->toolTip(), "Hilfe");
 }
 
 TEST_F(FieldTest, WorkersSetTextAndProgressThroughTheGuiThread) {
