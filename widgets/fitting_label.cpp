@@ -20,18 +20,19 @@ void FittingLabel::fitText() {
     }
     const qreal smallest = std::max(given * SmallestShare, std::min(given, SmallestPointSize));
     qreal size = given;
-    while (!fitsAt(size) && size - Step >= smallest) {
+    bool fits = fitsAt(size);
+    while (!fits && size - Step >= smallest) {
         size -= Step;
+        fits = fitsAt(size);
     }
-    applyPointSize(size);
-    const bool cut = !fitsAt(size);
     // A tool tip the program set itself is never replaced.
     if (toolTip().isEmpty() || toolTip() == ownToolTip_) {
-        ownToolTip_ = cut ? text() : QString();
+        ownToolTip_ = fits ? QString() : text();
         setToolTip(ownToolTip_);
     }
 }
 
+// Shows the text at that size, then tells whether it fits there.
 bool FittingLabel::fitsAt(qreal pointSize) {
     applyPointSize(pointSize);
     return text().isEmpty() || heightForWidth(width()) <= height();
