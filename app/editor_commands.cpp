@@ -46,6 +46,10 @@ void exportTemplates() {
         widgets::errorBox(ui("Die Datei ''Templates.prefs'' konnte nicht gelesen werden.\r"
                              "Es wurden keine Codes hinzugefügt."));
         break;
+    case TemplateExport::TemplatesReadOnly:
+        widgets::errorBox(ui("Die Datei ''Templates.prefs'' ist schreibgeschützt.\r"
+                             "Sie ist unverändert geblieben; es wurden keine Codes hinzugefügt."));
+        break;
     case TemplateExport::NotWritten:
         widgets::errorBox(ui("Die Datei ''Templates.prefs'' konnte nicht geschrieben werden.\r"
                              "Sie ist unverändert geblieben; es wurden keine Codes hinzugefügt."));

@@ -3,6 +3,7 @@
 #include "editor_link/template_code.h"
 #include "library/search_core.h"
 #include "platform/code_page.h"
+#include "platform/file_mode.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "runtime/atomic_file.h"
@@ -127,6 +128,11 @@ TemplateExport exportTemplatesTo(std::string_view templatesPath, std::string_vie
     std::string rest;
     if (!readOldTemplates(templatesPath, rest)) {
         return TemplateExport::TemplatesUnreadable;
+    }
+    // The rename would replace a file its owner made read-only; the editor
+    // opens it for update, and so must we.
+    if (!platform::mayChangeFile(templatesPath)) {
+        return TemplateExport::TemplatesReadOnly;
     }
     std::string out;
     appendLine(out, "TEMPLATES:1.0");

@@ -27,12 +27,14 @@ void writeTemplateEntries(std::string_view directory, std::string& out);
 enum class TemplateExport {
     Done,
     TemplatesUnreadable, // the old file could not be read: nothing written
+    TemplatesReadOnly,   // the old file may not be changed: nothing written
     NotWritten,          // the new file could not be written: the old one stays
 };
 
 // Writes the new block for `codesDirectory` followed by the old file's
 // contents after its first two lines, and puts the result in place of the
-// templates file in one rename once it is complete.
+// templates file in one rename once it is complete. A templates file that
+// may not be changed (see platform::mayChangeFile) is left as it is.
 TemplateExport exportTemplatesTo(std::string_view templatesPath, std::string_view codesDirectory);
 
 } // namespace codarium::editor_link

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace codarium::platform {
 
@@ -25,6 +26,13 @@ std::optional<unsigned> fileMode(std::string_view path) {
 
 bool setFileMode(std::string_view path, unsigned mode) {
     return ::chmod(nativePath(path).c_str(), static_cast<mode_t>(mode & 07777)) == 0;
+}
+
+bool mayChangeFile(std::string_view path) {
+    const std::string native = nativePath(path);
+    struct stat st {};
+    return ::stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) != 0 &&
+           ::access(native.c_str(), W_OK) == 0;
 }
 
 } // namespace codarium::platform

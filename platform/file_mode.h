@@ -15,4 +15,10 @@ std::int64_t fileSize(std::string_view path);
 std::optional<unsigned> fileMode(std::string_view path);
 bool setFileMode(std::string_view path, unsigned mode);
 
+// Whether an existing regular file may be opened to be changed: the process
+// may write it and its owner's write bit is set. A file without that bit
+// counts as read-only even for the superuser, as a file marked read-only
+// does on Windows, so that a user's protection holds whoever runs us.
+bool mayChangeFile(std::string_view path);
+
 } // namespace codarium::platform

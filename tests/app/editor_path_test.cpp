@@ -293,6 +293,25 @@ TEST_F(EditorPathTest, TemplateExportAsksFirstAndReportsHowItWent) {
     EXPECT_EQ(box.text, ui("Die Datei ''Templates.prefs'' konnte nicht gelesen werden.\r"
                            "Es wurden keine Codes hinzugefügt."));
     EXPECT_TRUE(fs::is_directory(templates / "x"));
+
+    // Read-only, whoever runs the test: kept byte for byte with its mode.
+    fs::remove_all(templates);
+    writeBytes(templates.string(), old);
+    fs::permissions(templates,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    hooks::queueMessageBoxAnswer(widgets::MessageResult::Yes);
+    ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::ExportTemplates));
+    runPendingTurns();
+    box = lastBox();
+    EXPECT_EQ(box.title, "Fehler");
+    EXPECT_EQ(box.text, ui("Die Datei ''Templates.prefs'' ist schreibgeschützt.\r"
+                           "Sie ist unverändert geblieben; es wurden keine Codes hinzugefügt."));
+    EXPECT_EQ(readBytes(templates.string()), old);
+    EXPECT_EQ(fs::status(templates).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(templates.parent_path()), fs::directory_iterator()), 1)
+        << "no temporary file beside it";
 }
 
 } // namespace
