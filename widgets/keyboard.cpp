@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -149,6 +150,42 @@ private:
     bool typing_ = false; // the plain Tab of a Ctrl+Tab is on its way
 };
 
+// An open drop-down list or context menu takes Escape, as in Qt's own
+// dialogs: without this, the list closes itself while the key is offered to
+// the shortcuts and the dialog's Escape shortcut then cancels the dialog too,
+// losing what was typed. Accepting the offer makes the key an ordinary key
+// press of the popup, which closes only the popup.
+class PopupTakesEscape final : public QObject {
+    static constexpr const char* Name = "codarium-popup-takes-escape";
+
+public:
+    explicit PopupTakesEscape(QObject* application) : QObject(application) {
+        setObjectName(Name);
+        application->installEventFilter(this);
+    }
+
+    static void installOnce() {
+        QCoreApplication* app = QCoreApplication::instance();
+        // By name: without a meta-object of its own the class cannot be told
+        // from any other child by its type.
+        if (app != nullptr &&
+            app->findChild<QObject*>(Name, Qt::FindDirectChildrenOnly) == nullptr) {
+            new PopupTakesEscape(app);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            QApplication::activePopupWidget() != nullptr) {
+            event->accept();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 void setMenuItemShortcut(int menu, int command, std::string_view keys) {
@@ -221,6 +258,7 @@ void setDialogKeys(int window, const DialogKeys& keys) {
         }
     }
     if (keys.cancelButton >= 0) {
+        PopupTakesEscape::installOnce();
         addKeyGadget(window, "Esc", keys.cancelButton);
     }
     if (QWidget* first = gadgetWidget(keys.firstField)) {

@@ -27,9 +27,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <chrono>
@@ -479,6 +483,70 @@ TEST_F(KeyboardTest, DialogsOpenAtTheirFirstFieldAndFollowTheirLayout) {
     press(library::CreateCategoryWindow, Qt::Key_Escape);
     EXPECT_FALSE(widgets::isWindow(library::CreateCategoryWindow));
     EXPECT_FALSE(widgets::windowDisabled(MainWindow));
+}
+
+TEST_F(KeyboardTest, EscapeClosesAnOpenDropDownOrMenuBeforeTheDialog) {
+    startActive("[Einstellungen]\r\nPBPfad = 0\r\nAdministratormodus = 1\r\n");
+    const auto popupOpen = [] { return QApplication::activePopupWidget() != nullptr; };
+    const auto escapeInPopup = [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* target = popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+        QTest::keyClick(target, Qt::Key_Escape);
+    };
+    struct Case {
+        int openCommand, window, choice, field;
+    };
+    for (const Case c : {Case{command::RemoveCategory, library::RemoveCategoryWindow,
+                              library::RemoveCategoryChoice, -1},
+                         Case{command::AddCode, library::AddCodeWindow, library::CodeCategoryChoice,
+                              library::CodeTitleField}}) {
+        SCOPED_TRACE(c.window);
+        ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, c.openCommand));
+        runPendingTurns();
+        activate(c.window);
+        if (c.field >= 0) {
+            ASSERT_TRUE(hooks::typeIntoField(c.field, "Getippt"));
+        }
+
+        auto* combo = qobject_cast<QComboBox*>(hooks::gadgetObject(c.choice));
+        ASSERT_NE(combo, nullptr);
+        combo->setFocus();
+        combo->showPopup();
+        ASSERT_TRUE(QTest::qWaitFor(popupOpen, 2000));
+        escapeInPopup();
+        runPendingTurns();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !popupOpen(); }, 2000));
+        ASSERT_TRUE(widgets::isWindow(c.window)) << "the dialog stays open";
+
+        // So does a context menu, which runs a loop of its own.
+        if (c.field >= 0) {
+            QWidget* field = hooks::gadgetObject(c.field);
+            bool menuSeen = false;
+            QTimer::singleShot(0, [&] {
+                static_cast<void>(QTest::qWaitFor(popupOpen, 2000));
+                menuSeen = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+                if (popupOpen()) {
+                    escapeInPopup();
+                }
+            });
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                   field->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(field, &menu);
+            runPendingTurns();
+            EXPECT_TRUE(menuSeen);
+            ASSERT_TRUE(widgets::isWindow(c.window));
+            EXPECT_EQ(widgets::gadgetText(c.field), "Getippt") << "what was typed stays";
+        }
+
+        // With nothing open, Escape is "Abbrechen". (The offscreen platform
+        // leaves the closed popup's window active; a desktop does not.)
+        QWidget* dialog = hooks::windowObject(c.window);
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }, 2000));
+        press(c.window, Qt::Key_Escape);
+        EXPECT_FALSE(widgets::isWindow(c.window));
+        EXPECT_FALSE(widgets::windowDisabled(MainWindow));
+    }
 }
 
 } // namespace
