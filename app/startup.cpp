@@ -87,7 +87,7 @@ void releaseAll() {
 }
 
 int runCodarium() {
-    installSessionEndHandlers();
+    installSessionEndHandlers(SessionEndDeadline);
     if (!startUp()) {
         releaseAll();
         return 0;

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "widgets/file_filter.h"
 #include "widgets/internal_script.h"
+#include "widgets/modal_loops.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -16,14 +17,15 @@ std::string openFileRequester(std::string_view title, std::string_view proposedF
             {std::string(title), std::string(proposedFile), std::string(filter)})) {
         return *scripted;
     }
-    if (QApplication::instance() == nullptr) {
+    if (QApplication::instance() == nullptr || modalLoopsEnded()) {
         return {};
     }
     const QString chosen =
         QFileDialog::getOpenFileName(QApplication::activeWindow(), platform::toQString(title),
                                      QString::fromStdString(platform::nativePath(proposedFile)),
                                      platform::toQString(dialogFilterOf(filter)));
-    return chosen.isEmpty() ? std::string() : platform::programPath(chosen.toStdString());
+    return chosen.isEmpty() || modalLoopsEnded() ? std::string()
+                                                 : platform::programPath(chosen.toStdString());
 }
 
 } // namespace codarium::widgets

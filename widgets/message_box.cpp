@@ -4,6 +4,7 @@
 #include "widgets/gui_thread.h"
 #include "widgets/internal_script.h"
 #include "widgets/internal_text.h"
+#include "widgets/modal_loops.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -67,7 +68,7 @@ MessageResult showBox(std::string_view title, std::string_view text, MessageIcon
         watch.start(50);
     }
     const int answer = box.exec();
-    return cancelled ? MessageResult::Cancelled : resultOf(answer, buttons);
+    return cancelled || modalLoopsEnded() ? MessageResult::Cancelled : resultOf(answer, buttons);
 }
 
 // The answer of a worker's box, handed from the GUI thread to the waiting
@@ -110,7 +111,7 @@ void openWorkerBox(const std::shared_ptr<PendingAnswer>& pending, const QString&
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     QObject::connect(box, &QMessageBox::finished, box, [pending, buttons](int answer) {
-        pending->finish(resultOf(answer, buttons));
+        pending->finish(modalLoopsEnded() ? MessageResult::Cancelled : resultOf(answer, buttons));
     });
     auto* watch = new QTimer(box);
     QObject::connect(watch, &QTimer::timeout, box, [pending, box] {
@@ -148,7 +149,7 @@ MessageResult showWorkerBox(std::string_view title, std::string_view text, Messa
 
 MessageResult messageRequester(std::string_view title, std::string_view text, MessageIcon icon,
                                MessageButtons buttons, const std::atomic<bool>* cancel) {
-    if (cancel != nullptr && cancel->load()) {
+    if ((cancel != nullptr && cancel->load()) || modalLoopsEnded()) {
         return MessageResult::Cancelled;
     }
     if (auto scripted =

@@ -15,7 +15,7 @@ enum class MessageResult {
     Ok,
     Yes,
     No,
-    Cancelled, // closed because `cancel` became true, or no GUI available
+    Cancelled, // closed because `cancel` became true or the session ends, or no GUI
 };
 
 // Shows the box (texts are program text; CR ends a line) and returns the

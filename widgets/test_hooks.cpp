@@ -6,6 +6,7 @@
 #include "widgets/internal_gadgets.h"
 #include "widgets/internal_images.h"
 #include "widgets/internal_menus.h"
+#include "widgets/internal_modal.h"
 #include "widgets/internal_properties.h"
 #include "widgets/object_registry.h"
 
@@ -225,6 +226,10 @@ bool requestWindowClose(int window) {
 void processPendingEvents() {
     QApplication::sendPostedEvents();
     QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+void reopenModalLoops() {
+    detail::modalLoopsEndedFlag() = false;
 }
 
 } // namespace codarium::widgets::testing

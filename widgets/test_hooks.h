@@ -77,5 +77,7 @@ void queueFileDialogAnswer(std::string_view path); // "" = cancelled
 std::vector<RecordedMessageBox> recordedMessageBoxes();
 std::vector<RecordedFileDialog> recordedFileDialogs();
 void clearRecordedDialogs();
+// Undoes endModalLoops, so that the next test in the process shows boxes.
+void reopenModalLoops();
 
 } // namespace codarium::widgets::testing

@@ -47,6 +47,7 @@ void ProgramTest::TearDown() {
     widgets::testing::processPendingEvents();
     widgets::clearWindowEvents();
     widgets::testing::scriptDialogs(false);
+    widgets::testing::reopenModalLoops();
     app::resetAppState();
     cwd_.reset();
 }

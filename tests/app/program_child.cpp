@@ -1,0 +1,102 @@
+#include "program_child.h"
+
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+namespace codarium::testsupport {
+namespace {
+
+// User and system time so far, in clock ticks; nothing once it has gone.
+std::optional<long long> processorTime(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The name in parentheses may hold blanks; the fields after it do not.
+    const auto close = text.rfind(')');
+    if (close == std::string::npos) {
+        return std::nullopt;
+    }
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    long long utime = 0, stime = 0;
+    // Fields from the state on: state is the 3rd of stat, utime the 14th.
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14) {
+            utime = std::stoll(field);
+        } else if (i == 15) {
+            stime = std::stoll(field);
+        }
+    }
+    return utime + stime;
+}
+
+} // namespace
+
+pid_t startProgram(const std::filesystem::path& exe, const std::vector<std::string>& drop,
+                   const std::vector<std::string>& add) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string_view v(*e);
+        const bool dropped = std::any_of(drop.begin(), drop.end(), [&](const std::string& name) {
+            return v.starts_with(name + "=");
+        });
+        if (!dropped) {
+            env.emplace_back(v);
+        }
+    }
+    env.insert(env.end(), add.begin(), add.end());
+    std::vector<char*> envp;
+    for (std::string& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    std::string path = exe.string();
+    char* argv[] = {path.data(), nullptr};
+    pid_t pid = 0;
+    return ::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) == 0 ? pid : 0;
+}
+
+std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    do {
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            return status;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (std::chrono::steady_clock::now() < until);
+    return std::nullopt;
+}
+
+bool waitUntilIdle(pid_t pid, std::chrono::milliseconds quiet, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    std::optional<long long> before = processorTime(pid);
+    auto since = std::chrono::steady_clock::now();
+    while (before && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const std::optional<long long> now = processorTime(pid);
+        if (now != before) {
+            before = now;
+            since = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - since >= quiet) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void killProgram(pid_t pid) {
+    if (!waitForExit(pid, std::chrono::milliseconds(0))) {
+        ::kill(pid, SIGKILL);
+        waitForExit(pid, std::chrono::seconds(5));
+    }
+}
+
+} // namespace codarium::testsupport

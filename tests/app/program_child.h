@@ -1,0 +1,28 @@
+#pragma once
+// The real executable as a child process: started with an environment of its
+// own, watched until it is idle and waited for with a limit.
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace codarium::testsupport {
+
+// Starts `exe` with this process's environment less the variables named in
+// `drop`, plus `add` ("NAME=value"); 0 when it cannot be started.
+pid_t startProgram(const std::filesystem::path& exe, const std::vector<std::string>& drop,
+                   const std::vector<std::string>& add);
+
+// Waits at most `limit` for the child; its wait status, or nothing.
+std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit);
+
+// Waits at most `limit` until the child has used no processor time for
+// `quiet`, i.e. it waits for the user; false when it never settles.
+bool waitUntilIdle(pid_t pid, std::chrono::milliseconds quiet, std::chrono::milliseconds limit);
+
+// Kills a child that is still running and reaps it.
+void killProgram(pid_t pid);
+
+} // namespace codarium::testsupport
