@@ -1,0 +1,71 @@
+#include "highlighter/api_calls.h"
+
+#include "highlighter/pure_basic_lexer.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace codarium::highlighter {
+namespace {
+
+// The runs coloured as calls whose name ends in '_'. A library function such
+// as OpenWindow is coloured the same way but has no '_': it is PureBasic's
+// own, not the system's.
+class CallCollector final : public RunSink {
+public:
+    CallCollector(std::string_view code, std::vector<ApiCallSite>& sites)
+        : code_(code), sites_(sites) {}
+
+    void run(std::size_t offset, std::size_t length, HighlightClass colour) override {
+        if (colour == HighlightClass::PureKeyword && length > 1 &&
+            code_[offset + length - 1] == '_') {
+            sites_.push_back({offset, length});
+        }
+    }
+
+private:
+    std::string_view code_;
+    std::vector<ApiCallSite>& sites_;
+};
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+std::vector<ApiCallSite> apiCallSites(std::string_view code) {
+    std::vector<ApiCallSite> sites;
+    CallCollector collector(code, sites);
+    highlightPureBasic(code, collector);
+    return sites;
+}
+
+std::vector<std::string> apiCallsOf(std::string_view code) {
+    std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
+    for (const ApiCallSite& site : apiCallSites(code)) {
+        const std::string_view name = apiFunctionName(code, site);
+        std::string key(name);
+        std::transform(key.begin(), key.end(), key.begin(), lowerAscii);
+        if (seen.insert(std::move(key)).second) {
+            names.emplace_back(name);
+        }
+    }
+    return names;
+}
+
+const ApiCallSite* apiCallAt(const std::vector<ApiCallSite>& sites, std::size_t position) {
+    // Sites come in the order of the text: the first that ends at or after
+    // the position is the only one that can hold it.
+    const auto it = std::lower_bound(
+        sites.begin(), sites.end(), position,
+        [](const ApiCallSite& site, std::size_t p) { return site.offset + site.length < p; });
+    return it != sites.end() && it->offset <= position ? &*it : nullptr;
+}
+
+std::string_view apiFunctionName(std::string_view code, const ApiCallSite& site) {
+    return code.substr(site.offset, site.length - 1);
+}
+
+} // namespace codarium::highlighter

@@ -1,0 +1,82 @@
+// The calls a code makes of the system's API, by the highlighter's rules.
+#include "highlighter/api_calls.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace codarium::highlighter {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(ApiCalls, AreTheCallsOutsideStringsCommentsAndAssembler) {
+    const struct {
+        const char* name;
+        std::string code;
+        Names calls;
+    } cases[] = {
+        {"one call", "SendMessage_(hWnd, #WM_CLOSE, 0, 0)", {"SendMessage"}},
+        {"blanks before the bracket", "Beep_ (440, 100)", {"Beep"}},
+        {"no bracket: not a call", "a = GetTickCount_\r\n*p = @Sleep_", {}},
+        {"in a string", "Debug \"SendMessage_(0)\"", {}},
+        {"in an escaped string", "Debug ~\"x\\\" Beep_(1)\"", {}},
+        {"in a character value", "c = 'Beep_('", {}},
+        {"in a comment", "; SendMessage_(hWnd)\r\nx = 1 ; Beep_(1, 2)", {}},
+        {"after a ';' comment ends with the line",
+         "x = 1 ; Beep_(1)\r\nMessageBeep_(0)",
+         {"MessageBeep"}},
+        {"assembler line", "! call GetTickCount_(\r\nSleep_(1)", {"Sleep"}},
+        {"nested calls in order of first use",
+         "SetWindowLongPtr_(w, #GWL_EXSTYLE, GetWindowLongPtr_(w, #GWL_EXSTYLE) | 1)\r\n"
+         "GetWindowLongPtr_(w, 0)",
+         {"SetWindowLongPtr", "GetWindowLongPtr"}},
+        {"same function in another case: first spelling",
+         "sendmessage_(0, 0, 0, 0)\r\nSendMessage_(0, 0, 0, 0)",
+         {"sendmessage"}},
+        {"A and W variants stay as written", "MessageBoxA_(0, t, c, 0) : MessageBoxW_(0, t, c, 0)",
+         {"MessageBoxA", "MessageBoxW"}},
+        {"PureBasic's own commands are not the system's",
+         "OpenWindow(0, 0, 0, 100, 100, \"\") : CreateFile_(f, 0, 0, 0, 0, 0, 0)",
+         {"CreateFile"}},
+        {"a field, a type and a label of that shape",
+         "x\\Beep_(1)\r\nDefine r.RECT_\r\nLabel_:\r\n",
+         {}},
+        {"a lone underscore is no name", "_(1)", {}},
+        {"a call at the very end of the text", "x = 1 : Sleep_(", {"Sleep"}},
+        {"CR LF and LF line ends alike", "Beep_(1)\nSleep_(2)\r\nBeep_(3)", {"Beep", "Sleep"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(apiCallsOf(c.code), c.calls) << c.name;
+    }
+}
+
+TEST(ApiCalls, SitesLocateTheNameAndTheCallAtACaret) {
+    const std::string code = "x = GetDC_(0) : Sleep_ (1) ; Beep_(1)";
+    const auto sites = apiCallSites(code);
+    ASSERT_EQ(sites.size(), 2u);
+    EXPECT_EQ(code.substr(sites[0].offset, sites[0].length), "GetDC_");
+    EXPECT_EQ(apiFunctionName(code, sites[1]), "Sleep");
+
+    const std::size_t getDc = code.find("GetDC_");
+    const std::size_t sleep = code.find("Sleep_");
+    const struct {
+        std::size_t position;
+        const ApiCallSite* expected;
+    } carets[] = {
+        {0, nullptr},
+        {getDc, &sites[0]},          // before its first letter
+        {getDc + 3, &sites[0]},      // inside
+        {getDc + 6, &sites[0]},      // right after the '_'
+        {getDc + 7, nullptr},        // inside the brackets
+        {sleep + 5, &sites[1]},      // on the '_'
+        {code.find("Beep_"), nullptr}, // in the comment
+        {code.size(), nullptr},
+    };
+    for (const auto& caret : carets) {
+        EXPECT_EQ(apiCallAt(sites, caret.position), caret.expected) << caret.position;
+    }
+}
+
+} // namespace
+} // namespace codarium::highlighter
