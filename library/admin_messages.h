@@ -2,6 +2,7 @@
 // What the administrator's dialogs say when a change is refused or fails.
 // Program text (the system code page).
 #include "library/admin_store.h"
+#include "platform/code_page_exact.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ std::string refusalMessage(EditKind kind, const EditResult& result, std::string_
 
 // The error shown when a step of a change failed.
 std::string failureMessage(EditKind kind);
+
+// The warning for a typed name or title holding a character the library's
+// code page cannot store: which character, and where it stands.
+std::string unstorableCharacterMessage(NameKind kind, const platform::ExactCodePageText& typed);
 
 // Command 7 while there is no category to add a code to.
 std::string noCategoryMessage();
