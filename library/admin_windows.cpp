@@ -10,6 +10,7 @@
 #include "library/store_paths.h"
 #include "platform/code_page.h"
 #include "widgets/combo_gadget.h"
+#include "widgets/exact_gadget_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
 #include "widgets/keyboard.h"
@@ -19,6 +20,7 @@
 #include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -213,9 +215,23 @@ void openRemoveCodeDialog() {
     widgets::setDialogKeys(d.window, {RemoveCodeTree, RemoveCodeButton, RemoveCodeCancel});
 }
 
+// The typed name, or nothing after a warning when it holds a character the
+// library cannot store (it would otherwise be stored as "?").
+std::optional<std::string> storableName(int field, NameKind kind, std::string_view titleUtf8) {
+    platform::ExactCodePageText typed = widgets::exactGadgetText(field);
+    if (!typed.complete()) {
+        warn(titleUtf8, unstorableCharacterMessage(kind, typed));
+        return std::nullopt;
+    }
+    return std::move(typed.bytes);
+}
+
 bool createCategoryFromDialog() {
-    const std::string name = widgets::gadgetText(CategoryNameField);
-    return report(CreateCategoryTitle, EditKind::CreateCategory, createCategory(name), name, {});
+    const auto name = storableName(CategoryNameField, NameKind::Category, CreateCategoryTitle);
+    if (!name) {
+        return false;
+    }
+    return report(CreateCategoryTitle, EditKind::CreateCategory, createCategory(*name), *name, {});
 }
 
 bool removeCategoryFromDialog() {
@@ -227,7 +243,11 @@ bool removeCategoryFromDialog() {
 }
 
 bool addCodeFromDialog() {
-    const std::string title = widgets::gadgetText(CodeTitleField);
+    const auto typedTitle = storableName(CodeTitleField, NameKind::Title, AddCodeTitle);
+    if (!typedTitle) {
+        return false;
+    }
+    const std::string& title = *typedTitle;
     const std::string source = widgets::gadgetText(CodeSourceEditor);
     const std::string category = chosenEntry(CodeCategoryChoice);
     std::vector<ApiLink> links;
