@@ -2,6 +2,8 @@
 
 #include "platform/code_page.h"
 
+#include <algorithm>
+
 namespace codarium::library {
 namespace {
 
@@ -126,24 +128,42 @@ std::string textBefore(std::string_view before) {
     return ui("„…") + std::string(before.substr(before.size() - Shown)) + ui("“");
 }
 
+// Where the character stands in a name or title: at its start, or after
+// the text before it.
+std::string placeInName(TypedField field, const platform::ExactCodePageText& typed) {
+    const bool category = field == TypedField::CategoryName;
+    if (typed.missingIndex == 0) {
+        return ui(category ? "Das erste Zeichen des Namens" : "Das erste Zeichen des Titels");
+    }
+    return ui("Das Zeichen nach ") + textBefore(typed.bytes) +
+           ui(category ? " im Namen" : " im Titel");
+}
+
+// Its line and column in a code; the text before it ends its lines with CR LF.
+std::string placeInCode(const platform::ExactCodePageText& typed) {
+    const std::string_view before = typed.bytes;
+    const auto lineStart = before.rfind('\n');
+    const std::size_t line =
+        static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const std::size_t column =
+        lineStart == std::string_view::npos ? before.size() + 1 : before.size() - lineStart;
+    return ui("Das Zeichen in Zeile ") + std::to_string(line) + ui(", Spalte ") +
+           std::to_string(column) + ui(" des Codes");
+}
+
 } // namespace
 
-std::string unstorableCharacterMessage(NameKind kind, const platform::ExactCodePageText& typed) {
+std::string unstorableCharacterMessage(TypedField field, const platform::ExactCodePageText& typed) {
     if (typed.complete()) {
         return {};
     }
-    const bool category = kind == NameKind::Category;
-    const std::string character = " (Unicode " + codePointName(*typed.missing) + ")";
-    const std::string where =
-        typed.missingIndex == 0
-            ? ui(category ? "Das erste Zeichen des Namens" : "Das erste Zeichen des Titels") +
-                  character
-            : ui("Das Zeichen nach ") + textBefore(typed.bytes) +
-                  ui(category ? " im Namen" : " im Titel") + character;
-    return where + ui(" kann in der Bibliothek nicht gespeichert werden.\r"
-                      "Die Bibliothek speichert nur die Zeichen des westeuropäischen "
-                      "Zeichensatzes Windows-1252. Bitte ersetzen Sie das Zeichen durch ein "
-                      "anderes.");
+    const std::string place =
+        field == TypedField::CodeSource ? placeInCode(typed) : placeInName(field, typed);
+    return place + " (Unicode " + codePointName(*typed.missing) + ")" +
+           ui(" kann in der Bibliothek nicht gespeichert werden.\r"
+              "Die Bibliothek speichert nur die Zeichen des westeuropäischen "
+              "Zeichensatzes Windows-1252. Bitte ersetzen Sie das Zeichen durch ein "
+              "anderes.");
 }
 
 std::string noCategoryMessage() {

@@ -21,9 +21,12 @@ std::string refusalMessage(EditKind kind, const EditResult& result, std::string_
 // The error shown when a step of a change failed.
 std::string failureMessage(EditKind kind);
 
-// The warning for a typed name or title holding a character the library's
-// code page cannot store: which character, and where it stands.
-std::string unstorableCharacterMessage(NameKind kind, const platform::ExactCodePageText& typed);
+// The typed texts that are stored in the library's code page.
+enum class TypedField { CategoryName, CodeTitle, CodeSource };
+
+// The warning for a typed text holding a character the library's code page
+// cannot store: which character, and where it stands (for a code, its line).
+std::string unstorableCharacterMessage(TypedField field, const platform::ExactCodePageText& typed);
 
 // Command 7 while there is no category to add a code to.
 std::string noCategoryMessage();

@@ -215,19 +215,20 @@ void openRemoveCodeDialog() {
     widgets::setDialogKeys(d.window, {RemoveCodeTree, RemoveCodeButton, RemoveCodeCancel});
 }
 
-// The typed name, or nothing after a warning when it holds a character the
+// The typed text, or nothing after a warning when it holds a character the
 // library cannot store (it would otherwise be stored as "?").
-std::optional<std::string> storableName(int field, NameKind kind, std::string_view titleUtf8) {
-    platform::ExactCodePageText typed = widgets::exactGadgetText(field);
+std::optional<std::string> storableText(int gadget, TypedField field, std::string_view titleUtf8) {
+    platform::ExactCodePageText typed = widgets::exactGadgetText(gadget);
     if (!typed.complete()) {
-        warn(titleUtf8, unstorableCharacterMessage(kind, typed));
+        warn(titleUtf8, unstorableCharacterMessage(field, typed));
         return std::nullopt;
     }
     return std::move(typed.bytes);
 }
 
 bool createCategoryFromDialog() {
-    const auto name = storableName(CategoryNameField, NameKind::Category, CreateCategoryTitle);
+    const auto name =
+        storableText(CategoryNameField, TypedField::CategoryName, CreateCategoryTitle);
     if (!name) {
         return false;
     }
@@ -243,12 +244,16 @@ bool removeCategoryFromDialog() {
 }
 
 bool addCodeFromDialog() {
-    const auto typedTitle = storableName(CodeTitleField, NameKind::Title, AddCodeTitle);
+    const auto typedTitle = storableText(CodeTitleField, TypedField::CodeTitle, AddCodeTitle);
     if (!typedTitle) {
         return false;
     }
+    const auto typedSource = storableText(CodeSourceEditor, TypedField::CodeSource, AddCodeTitle);
+    if (!typedSource) {
+        return false;
+    }
     const std::string& title = *typedTitle;
-    const std::string source = widgets::gadgetText(CodeSourceEditor);
+    const std::string& source = *typedSource;
     const std::string category = chosenEntry(CodeCategoryChoice);
     std::vector<ApiLink> links;
     const int rows = widgets::listRowCount(CodeLinkList);

@@ -14,6 +14,7 @@
 #include "widgets/windows.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <filesystem>
 
 namespace codarium::app {
@@ -85,10 +86,10 @@ protected:
     }
 };
 
-// A character the library's code page lacks is named (by its place and its
-// number, since a program text cannot show it) and nothing is written; the
-// dialog stays open with what was typed. What the code page has is stored
-// as its own bytes.
+// A character the library's code page lacks, in a name, a title or a code,
+// is named (by its place and its number, since a program text cannot show
+// it) and nothing is written; the dialog stays open with what was typed. What the code page has is
+// stored as its own bytes.
 TEST_F(AdminSafety, ANameWithACharacterTheLibraryCannotStoreIsRefused) {
     const char* const Keep = " kann in der Bibliothek nicht gespeichert werden.\r"
                              "Die Bibliothek speichert nur die Zeichen des westeuropäischen "
@@ -145,9 +146,27 @@ TEST_F(AdminSafety, ANameWithACharacterTheLibraryCannotStoreIsRefused) {
                   Keep)});
     EXPECT_TRUE(widgets::isWindow(AddCodeWindow));
     EXPECT_EQ(store(), before);
+    // So is its code, whose lines the warning counts.
     type(CodeTitleField, "Fenster schließen – sofort");
+    auto* editor = qobject_cast<QPlainTextEdit*>(hooks::gadgetObject(CodeSourceEditor));
+    ASSERT_NE(editor, nullptr);
+    editor->setPlainText(QString::fromUtf8("; Größe\n; → schließt\nCloseWindow(0)"));
+    runPendingTurns();
+    click(AddCodeButton);
+    EXPECT_EQ(boxes(), std::vector<std::string>{warning(
+                           std::string("Das Zeichen in Zeile 2, Spalte 3 des Codes (Unicode "
+                                       "U+2192)") +
+                           Keep)});
+    EXPECT_TRUE(widgets::isWindow(AddCodeWindow));
+    EXPECT_EQ(store(), before);
+    editor->setPlainText(QString::fromUtf8("; Größe\n; – schließt\nCloseWindow(0)"));
+    runPendingTurns();
     click(AddCodeButton);
     EXPECT_EQ(boxes(), std::vector<std::string>{});
+    EXPECT_EQ(readBytes(program("Codes/Dateien/Fenster schließen – sofort.pb")),
+              "; Gr\xF6\xDF"
+              "e\r\n; \x96 schlie\xDF"
+              "t\r\nCloseWindow(0)");
     EXPECT_EQ(readBytes(program("Einstellungen/Dateien.ini")), "Fenster schlie\xDF"
                                                                "en \x96 sofort\r\nLesen\r\n");
 }
