@@ -4,6 +4,7 @@
 #include "library/directory_tree.h"
 #include "library/list_file.h"
 #include "library/store_paths.h"
+#include "platform/atomic_save_leftovers.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -68,6 +69,8 @@ EditResult removeCategory(std::string_view name) {
     bool complete = removeDirectoryTree(categorySourceDirectory(name));
     complete = removeDirectoryTree(categoryLinkDirectory(name)) && complete;
     complete = removeIfPresent(codeListPath(name)) && complete;
+    // No later rewrite of the code list would clear what a killed one left.
+    platform::removeLeftoverTemporaries(platform::nativePath(codeListTempPath(name)));
     complete = rewriteWithoutLine(categoryListPath(), categoryListTempPath(), name) && complete;
     return complete ? EditResult{} : failed();
 }

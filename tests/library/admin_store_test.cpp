@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace codarium::library {
@@ -264,6 +265,27 @@ TEST_F(AdminStore, ANewNameTooLongForItsFilesIsRefusedBeforeAnyWrite) {
         EXPECT_TRUE(removeCategory(n.name).succeeded());
         EXPECT_EQ(storeSnapshot(), before);
     }
+}
+
+// What killed rewrites of a removed category's code list left beside it
+// goes with the category; a running process's file stays.
+TEST_F(AdminStore, RemovingACategoryTakesTheLeftoversOfItsCodeList) {
+    addCategory("Dateien", {"Lesen"});
+    addCategory("Fenster", {"Anzeigen"});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    const std::string ended = std::to_string(child);
+    const std::string running = std::to_string(::getpid());
+    writeFile("Einstellungen/Fenster.tmp-" + ended + "-0", "Anzeigen\r\n");
+    writeFile("Einstellungen/Fenster.tmp-" + running + "-1", "Anzeigen\r\n");
+    writeFile("Einstellungen/Dateien.tmp-" + ended + "-0", "Lesen\r\n");
+    EXPECT_TRUE(removeCategory("Fenster").succeeded());
+    EXPECT_EQ(testing::entryNames(SettingsDirectory),
+              (std::vector<std::string>{"Dateien", "Dateien.ini", "Dateien.tmp-" + ended + "-0",
+                                        "Fenster.tmp-" + running + "-1", "Kategorien.ini"}));
 }
 
 TEST_F(AdminStore, TheCatalogueKeepsTheLaterPairAndALoneLastCommand) {
