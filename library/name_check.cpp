@@ -55,7 +55,8 @@ bool isDeviceName(std::string_view name) {
 }
 
 // The limit of one name on the file systems the library lives on (ext4,
-// btrfs, xfs: 255 bytes; NTFS: 255 UTF-16 units, never more than bytes).
+// btrfs, xfs: 255 bytes; NTFS: 255 UTF-16 units, which never outnumber the
+// UTF-8 bytes, so a name that fits here fits there).
 constexpr std::size_t NameMax = 255;
 
 // The longest name made under a category or title: a list or link file
