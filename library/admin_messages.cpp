@@ -2,6 +2,8 @@
 
 #include "platform/code_page.h"
 
+#include <algorithm>
+
 namespace codarium::library {
 namespace {
 
@@ -9,8 +11,13 @@ std::string ui(std::string_view utf8) {
     return platform::fromUtf8(utf8);
 }
 
-// A name set in German quotation marks.
+// A name set in German quotation marks. A very long one is cut short, so
+// that the message box stays narrower than the screen.
 std::string quoted(std::string_view name) {
+    constexpr std::size_t Shown = 40;
+    if (name.size() > Shown + 10) {
+        return ui("„") + std::string(name.substr(0, Shown)) + ui("…“");
+    }
     return ui("„") + std::string(name) + ui("“");
 }
 
@@ -40,6 +47,12 @@ std::string nameProblemText(NameProblem problem) {
         return ui("Der Name „Kategorien“ ist für die Liste der Kategorien reserviert.");
     case NameProblem::ListFileEnding:
         return ui("Ein Kategoriename darf nicht auf „.ini“ oder „.tmp“ enden.");
+    case NameProblem::TooLong:
+        return ui("Der Name ist zu lang für die Dateien, die unter ihm angelegt werden: Er darf "
+                  "höchstens ") +
+               std::to_string(longestNewName()) +
+               ui(" Zeichen lang sein, wobei Umlaute und andere Sonderzeichen doppelt, manche "
+                  "dreifach zählen.");
     }
     return {};
 }
@@ -91,6 +104,66 @@ std::string failureMessage(EditKind kind) {
         return ui("Der Code konnte nicht vollständig entfernt werden.");
     }
     return {};
+}
+
+namespace {
+
+// "U+0141": the number by which the character can be looked up. The
+// character itself cannot be shown in a program text.
+std::string codePointName(char32_t character) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (char32_t rest = character; rest != 0 || hex.size() < 4; rest >>= 4) {
+        hex.insert(hex.begin(), Digits[rest & 0xF]);
+    }
+    return "U+" + hex;
+}
+
+// The end of what stands before the character, enough to find it.
+std::string textBefore(std::string_view before) {
+    constexpr std::size_t Shown = 20;
+    if (before.size() <= Shown) {
+        return quoted(before);
+    }
+    return ui("„…") + std::string(before.substr(before.size() - Shown)) + ui("“");
+}
+
+// Where the character stands in a name or title: at its start, or after
+// the text before it.
+std::string placeInName(TypedField field, const platform::ExactCodePageText& typed) {
+    const bool category = field == TypedField::CategoryName;
+    if (typed.missingIndex == 0) {
+        return ui(category ? "Das erste Zeichen des Namens" : "Das erste Zeichen des Titels");
+    }
+    return ui("Das Zeichen nach ") + textBefore(typed.bytes) +
+           ui(category ? " im Namen" : " im Titel");
+}
+
+// Its line and column in a code; the text before it ends its lines with CR LF.
+std::string placeInCode(const platform::ExactCodePageText& typed) {
+    const std::string_view before = typed.bytes;
+    const auto lineStart = before.rfind('\n');
+    const std::size_t line =
+        static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const std::size_t column =
+        lineStart == std::string_view::npos ? before.size() + 1 : before.size() - lineStart;
+    return ui("Das Zeichen in Zeile ") + std::to_string(line) + ui(", Spalte ") +
+           std::to_string(column) + ui(" des Codes");
+}
+
+} // namespace
+
+std::string unstorableCharacterMessage(TypedField field, const platform::ExactCodePageText& typed) {
+    if (typed.complete()) {
+        return {};
+    }
+    const std::string place =
+        field == TypedField::CodeSource ? placeInCode(typed) : placeInName(field, typed);
+    return place + " (Unicode " + codePointName(*typed.missing) + ")" +
+           ui(" kann in der Bibliothek nicht gespeichert werden.\r"
+              "Die Bibliothek speichert nur die Zeichen des westeuropäischen "
+              "Zeichensatzes Windows-1252. Bitte ersetzen Sie das Zeichen durch ein "
+              "anderes.");
 }
 
 std::string noCategoryMessage() {

@@ -2,6 +2,7 @@
 // What the administrator's dialogs say when a change is refused or fails.
 // Program text (the system code page).
 #include "library/admin_store.h"
+#include "platform/code_page_exact.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,13 @@ std::string refusalMessage(EditKind kind, const EditResult& result, std::string_
 
 // The error shown when a step of a change failed.
 std::string failureMessage(EditKind kind);
+
+// The typed texts that are stored in the library's code page.
+enum class TypedField { CategoryName, CodeTitle, CodeSource };
+
+// The warning for a typed text holding a character the library's code page
+// cannot store: which character, and where it stands (for a code, its line).
+std::string unstorableCharacterMessage(TypedField field, const platform::ExactCodePageText& typed);
 
 // Command 7 while there is no category to add a code to.
 std::string noCategoryMessage();

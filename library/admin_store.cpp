@@ -1,8 +1,10 @@
 #include "library/admin_store.h"
 
+#include "library/admin_undo.h"
 #include "library/directory_tree.h"
 #include "library/list_file.h"
 #include "library/store_paths.h"
+#include "platform/atomic_save_leftovers.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -29,12 +31,6 @@ bool removeIfPresent(std::string_view path) {
     return platform::removeFile(path) || !platform::pathExists(path);
 }
 
-// An empty file, unless one is there already (its content is kept).
-bool ensureFile(std::string_view path) {
-    return writeFileAtomically(platform::nativePath(path), "", ReplaceMode::CreateOnly) ||
-           platform::fileExists(path);
-}
-
 } // namespace
 
 bool containsIgnoringCase(const std::vector<std::string>& lines, std::string_view name) {
@@ -48,17 +44,21 @@ bool containsIgnoringCase(const std::vector<std::string>& lines, std::string_vie
 }
 
 EditResult createCategory(std::string_view name) {
-    if (const auto problem = nameProblem(name, NameKind::Category); problem != NameProblem::None) {
+    if (const auto problem = newNameProblem(name, NameKind::Category);
+        problem != NameProblem::None) {
         return refusal(Refusal::UnsafeCategory, problem);
     }
     if (containsIgnoringCase(readLines(categoryListPath()), name)) {
         return refusal(Refusal::CategoryExists);
     }
-    if (!ensureDirectory(categorySourceDirectory(name)) ||
-        !ensureDirectory(categoryLinkDirectory(name)) || !ensureFile(codeListPath(name)) ||
-        !appendLine(categoryListPath(), name) || !sortListFile(categoryListPath())) {
+    // The line in the category list comes last: until it is written the
+    // category does not exist, and a failure takes everything made back.
+    AdditionUndo made;
+    if (!made.folder(categorySourceDirectory(name)) || !made.folder(categoryLinkDirectory(name)) ||
+        !made.emptyFile(codeListPath(name)) || !addLineSorted(categoryListPath(), name)) {
         return failed();
     }
+    made.keep();
     return {};
 }
 
@@ -69,6 +69,8 @@ EditResult removeCategory(std::string_view name) {
     bool complete = removeDirectoryTree(categorySourceDirectory(name));
     complete = removeDirectoryTree(categoryLinkDirectory(name)) && complete;
     complete = removeIfPresent(codeListPath(name)) && complete;
+    // No later rewrite of the code list would clear what a killed one left.
+    platform::removeLeftoverTemporaries(platform::nativePath(codeListTempPath(name)));
     complete = rewriteWithoutLine(categoryListPath(), categoryListTempPath(), name) && complete;
     return complete ? EditResult{} : failed();
 }
@@ -79,7 +81,7 @@ EditResult addCode(std::string_view category, std::string_view title, std::strin
         problem != NameProblem::None) {
         return refusal(Refusal::UnsafeCategory, problem);
     }
-    if (const auto problem = nameProblem(title, NameKind::Title); problem != NameProblem::None) {
+    if (const auto problem = newNameProblem(title, NameKind::Title); problem != NameProblem::None) {
         return refusal(Refusal::UnsafeTitle, problem);
     }
     const std::string sourceFile = sourcePath(category, title);
@@ -88,11 +90,14 @@ EditResult addCode(std::string_view category, std::string_view title, std::strin
         platform::pathExists(sourceFile) || platform::pathExists(linkFile)) {
         return refusal(Refusal::TitleExists);
     }
-    if (!writeFileAtomically(platform::nativePath(sourceFile), source, ReplaceMode::CreateOnly) ||
-        !appendLine(codeListPath(category), title) || !createLinkFile(linkFile, links) ||
-        !sortListFile(codeListPath(category))) {
+    // As for a category, the list line comes last and a failure before it
+    // takes the two files back.
+    AdditionUndo made;
+    if (!made.newFile(sourceFile, source) || !made.newLinkFile(linkFile, links) ||
+        !addLineSorted(codeListPath(category), title)) {
         return failed();
     }
+    made.keep();
     return {};
 }
 

@@ -6,10 +6,12 @@
 //
 // Additions refuse names that cannot safely become paths and names that
 // already exist (ignoring case, as a file system shared with Windows does),
-// before anything is written, so existing data is never replaced. They stop
-// at the first step that fails. Removals refuse unsafe names too (names read
-// back from hand-edited lists included), then run every step, so that as
-// much as possible is gone.
+// before anything is written, so existing data is never replaced; a new name
+// must also be short enough for every file made under it. They stop at the
+// first step that fails and take back what they made until then (never what
+// was there before), so a failed addition leaves the store as it was.
+// Removals refuse unsafe names too (names read back from hand-edited lists
+// included), then run every step, so that as much as possible is gone.
 #include "library/link_file.h"
 #include "library/name_check.h"
 
@@ -36,15 +38,15 @@ struct EditResult {
 };
 
 // Codes/<name>, Einstellungen/<name>, an empty code list (an existing one is
-// kept), the name appended to the category list, the list sorted.
+// kept), then the name added to the category list, which is kept sorted.
 EditResult createCategory(std::string_view name);
 
 // The category's two folders (read-only files and links inside included,
 // never what links point to), its code list, and its line in the list.
 EditResult removeCategory(std::string_view name);
 
-// The source file holding `source` exactly, the title appended to the code
-// list, the link file, the code list sorted.
+// The source file holding `source` exactly, the link file, then the title
+// added to the code list, which is kept sorted.
 EditResult addCode(std::string_view category, std::string_view title, std::string_view source,
                    const std::vector<ApiLink>& links);
 

@@ -10,6 +10,7 @@
 #include "library/store_paths.h"
 #include "platform/code_page.h"
 #include "widgets/combo_gadget.h"
+#include "widgets/exact_gadget_text.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
 #include "widgets/keyboard.h"
@@ -19,6 +20,7 @@
 #include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -213,9 +215,24 @@ void openRemoveCodeDialog() {
     widgets::setDialogKeys(d.window, {RemoveCodeTree, RemoveCodeButton, RemoveCodeCancel});
 }
 
+// The typed text, or nothing after a warning when it holds a character the
+// library cannot store (it would otherwise be stored as "?").
+std::optional<std::string> storableText(int gadget, TypedField field, std::string_view titleUtf8) {
+    platform::ExactCodePageText typed = widgets::exactGadgetText(gadget);
+    if (!typed.complete()) {
+        warn(titleUtf8, unstorableCharacterMessage(field, typed));
+        return std::nullopt;
+    }
+    return std::move(typed.bytes);
+}
+
 bool createCategoryFromDialog() {
-    const std::string name = widgets::gadgetText(CategoryNameField);
-    return report(CreateCategoryTitle, EditKind::CreateCategory, createCategory(name), name, {});
+    const auto name =
+        storableText(CategoryNameField, TypedField::CategoryName, CreateCategoryTitle);
+    if (!name) {
+        return false;
+    }
+    return report(CreateCategoryTitle, EditKind::CreateCategory, createCategory(*name), *name, {});
 }
 
 bool removeCategoryFromDialog() {
@@ -227,8 +244,16 @@ bool removeCategoryFromDialog() {
 }
 
 bool addCodeFromDialog() {
-    const std::string title = widgets::gadgetText(CodeTitleField);
-    const std::string source = widgets::gadgetText(CodeSourceEditor);
+    const auto typedTitle = storableText(CodeTitleField, TypedField::CodeTitle, AddCodeTitle);
+    if (!typedTitle) {
+        return false;
+    }
+    const auto typedSource = storableText(CodeSourceEditor, TypedField::CodeSource, AddCodeTitle);
+    if (!typedSource) {
+        return false;
+    }
+    const std::string& title = *typedTitle;
+    const std::string& source = *typedSource;
     const std::string category = chosenEntry(CodeCategoryChoice);
     std::vector<ApiLink> links;
     const int rows = widgets::listRowCount(CodeLinkList);

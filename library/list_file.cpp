@@ -135,14 +135,38 @@ void sortListLines(std::vector<std::string>& lines) {
     });
 }
 
-bool sortListFile(std::string_view path) {
+namespace {
+
+// The list's lines; none for a missing list, nothing for one that is there
+// but cannot be read (it must not be replaced by an empty one).
+std::optional<std::vector<std::string>> linesToReplace(std::string_view path) {
     std::optional<std::vector<std::string>> lines = readLinesIfOpened(path);
-    if (!lines) {
-        if (platform::pathExists(path)) {
-            return false;
-        }
+    if (!lines && !platform::pathExists(path)) {
         lines.emplace();
     }
+    return lines;
+}
+
+} // namespace
+
+bool sortListFile(std::string_view path) {
+    std::optional<std::vector<std::string>> lines = linesToReplace(path);
+    if (!lines) {
+        return false;
+    }
+    sortListLines(*lines);
+    return replaceListFile(path, listTempPathFor(path), *lines);
+}
+
+bool addLineSorted(std::string_view path, std::string_view text) {
+    if (hasLineBreak(text)) {
+        return false;
+    }
+    std::optional<std::vector<std::string>> lines = linesToReplace(path);
+    if (!lines) {
+        return false;
+    }
+    lines->emplace_back(text);
     sortListLines(*lines);
     return replaceListFile(path, listTempPathFor(path), *lines);
 }

@@ -36,6 +36,14 @@ namespace codarium::library {
 // left as it is.
 [[nodiscard]] bool sortListFile(std::string_view path);
 
+// Adds text as a new line and sorts the list, as appendLine and then
+// sortListFile would, but in one replacement: the list is afterwards the old
+// one or the new one in full, never one with the line but unsorted or a line
+// half written. A missing list is created; one that exists but cannot be
+// read is left as it is. A text holding a line break (or a zero byte) is
+// refused.
+[[nodiscard]] bool addLineSorted(std::string_view path, std::string_view text);
+
 // The order sortListFile uses.
 [[nodiscard]] bool listOrderLess(std::string_view a, std::string_view b);
 void sortListLines(std::vector<std::string>& lines);

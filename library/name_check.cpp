@@ -1,5 +1,8 @@
 #include "library/name_check.h"
 
+#include "platform/atomic_save.h"
+#include "platform/code_page.h"
+
 #include <array>
 
 namespace codarium::library {
@@ -51,7 +54,32 @@ bool isDeviceName(std::string_view name) {
     return false;
 }
 
+// The limit of one name on the file systems the library lives on (ext4,
+// btrfs, xfs: 255 bytes; NTFS: 255 UTF-16 units, which never outnumber the
+// UTF-8 bytes, so a name that fits here fits there).
+constexpr std::size_t NameMax = 255;
+
+// The longest name made under a category or title: a list or link file
+// ("<name>.ini"; a source file's ".pb" is shorter) while its first save
+// still writes it under the temporary name "<name>.ini.tmp-<pid>-<n>". The
+// later rewrites of a list use "<name>.tmp-<pid>-<n>", which is shorter.
+constexpr std::size_t LongestAddition = std::string_view(".ini").size() +
+                                        platform::DefaultTemporaryEnding.size() +
+                                        platform::TemporarySuffixMaxLength;
+
 } // namespace
+
+std::size_t longestNewName() {
+    return NameMax - LongestAddition;
+}
+
+NameProblem newNameProblem(std::string_view name, NameKind kind) {
+    if (const NameProblem problem = nameProblem(name, kind); problem != NameProblem::None) {
+        return problem;
+    }
+    return platform::toUtf8(name).size() > longestNewName() ? NameProblem::TooLong
+                                                            : NameProblem::None;
+}
 
 NameProblem nameProblem(std::string_view name, NameKind kind) {
     if (name.empty()) {

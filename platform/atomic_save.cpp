@@ -1,5 +1,6 @@
 #include "platform/atomic_save.h"
 
+#include "platform/atomic_save_leftovers.h"
 #include "platform/native_file.h"
 
 #include <atomic>
@@ -129,7 +130,10 @@ SaveResult FileReplacement::begin() {
     }
     step(SaveStep::CreateTemporary);
     static std::atomic<unsigned> counter{0};
-    const std::string stem = temporaryStem_.empty() ? target_ + ".tmp" : temporaryStem_;
+    const std::string stem =
+        temporaryStem_.empty() ? target_ + std::string(DefaultTemporaryEnding) : temporaryStem_;
+    // What an earlier save of this target left when its process was killed.
+    removeLeftoverTemporaries(stem);
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::string candidate =
             stem + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));

@@ -5,6 +5,7 @@
 // target; the folder is flushed last. Until the rename the old file is
 // untouched, after it the new contents are complete: a crash at any moment
 // leaves the old file or the new one, never a part of either.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,6 +40,13 @@ using SaveStepHook = std::function<void(SaveStep)>;
 // before any save runs; the program sets none.
 void setSaveStepObserver(SaveStepHook observer);
 
+// A save without a stem of its own names its temporary file after the
+// target: the target's name, this ending and the unique suffix.
+inline constexpr std::string_view DefaultTemporaryEnding = ".tmp";
+// The most bytes the unique suffix "-<pid>-<n>" adds to a stem: two dashes,
+// a process id (at most 7 digits on Linux) and a counter (at most 10).
+inline constexpr std::size_t TemporarySuffixMaxLength = 19;
+
 // Empty on success, else why the save failed, for a log or a message.
 struct SaveResult {
     std::string failure;
@@ -49,7 +57,9 @@ struct SaveResult {
 // temporary file is removed unless commit succeeded.
 //
 // The temporary file's name is `temporaryStem` (a native path in the target's
-// folder; the target's own path when empty) plus a unique suffix.
+// folder; the target's own path and ".tmp" when empty) plus a unique suffix.
+// Before it is made, the temporary files of the same stem that ended
+// processes left behind are removed (atomic_save_leftovers.h).
 class FileReplacement {
 public:
     FileReplacement(std::string nativeTarget, ReplaceMode mode, std::string temporaryStem = {},

@@ -4,8 +4,10 @@
 #include "library/store_paths.h"
 #include "store_fixture.h"
 
+#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace codarium::library {
@@ -137,6 +139,153 @@ TEST_F(AdminStore, AFailedStepIsReportedAndStopsTheAddition) {
     EXPECT_EQ(readFile(codeListPath("Fenster")), "Anzeigen\r\n");
     EXPECT_FALSE(platform::pathExists(linkFilePath("Fenster", "Neu")));
     EXPECT_FALSE(platform::pathExists(codeListPath("Neu")));
+}
+
+// An addition that fails at any step takes back what it made, and only
+// that: the store is byte for byte as before, folders and files that were
+// there already included. Each case blocks one step with an entry in the
+// way (a file where a folder is to be, a folder where a file is to be).
+TEST_F(AdminStore, AFailedAdditionLeavesTheStoreAsItWas) {
+    const struct {
+        const char* what;
+        std::function<void()> arrange;
+        std::function<EditResult()> operation;
+    } cases[] = {
+        {"category: link folder blocked", [] { writeFile("Einstellungen/Neu", "eine Datei"); },
+         [] { return createCategory("Neu"); }},
+        {"category: code list blocked",
+         [] { ASSERT_TRUE(platform::createDirectory("Einstellungen/Neu.ini")); },
+         [] { return createCategory("Neu"); }},
+        {"category: its folders were there",
+         [] {
+             ASSERT_TRUE(platform::createDirectory("Codes/Neu"));
+             writeFile("Codes/Neu/alt.pb", "alt");
+             ASSERT_TRUE(platform::createDirectory("Einstellungen/Neu"));
+             ASSERT_TRUE(platform::createDirectory("Einstellungen/Neu.ini"));
+         },
+         [] { return createCategory("Neu"); }},
+        {"category: list unreadable",
+         [] {
+             std::filesystem::remove(categoryListPath());
+             ASSERT_TRUE(platform::createDirectory(categoryListPath()));
+         },
+         [] { return createCategory("Neu"); }},
+        {"category: code list there, list unreadable",
+         [] {
+             writeFile(codeListPath("Neu"), "Alt\r\n");
+             std::filesystem::remove(categoryListPath());
+             ASSERT_TRUE(platform::createDirectory(categoryListPath()));
+         },
+         [] { return createCategory("Neu"); }},
+        {"code: source folder missing",
+         [] { std::filesystem::remove_all(categorySourceDirectory("Fenster")); },
+         [] { return addCode("Fenster", "Neu", "x", {}); }},
+        {"code: link folder blocked",
+         [] {
+             std::filesystem::remove_all(categoryLinkDirectory("Fenster"));
+             writeFile(categoryLinkDirectory("Fenster"), "eine Datei");
+         },
+         [] {
+             return addCode("Fenster", "Neu", "x", {{"GetDC", "g"}});
+         }},
+        {"code: code list unreadable",
+         [] {
+             std::filesystem::remove(codeListPath("Fenster"));
+             ASSERT_TRUE(platform::createDirectory(codeListPath("Fenster")));
+         },
+         [] {
+             return addCode("Fenster", "Neu", "x", {{"GetDC", "g"}});
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all("Codes");
+        std::filesystem::remove_all("Einstellungen");
+        ASSERT_TRUE(platform::createDirectory("Codes"));
+        ASSERT_TRUE(platform::createDirectory("Einstellungen"));
+        addCategory("Fenster", {"Anzeigen"});
+        c.arrange();
+        const std::string before = storeSnapshot();
+        const EditResult result = c.operation();
+        EXPECT_FALSE(result.refused());
+        EXPECT_FALSE(result.complete);
+        EXPECT_EQ(storeSnapshot(), before);
+    }
+}
+
+// A new name must leave room in every file name made under it for the
+// ending and the temporary file's suffix; the limit is in bytes of the
+// UTF-8 form, where an umlaut takes two and the euro sign three. Names that
+// exist already are not held to it.
+TEST_F(AdminStore, ANewNameTooLongForItsFilesIsRefusedBeforeAnyWrite) {
+    addCategory("Fenster", {"Anzeigen"});
+    ASSERT_EQ(longestNewName(), 228u);
+    const auto times = [](std::size_t n, std::string_view piece) {
+        std::string out;
+        for (std::size_t i = 0; i < n; ++i) {
+            out += piece;
+        }
+        return out;
+    };
+    const struct {
+        const char* what;
+        std::string name;
+        bool fits;
+    } names[] = {
+        {"228 letters", times(228, "M"), true},      {"229 letters", times(229, "M"), false},
+        {"252 letters", times(252, "M"), false},     {"114 umlauts", times(114, "\xC4"), true},
+        {"115 umlauts", times(115, "\xC4"), false},  {"76 euro signs", times(76, "\x80"), true},
+        {"77 euro signs", times(77, "\x80"), false}, {"256 letters", times(256, "M"), false},
+    };
+    for (const auto& n : names) {
+        SCOPED_TRACE(n.what);
+        for (const NameKind kind : {NameKind::Category, NameKind::Title}) {
+            EXPECT_EQ(newNameProblem(n.name, kind),
+                      n.fits ? NameProblem::None : NameProblem::TooLong);
+            EXPECT_EQ(nameProblem(n.name, kind), NameProblem::None);
+        }
+        const std::string before = storeSnapshot();
+        const EditResult category = createCategory(n.name);
+        const EditResult code = addCode("Fenster", n.name, "x", {{"GetDC", "g"}});
+        if (!n.fits) {
+            EXPECT_EQ(category.refusal, Refusal::UnsafeCategory);
+            EXPECT_EQ(category.problem, NameProblem::TooLong);
+            EXPECT_EQ(code.refusal, Refusal::UnsafeTitle);
+            EXPECT_EQ(code.problem, NameProblem::TooLong);
+            EXPECT_EQ(storeSnapshot(), before);
+            continue;
+        }
+        // The longest name that is let through really works, through a later
+        // removal as well.
+        EXPECT_TRUE(category.succeeded());
+        EXPECT_TRUE(code.succeeded());
+        EXPECT_TRUE(addCode(n.name, n.name, "y", {}).succeeded());
+        EXPECT_TRUE(removeCode(n.name, n.name).succeeded());
+        EXPECT_TRUE(removeCode("Fenster", n.name).succeeded());
+        EXPECT_TRUE(removeCategory(n.name).succeeded());
+        EXPECT_EQ(storeSnapshot(), before);
+    }
+}
+
+// What killed rewrites of a removed category's code list left beside it
+// goes with the category; a running process's file stays.
+TEST_F(AdminStore, RemovingACategoryTakesTheLeftoversOfItsCodeList) {
+    addCategory("Dateien", {"Lesen"});
+    addCategory("Fenster", {"Anzeigen"});
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    const std::string ended = std::to_string(child);
+    const std::string running = std::to_string(::getpid());
+    writeFile("Einstellungen/Fenster.tmp-" + ended + "-0", "Anzeigen\r\n");
+    writeFile("Einstellungen/Fenster.tmp-" + running + "-1", "Anzeigen\r\n");
+    writeFile("Einstellungen/Dateien.tmp-" + ended + "-0", "Lesen\r\n");
+    EXPECT_TRUE(removeCategory("Fenster").succeeded());
+    EXPECT_EQ(testing::entryNames(SettingsDirectory),
+              (std::vector<std::string>{"Dateien", "Dateien.ini", "Dateien.tmp-" + ended + "-0",
+                                        "Fenster.tmp-" + running + "-1", "Kategorien.ini"}));
 }
 
 TEST_F(AdminStore, TheCatalogueKeepsTheLaterPairAndALoneLastCommand) {

@@ -66,5 +66,47 @@ TEST_F(CrashConsistency, AListRewriteOrSortKilledAtAnyStepLeavesTheOldListOrTheN
     }
 }
 
+// A rewrite killed halfway leaves its temporary file beside the list; the
+// next rewrite of the same list, whichever kind, clears it, so no killed
+// step leaves anything behind for good.
+TEST_F(CrashConsistency, TheNextRewriteClearsWhatAKilledRewriteLeft) {
+    const struct {
+        const char* name;
+        std::function<bool()> killed;
+        std::function<bool()> next;
+    } cases[] = {
+        {"rewrite, then sort",
+         [] { return rewriteWithoutLine(List, "Einstellungen/Kategorien.tmp", "Fenster"); },
+         [] { return sortListFile(List); }},
+        {"sort, then rewrite", [] { return sortListFile(List); },
+         [] { return rewriteWithoutLine(List, "Einstellungen/Kategorien.tmp", "Netz"); }},
+        {"addition, then addition", [] { return addLineSorted(List, "Bilder"); },
+         [] { return addLineSorted(List, "Zeichnen"); }},
+    };
+    const auto temporaries = [] {
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : folderFiles(".")) {
+            if (name.find(".tmp-") != std::string::npos) {
+                names.push_back(name);
+            }
+        }
+        return names;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int leftBehind = 0;
+        const int steps =
+            killAtEverySaveStep([&] { writeFile(List, "Netz\r\nDateien\r\nFenster\r\n"); },
+                                [&] { static_cast<void>(c.killed()); },
+                                [&](int, bool) {
+                                    leftBehind += temporaries().empty() ? 0 : 1;
+                                    EXPECT_TRUE(c.next());
+                                    EXPECT_EQ(temporaries(), std::vector<std::string>{});
+                                });
+        EXPECT_GE(steps, 5);
+        EXPECT_GE(leftBehind, 2) << "some kills did leave a temporary file to clear";
+    }
+}
+
 } // namespace
 } // namespace codarium::library
