@@ -265,8 +265,9 @@ void dispatchGadget(const widgets::WindowEvent& event) {
                              library::AddLinkConfirm);
         break;
     case library::AddLinkConfirm:
-        library::addLinkRow();
-        closeDialog(AddLinkWindow, AddCodeWindow);
+        if (library::addLinkRow()) {
+            closeDialog(AddLinkWindow, AddCodeWindow);
+        }
         break;
     case library::AddLinkCancel:
         closeDialog(AddLinkWindow, AddCodeWindow);

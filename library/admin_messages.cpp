@@ -131,12 +131,28 @@ std::string textBefore(std::string_view before) {
 // Where the character stands in a name or title: at its start, or after
 // the text before it.
 std::string placeInName(TypedField field, const platform::ExactCodePageText& typed) {
-    const bool category = field == TypedField::CategoryName;
+    struct Words {
+        const char* first; // UTF-8
+        const char* within;
+    };
+    const Words words = [field]() -> Words {
+        switch (field) {
+        case TypedField::CategoryName:
+            return {"Das erste Zeichen des Namens", " im Namen"};
+        case TypedField::LinkCommand:
+            return {"Das erste Zeichen des Befehls", " im Befehl"};
+        case TypedField::LinkAddress:
+            return {"Das erste Zeichen der Adresse", " in der Adresse"};
+        case TypedField::CodeTitle:
+        case TypedField::CodeSource:
+            break;
+        }
+        return {"Das erste Zeichen des Titels", " im Titel"};
+    }();
     if (typed.missingIndex == 0) {
-        return ui(category ? "Das erste Zeichen des Namens" : "Das erste Zeichen des Titels");
+        return ui(words.first);
     }
-    return ui("Das Zeichen nach ") + textBefore(typed.bytes) +
-           ui(category ? " im Namen" : " im Titel");
+    return ui("Das Zeichen nach ") + textBefore(typed.bytes) + ui(words.within);
 }
 
 // Its line and column in a code; the text before it ends its lines with CR LF.

@@ -22,7 +22,7 @@ std::string refusalMessage(EditKind kind, const EditResult& result, std::string_
 std::string failureMessage(EditKind kind);
 
 // The typed texts that are stored in the library's code page.
-enum class TypedField { CategoryName, CodeTitle, CodeSource };
+enum class TypedField { CategoryName, CodeTitle, CodeSource, LinkCommand, LinkAddress };
 
 // The warning for a typed text holding a character the library's code page
 // cannot store: which character, and where it stands (for a code, its line).

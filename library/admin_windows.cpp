@@ -106,6 +106,7 @@ constexpr std::string_view CreateCategoryTitle = "Kategorie erstellen";
 constexpr std::string_view RemoveCategoryTitle = "Kategorie entfernen";
 constexpr std::string_view AddCodeTitle = "Code hinzufügen";
 constexpr std::string_view RemoveCodeTitle = "Entfernen";
+constexpr std::string_view AddLinkTitle = "Hinzufügen";
 constexpr std::string_view RemoveAllTitle = "Alle Kategorien und Codes entfernen";
 
 constexpr unsigned EveryFieldEvent = widgets::TextFieldReportsFocus;
@@ -296,9 +297,17 @@ void proposeLink() {
                            knownLink(apiLinkMap(), widgets::gadgetText(LinkCommandField)));
 }
 
-void addLinkRow() {
-    widgets::addListRow(CodeLinkList, {widgets::gadgetText(LinkCommandField),
-                                       widgets::gadgetText(LinkAddressField)});
+bool addLinkRow() {
+    const auto command = storableText(LinkCommandField, TypedField::LinkCommand, AddLinkTitle);
+    if (!command) {
+        return false;
+    }
+    const auto address = storableText(LinkAddressField, TypedField::LinkAddress, AddLinkTitle);
+    if (!address) {
+        return false;
+    }
+    widgets::addListRow(CodeLinkList, {*command, *address});
+    return true;
 }
 
 void onLinkListEvent() {

@@ -27,8 +27,9 @@ void removeAll();
 
 // Field 710 gets the catalogue's address for the command in field 709.
 void proposeLink();
-// Button 711: field 709 and 710 become a new row of list 610.
-void addLinkRow();
+// Button 711: field 709 and 710 become a new row of list 610; false, after a
+// warning, when either holds a character the library cannot store.
+bool addLinkRow();
 // List 610: button 612 follows its selection.
 void onLinkListEvent();
 // Button 612: the selected row goes, and 612 is disabled.

@@ -9,6 +9,7 @@
 #include "program_fixture.h"
 #include "widgets/combo_gadget.h"
 #include "widgets/gadgets.h"
+#include "widgets/list_gadget.h"
 #include "widgets/menus.h"
 #include "widgets/test_hooks.h"
 #include "widgets/windows.h"
@@ -169,6 +170,40 @@ TEST_F(AdminSafety, ANameWithACharacterTheLibraryCannotStoreIsRefused) {
               "t\r\nCloseWindow(0)");
     EXPECT_EQ(readBytes(program("Einstellungen/Dateien.ini")), "Fenster schlie\xDF"
                                                                "en \x96 sofort\r\nLesen\r\n");
+}
+
+// A link's command and address are held to the rule too: the link dialog
+// stays open with what was typed and no row is added.
+TEST_F(AdminSafety, ALinkWithACharacterTheLibraryCannotStoreIsRefused) {
+    const char* const Keep = " kann in der Bibliothek nicht gespeichert werden.\r"
+                             "Die Bibliothek speichert nur die Zeichen des westeuropäischen "
+                             "Zeichensatzes Windows-1252. Bitte ersetzen Sie das Zeichen durch "
+                             "ein anderes.";
+    command(command::AddCode);
+    click(AddLinkButton);
+    ASSERT_TRUE(widgets::isWindow(AddLinkWindow));
+    const struct {
+        const char *command, *address, *where;
+    } links[] = {
+        {"Łącze", "https://example.org/a", "Das erste Zeichen des Befehls (Unicode U+0141)"},
+        {"GetDC", "https://example.org/→",
+         "Das Zeichen nach „https://example.org/“ in der Adresse (Unicode U+2192)"},
+    };
+    for (const auto& l : links) {
+        SCOPED_TRACE(l.command);
+        type(LinkCommandField, l.command);
+        type(LinkAddressField, l.address);
+        click(AddLinkConfirm);
+        EXPECT_EQ(boxes(), std::vector<std::string>{warning(std::string(l.where) + Keep)});
+        EXPECT_TRUE(widgets::isWindow(AddLinkWindow));
+        EXPECT_EQ(widgets::listRowCount(CodeLinkList), 0);
+    }
+    type(LinkCommandField, "GetDC");
+    type(LinkAddressField, "https://example.org/getdc");
+    click(AddLinkConfirm);
+    EXPECT_EQ(boxes(), std::vector<std::string>{});
+    EXPECT_FALSE(widgets::isWindow(AddLinkWindow));
+    EXPECT_EQ(widgets::listRowCount(CodeLinkList), 1);
 }
 
 // A name that fits a folder but not every file made under it is refused
