@@ -34,7 +34,8 @@ TEST(ApiCalls, AreTheCallsOutsideStringsCommentsAndAssembler) {
         {"same function in another case: first spelling",
          "sendmessage_(0, 0, 0, 0)\r\nSendMessage_(0, 0, 0, 0)",
          {"sendmessage"}},
-        {"A and W variants stay as written", "MessageBoxA_(0, t, c, 0) : MessageBoxW_(0, t, c, 0)",
+        {"A and W variants stay as written",
+         "MessageBoxA_(0, t, c, 0) : MessageBoxW_(0, t, c, 0)",
          {"MessageBoxA", "MessageBoxW"}},
         {"PureBasic's own commands are not the system's",
          "OpenWindow(0, 0, 0, 100, 100, \"\") : CreateFile_(f, 0, 0, 0, 0, 0, 0)",
@@ -65,11 +66,11 @@ TEST(ApiCalls, SitesLocateTheNameAndTheCallAtACaret) {
         const ApiCallSite* expected;
     } carets[] = {
         {0, nullptr},
-        {getDc, &sites[0]},          // before its first letter
-        {getDc + 3, &sites[0]},      // inside
-        {getDc + 6, &sites[0]},      // right after the '_'
-        {getDc + 7, nullptr},        // inside the brackets
-        {sleep + 5, &sites[1]},      // on the '_'
+        {getDc, &sites[0]},            // before its first letter
+        {getDc + 3, &sites[0]},        // inside
+        {getDc + 6, &sites[0]},        // right after the '_'
+        {getDc + 7, nullptr},          // inside the brackets
+        {sleep + 5, &sites[1]},        // on the '_'
         {code.find("Beep_"), nullptr}, // in the comment
         {code.size(), nullptr},
     };
