@@ -5,6 +5,7 @@
 #include "app/main_window_numbers.h"
 #include "app/shell_commands.h"
 #include "app/ui_text.h"
+#include "app/window_routes.h"
 #include "platform/associated_editor.h"
 #include "platform/file_system.h"
 #include "widgets/file_dialog.h"
@@ -102,6 +103,7 @@ void openEditorPathDialog() {
                              widgets::DialogFlags | widgets::WindowNoCloseEntry, MainWindow)) {
         return;
     }
+    routeEditorPathWindow();
     widgets::imageGadget(EditorPathBanner, EditorPathWindow, 0, 0, 0, 0, image::Banner);
     for (const DialogText& t : Texts) {
         widgets::textGadget(t.gadget, EditorPathWindow, 10, t.y, Width - 20, t.height, ui(t.text));

@@ -1,6 +1,8 @@
 #pragma once
-// The one event loop that serves every window, and the tables that send each
-// command and gadget event to its operation.
+// The one event loop that serves every window: it hands each command to the
+// command table (command_routes.h) and each gadget event to the routes its
+// window set (widgets/gadget_routes.h).
+#include "app/command_routes.h"
 #include "widgets/window_event.h"
 
 namespace codarium::app {
@@ -20,10 +22,7 @@ bool handleEvent(const widgets::WindowEvent& event);
 // The worker completion flags, in their fixed order.
 void actOnCompletionFlags();
 
-// The command table; true when the command turns the event into a close
-// request.
-bool dispatchCommand(int command, bool byKeyboard = false);
-// The gadget table.
+// Hands a gadget event to its window's routes.
 void dispatchGadget(const widgets::WindowEvent& event);
 
 } // namespace codarium::app

@@ -5,6 +5,7 @@
 #include "app/main_window_numbers.h"
 #include "app/settings.h"
 #include "app/ui_text.h"
+#include "app/window_routes.h"
 #include "widgets/menus.h"
 #include "widgets/status_bar.h"
 #include "widgets/windows.h"
@@ -35,6 +36,7 @@ void buildMainWindowContents(const AppSettings& settings) {
     buildMainToolBar(settings);
     widgets::createStatusBar(MainStatusBar, MainWindow);
     buildMainGadgets(settings);
+    routeMainWindow();
     installMainWindowKeys();
 }
 

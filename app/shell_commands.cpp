@@ -68,11 +68,6 @@ void toggleWordWrap() {
     viewer::setWordWrap(CodeViewGadget, s.wordWrap == 1);
 }
 
-void closeDialog(int window, int parent) {
-    widgets::disableWindow(parent, false);
-    widgets::closeWindow(window);
-}
-
 void showAbout() {
     const std::string text = std::string(ProgramIdentity::ProgramName) + " " +
                              std::string(ProgramIdentity::ProgramVersion) +

@@ -2,6 +2,7 @@
 // The commands that are pure user-interface state, and the small operations
 // every dialog uses.
 #include "widgets/field_rules.h"
+#include "widgets/windows.h"
 
 namespace codarium::app {
 
@@ -16,8 +17,7 @@ bool setToolbarIconSize(int size);
 // Command 21.
 void toggleWordWrap();
 
-// Re-enables window `parent`, then closes window `window`.
-void closeDialog(int window, int parent);
+using widgets::closeDialog;
 
 // The button is enabled exactly when the field holds (both fields hold)
 // non-blank text.

@@ -1,5 +1,7 @@
 #include "library/admin_windows.h"
 
+#include "library/admin_window_routes.h"
+
 #include "library/admin_messages.h"
 #include "library/admin_store.h"
 #include "library/admin_window_numbers.h"
@@ -55,6 +57,7 @@ bool openDialog(const DialogFrame& d) {
     }
     widgets::frameGadget(d.frame, d.window, 10, 10, d.width - 20, d.height - 50);
     widgets::imageGadget(d.image, d.window, 20, 30, DialogIconSize, DialogIconSize, d.imageNumber);
+    routeAdminDialog(d.window);
     return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The administrator's dialogs (windows 4 to 8): creating and removing
 // categories, adding codes with their links, removing codes, and emptying
-// the whole library. Each dialog disables the window it was opened from; the
-// dispatch closes it through the shared closeDialog after its buttons.
+// the whole library. Each dialog disables the window it was opened from and
+// routes its gadgets' events (admin_window_routes.h) when it opens.
 namespace codarium::library {
 
 // Commands 5 to 8 and button 611.

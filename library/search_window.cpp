@@ -7,6 +7,7 @@
 #include "library/search_window_layout.h"
 #include "library/store_paths.h"
 #include "widgets/field_rules.h"
+#include "widgets/gadget_routes.h"
 #include "widgets/gadgets.h"
 #include "widgets/keyboard.h"
 #include "widgets/list_gadget.h"
@@ -42,6 +43,15 @@ int findTreeItem(std::string_view text, int from) {
     return -1;
 }
 
+void onSearchGadget(const widgets::WindowEvent& event) {
+    onSearchWindowEvent(event.gadget, event.subType);
+}
+constexpr widgets::GadgetRoute SearchWindowRoutes[] = {
+    {SearchTextField, onSearchGadget},    {SearchAgainButton, onSearchGadget},
+    {ResultList, onSearchGadget},         {ShowButton, onSearchGadget},
+    {ShowAndCloseButton, onSearchGadget}, {CloseSearchButton, onSearchGadget},
+};
+
 } // namespace
 
 void openSearchWindow() {
@@ -55,6 +65,7 @@ void openSearchWindow() {
                              flags, MainWindow)) {
         return;
     }
+    widgets::routeGadgets(SearchWindow, SearchWindowRoutes);
     const SearchLayout l = searchWindowLayout(SearchWindowWidth, SearchWindowHeight);
     widgets::stringGadget(SearchTextField, SearchWindow, l.field.x, l.field.y, l.field.width,
                           l.field.height, widgets::gadgetText(SearchField),

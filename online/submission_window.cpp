@@ -5,6 +5,7 @@
 #include "online/submission_server.h"
 #include "online/submission_window_numbers.h"
 #include "online/upload_window.h"
+#include "online/window_routes.h"
 #include "platform/code_page.h"
 #include "runtime/text_file.h"
 #include "viewer/code_view.h"
@@ -71,6 +72,7 @@ void openSubmissionDialog(std::string_view highlighterPath) {
                              widgets::DialogFlags, MainWindowNumber)) {
         return;
     }
+    routeSubmissionWindow();
     widgets::frameGadget(SubmissionFrame, Window, 10, 10, W - 20, H - 50);
     widgets::imageGadget(SubmissionIcon, Window, 20, 30, 0, 0, SubmitCodeImage);
     labelledField(AuthorLabel, AuthorField, 30, "Autor:");

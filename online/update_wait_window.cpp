@@ -2,6 +2,7 @@
 
 #include "online/update_texts.h"
 #include "online/update_window_numbers.h"
+#include "online/window_routes.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
@@ -50,6 +51,7 @@ void openUpdateWaitWindow(const UpdateSource& source) {
                              OwnerWindow)) {
         return;
     }
+    routeUpdateWaitWindow();
     addGadgets();
     widgets::setDialogKeys(UpdateWaitWindow,
                            {.firstField = UpdateCancelButton, .cancelButton = UpdateCancelButton});

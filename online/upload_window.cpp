@@ -2,6 +2,7 @@
 
 #include "online/submission_window_numbers.h"
 #include "online/upload_progress.h"
+#include "online/window_routes.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
 #include "runtime/ftp_client.h"
@@ -25,6 +26,7 @@ void openUploadWindow(SubmissionRequest request) {
                              SubmissionWindowNumber)) {
         return;
     }
+    routeUploadWindow();
     widgets::frameGadget(UploadFrame, Window, 10, 10, W - 20, H - 50, "Fortschritt");
     widgets::imageGadget(UploadIcon, Window, 20, 30, 0, 0, SubmitCodeImage);
     widgets::textGadget(

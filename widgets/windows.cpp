@@ -299,6 +299,11 @@ void disableWindow(int window, bool disabled) {
     }
 }
 
+void closeDialog(int window, int parent) {
+    disableWindow(parent, false);
+    closeWindow(window);
+}
+
 bool windowDisabled(int window) {
     auto* w = numberedWindow(window);
     return w != nullptr && w->contentsDisabled();

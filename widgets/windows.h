@@ -75,6 +75,8 @@ void setWindowState(int window, WindowState state);
 // Disabled windows take no input (a dialog disables the window it came from).
 void disableWindow(int window, bool disabled);
 bool windowDisabled(int window);
+// The end of every dialog: re-enables window `parent`, then closes `window`.
+void closeDialog(int window, int parent);
 
 // The height of one menu bar line in pixels (the style's menu bar height).
 int menuBarLineHeight();

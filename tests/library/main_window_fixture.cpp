@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/event_loop.h"
+#include "app/window_routes.h"
 
 #include "library/library_numbers.h"
 #include "library/library_tree.h"
@@ -62,6 +63,7 @@ void MainWindowTest::SetUp() {
     ASSERT_TRUE(widgets::treeGadget(LibraryTree, MainWindow, 0, 50, 300, 500));
     ASSERT_TRUE(
         widgets::createScintillaGadget(viewer::MainCodeView, MainWindow, 300, 50, 500, 500));
+    app::routeMainWindow();
     widgets::showWindow(MainWindow, true);
     widgets::testing::scriptDialogs(true);
     widgets::testing::processPendingEvents();
