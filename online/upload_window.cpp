@@ -4,7 +4,6 @@
 #include "online/upload_progress.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
-#include "runtime/ftp_client.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
 #include "widgets/keyboard.h"
@@ -57,8 +56,10 @@ void openUploadWindow(SubmissionRequest request) {
 }
 
 void cancelUpload() {
+    // Only the flag: every wait of the worker and of its transfer watches it,
+    // so the worker reports the cancel within a fraction of a second in every
+    // phase, and the GUI thread never waits on the network.
     uploadCancel().requested = true;
-    abortTransfer(SubmissionConnection);
 }
 
 } // namespace codarium::online
