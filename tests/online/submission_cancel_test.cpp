@@ -78,12 +78,12 @@ TEST_F(SubmissionCancel, AbbrechenEndsEveryPhaseWithinASecondAndKeepsTheDialog) 
         const char* reached; // what the log shows once the program waits there
     };
     const Phase phases[] = {
-        {"full-backlog", nullptr},               // connecting: no answer to the connect
-        {"silent-greeting", nullptr},            // connected, no greeting
-        {"silent-at-pass", "CMD PASS"},          // logging in
-        {"silent-after-login", "CMD TYPE I"},    // negotiating the transfer
-        {"stall-data", "DATA-FROM"},             // sending: the server takes nothing in
-        {"no-closing-reply", "DATA-CLOSED"},     // waiting for the closing reply
+        {"full-backlog", nullptr},            // connecting: no answer to the connect
+        {"silent-greeting", nullptr},         // connected, no greeting
+        {"silent-at-pass", "CMD PASS"},       // logging in
+        {"silent-after-login", "CMD TYPE I"}, // negotiating the transfer
+        {"stall-data", "DATA-FROM"},          // sending: the server takes nothing in
+        {"no-closing-reply", "DATA-CLOSED"},  // waiting for the closing reply
     };
     writeCategories(programDir, "Fenster\r\nDateien\r\n");
     openDialog();

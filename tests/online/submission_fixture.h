@@ -161,7 +161,7 @@ protected:
 };
 
 inline std::string trailer(std::string_view author, std::string_view email, std::string_view title,
-                    std::string_view category) {
+                           std::string_view category) {
     return "\r\n;Autor: " + std::string(author) + "\r\n;E-Mail-Adresse: " + std::string(email) +
            "\r\n;Titel: " + std::string(title) + "\r\n;Kategorie: " + std::string(category) +
            "\r\n";
