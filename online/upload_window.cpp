@@ -25,7 +25,8 @@ void openUploadWindow(SubmissionRequest request) {
         return;
     }
     widgets::frameGadget(UploadFrame, Window, 10, 10, W - 20, H - 50, "Fortschritt");
-    widgets::imageGadget(UploadIcon, Window, 20, 30, 0, 0, SubmitCodeImage);
+    widgets::imageGadget(UploadIcon, Window, 20, 30, SubmitCodeIconSize, SubmitCodeIconSize,
+                         SubmitCodeImage);
     widgets::textGadget(
         UploadPleaseWait, Window, 60, 30, W - 30, 20,
         platform::fromUtf8("Bitte warten Sie, bis Ihr Code vollständig gesendet wurde."));

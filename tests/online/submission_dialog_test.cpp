@@ -222,7 +222,7 @@ TEST_F(SubmissionTest, CancelWhileASlowServerTakesTheCodeReturnsToTheFilledDialo
     };
     const Placed placed[] = {
         {UploadFrame, 10, 10, 480, 90, "Fortschritt"},
-        {UploadIcon, 20, 30, -1, -1, ""},
+        {UploadIcon, 20, 30, 32, 32, ""},
         {UploadPleaseWait, 60, 30, 470, 20,
          ui("Bitte warten Sie, bis Ihr Code vollständig gesendet wurde.")},
         {UploadProgressBar, 60, 70, 380, 20, ""},
