@@ -16,6 +16,7 @@
 #include "library/api_links.h"
 #include "library/library_tree.h"
 #include "online/updater_start.h"
+#include "online/upload_window.h"
 #include "online/worker_threads.h"
 #include "platform/paths.h"
 #include "widgets/application_style.h"
@@ -94,7 +95,9 @@ int runCodarium() {
     }
     const LoopEnd end = runEventLoop();
     // Workers still running are stopped before the windows they may show
-    // boxes over go away.
+    // boxes over go away. A submission on its way is cancelled as by its
+    // "Abbrechen", which its connect and login watch as well.
+    online::cancelUpload();
     online::releaseAllThreads();
     if (end == LoopEnd::UpdaterHandOver) {
         // The updater replaces the installed files; the settings are not

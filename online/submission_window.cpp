@@ -74,7 +74,8 @@ void openSubmissionDialog(std::string_view highlighterPath) {
     }
     routeSubmissionWindow();
     widgets::frameGadget(SubmissionFrame, Window, 10, 10, W - 20, H - 50);
-    widgets::imageGadget(SubmissionIcon, Window, 20, 30, 0, 0, SubmitCodeImage);
+    widgets::imageGadget(SubmissionIcon, Window, 20, 30, SubmitCodeIconSize, SubmitCodeIconSize,
+                         SubmitCodeImage);
     labelledField(AuthorLabel, AuthorField, 30, "Autor:");
     labelledField(EmailLabel, EmailField, 60, "E-Mail-Adresse:");
     labelledField(TitleLabel, TitleField, 90, "Titel:");

@@ -9,8 +9,11 @@ inline constexpr int MainWindowNumber = library::MainWindow;
 inline constexpr int SubmissionWindowNumber = 2;
 inline constexpr int UploadWindowNumber = 3;
 
-// The icon loaded at start-up for command 10, shown in both windows.
+// The icon loaded at start-up for command 10, shown in both windows. Its
+// 48 pixels at x 20 would reach into the labels at x 60, so it is shown at
+// this size, as in the administrator's dialogs.
 inline constexpr int SubmitCodeImage = 6;
+inline constexpr int SubmitCodeIconSize = 32;
 
 // Window 2: inner size and gadgets.
 inline constexpr int SubmissionWidth = 520;

@@ -21,6 +21,11 @@ namespace codarium::online {
 namespace {
 
 constexpr auto PollInterval = std::chrono::milliseconds(100);
+// The pause is cut into slices this long, so that a cancel is acted on at
+// once rather than after the rest of the pause.
+constexpr auto PauseSlice = std::chrono::milliseconds(10);
+// Every wait of a cancelled transfer ends within a fraction of this.
+constexpr auto CancelGrace = std::chrono::milliseconds(500);
 
 bool transferEnded(std::int32_t state) {
     return state == TransferFailed || state == TransferDone;
@@ -36,6 +41,29 @@ void showProgress(std::int32_t state, std::int64_t size) {
         widgets::setProgressValue(UploadProgressBar, barValue(*position));
         widgets::setGadgetText(UploadPercentText, percentText(percentOf(*position, size)));
     }
+}
+
+// Sleeps for the poll interval, or less when a cancel comes meanwhile.
+void pause(const StopToken& cancel, const StopToken& stop) {
+    for (std::chrono::milliseconds paused{0}; paused < PollInterval && !cancel && !stop;
+         paused += PauseSlice) {
+        std::this_thread::sleep_for(PauseSlice);
+    }
+}
+
+// Stops the transfer and waits briefly for its end, which comes within a
+// fraction of a second. The server may have confirmed the whole file just
+// before the cancel; the code was then sent, and the user is told so. The
+// withdrawal of a part the server holds goes on without the worker.
+SubmissionOutcome endCancelledTransfer() {
+    cancelTransfer(SubmissionConnection);
+    const auto until = std::chrono::steady_clock::now() + CancelGrace;
+    std::int32_t state = transferState(SubmissionConnection);
+    while (!transferEnded(state) && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(PauseSlice);
+        state = transferState(SubmissionConnection);
+    }
+    return state == TransferDone ? SubmissionOutcome::Sent : SubmissionOutcome::Cancelled;
 }
 
 void reportOutcome(SubmissionOutcome outcome, const StopToken& stop) {
@@ -74,6 +102,8 @@ UploadCancel& uploadCancel() {
 }
 
 SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToken& stop) {
+    const StopToken& cancel = uploadCancel().requested;
+    const auto cancelled = [&] { return cancel.load() || stop.load(); };
     if (NetworkStarted.exchange(1) == 0) {
         startNetwork();
     }
@@ -85,11 +115,11 @@ SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToke
     widgets::setProgressRange(UploadProgressBar, 0, barValue(size));
 
     const SubmissionServer& server = request.server;
-    if (ftpConnect(SubmissionConnection, server.host, server.user, server.password, server.port) ==
-        0) {
-        return SubmissionOutcome::NoConnection;
+    if (ftpConnect(SubmissionConnection, server.host, server.user, server.password, server.port,
+                   ftp::DefaultReplyLimitSeconds, &cancel) == 0) {
+        return cancelled() ? SubmissionOutcome::Cancelled : SubmissionOutcome::NoConnection;
     }
-    if (uploadCancel().requested || stop) {
+    if (cancelled()) {
         return SubmissionOutcome::Cancelled;
     }
     if (uploadFile(SubmissionConnection, request.filePath, remoteFileName(localNow())) == 0) {
@@ -101,11 +131,10 @@ SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToke
         if (transferEnded(state)) {
             return state == TransferDone ? SubmissionOutcome::Sent : SubmissionOutcome::Cancelled;
         }
-        if (stop) {
-            abortTransfer(SubmissionConnection);
-            return SubmissionOutcome::Cancelled;
+        if (cancelled()) {
+            return endCancelledTransfer();
         }
-        std::this_thread::sleep_for(PollInterval);
+        pause(cancel, stop);
     }
 }
 

@@ -24,8 +24,8 @@ enum class SubmissionOutcome {
     Sent,
 };
 
-// Set by "Abbrechen" in window 3 (besides stopping the transfer itself), so
-// that a cancel during the connect is honoured as well.
+// Set by "Abbrechen" in window 3. The connect, every wait of the login and
+// the worker's polling of the transfer watch it.
 struct UploadCancel {
     std::atomic<bool> requested{false};
 };
@@ -37,8 +37,8 @@ inline constexpr int SubmissionConnection = 1;
 // Writes the file, connects as connection 1 (a previous connection under that
 // number quits first), uploads under a name made of the local time, and
 // shows size, bar and percentage in window 3 every 100 ms until the transfer
-// has ended. Returns early, without message, when `stop` is set (the program
-// is ending).
+// has ended. A cancel (or `stop`, the program is ending) ends it within a
+// fraction of a second in every phase.
 SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToken& stop);
 
 // The thread procedure: runSubmission, the box that reports the outcome, then

@@ -18,6 +18,9 @@ namespace {
 
 constexpr int Width = 500;
 constexpr int Height = 120;
+// The icon's 48 pixels at x 20 would reach into the text at x 60; it is
+// shown at this size, as in the administrator's dialogs.
+constexpr int IconSize = 32;
 
 // Written and read on the main thread only.
 int UpdateThread = 0;
@@ -25,7 +28,7 @@ int UpdateThread = 0;
 void addGadgets() {
     const int w = Width, h = Height;
     widgets::frameGadget(UpdateFrame, UpdateWaitWindow, 10, 10, w - 20, h - 50);
-    widgets::imageGadget(UpdateIcon, UpdateWaitWindow, 20, 30, 0, 0, UpdateIconImage);
+    widgets::imageGadget(UpdateIcon, UpdateWaitWindow, 20, 30, IconSize, IconSize, UpdateIconImage);
     // Room for two lines above the bar: with the desktop's usual fonts the
     // text does not fit in one line of this width.
     widgets::textGadget(UpdateWaitText, UpdateWaitWindow, 60, 18, w - 80, 32,

@@ -5,7 +5,6 @@
 #include "online/window_routes.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
-#include "runtime/ftp_client.h"
 #include "widgets/gadgets.h"
 #include "widgets/image_gadget.h"
 #include "widgets/keyboard.h"
@@ -28,7 +27,8 @@ void openUploadWindow(SubmissionRequest request) {
     }
     routeUploadWindow();
     widgets::frameGadget(UploadFrame, Window, 10, 10, W - 20, H - 50, "Fortschritt");
-    widgets::imageGadget(UploadIcon, Window, 20, 30, 0, 0, SubmitCodeImage);
+    widgets::imageGadget(UploadIcon, Window, 20, 30, SubmitCodeIconSize, SubmitCodeIconSize,
+                         SubmitCodeImage);
     widgets::textGadget(
         UploadPleaseWait, Window, 60, 30, W - 30, 20,
         platform::fromUtf8("Bitte warten Sie, bis Ihr Code vollständig gesendet wurde."));
@@ -59,8 +59,10 @@ void openUploadWindow(SubmissionRequest request) {
 }
 
 void cancelUpload() {
+    // Only the flag: every wait of the worker and of its transfer watches it,
+    // so the worker reports the cancel within a fraction of a second in every
+    // phase, and the GUI thread never waits on the network.
     uploadCancel().requested = true;
-    abortTransfer(SubmissionConnection);
 }
 
 } // namespace codarium::online

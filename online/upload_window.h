@@ -9,8 +9,10 @@ namespace codarium::online {
 // the request on a worker thread.
 void openUploadWindow(SubmissionRequest request);
 
-// Button 307: stops the transfer and waits until it has ended; the worker
-// then reports the cancel.
+// Button 307: asks the worker to stop and returns at once; the worker then
+// reports the cancel ("Der Vorgang wurde abgebrochen.") and the event loop
+// brings the user back to window 2. Also used when the program ends while a
+// submission is on its way.
 void cancelUpload();
 
 } // namespace codarium::online

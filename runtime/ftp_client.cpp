@@ -1,6 +1,7 @@
 #include "runtime/ftp_client.h"
 #include "runtime/ftp_session.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -46,22 +47,36 @@ std::shared_ptr<FtpSession> takeSession(int number) {
     return session;
 }
 
-// Waits for the transfer thread (asking it to stop first when cancel is set).
-void endTransfer(FtpSession& session, bool cancel) {
+// Stops a running transfer and waits until its thread has finished with the
+// control connection. The withdrawal of a cancelled file is let run unless
+// the session is closing in a hurry, or becomes so once `hurryWhen` is set.
+void endTransfer(FtpSession& session, const StopToken* hurryWhen) {
     std::lock_guard lock(session.threadMutex);
-    if (session.transfer.joinable()) {
-        if (cancel) {
-            session.cancel.store(true);
-        }
-        session.transfer.join();
+    if (!session.transfer.joinable()) {
+        return;
     }
+    session.cancel.store(true);
+    while (session.running.load()) {
+        if (hurryWhen != nullptr && hurryWhen->load()) {
+            session.closing.store(true);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    session.transfer.join();
 }
 
-void closeSession(FtpSession& session) {
+// Cuts every wait of the session short, the withdrawal's as well: for a close
+// that must not wait on the server at all.
+void hurry(FtpSession& session) {
     session.closing.store(true);
-    endTransfer(session, true);
+    session.cancel.store(true);
+}
+
+void closeSession(FtpSession& session, const StopToken* hurryWhen = nullptr) {
+    endTransfer(session, hurryWhen);
     session.closing.store(false); // QUIT still goes out
     ftp::ControlChannel& control = session.control;
+    control.stop = &session.closing;
     if (control.connection != nullptr) {
         ftp::sendCommand(control, "QUIT", "");
         closeConnection(control.connection);
@@ -85,6 +100,7 @@ void FtpTable::closeAll() {
         sessions.clear();
     }
     for (const auto& session : open) {
+        hurry(*session);
         closeSession(*session);
     }
 }
@@ -94,23 +110,25 @@ void FtpTable::closeAll() {
 namespace ftp {
 FtpSession::~FtpSession() {
     if (transfer.joinable()) {
-        cancel.store(true);
+        hurry(*this);
         transfer.join();
     }
 }
 } // namespace ftp
 
 int ftpConnect(int number, std::string_view host, std::string_view user, std::string_view password,
-               std::uint16_t port, int replyLimitSeconds) {
+               std::uint16_t port, int replyLimitSeconds, const StopToken* stop) {
     if (number < 0) {
         return 0;
     }
     if (const auto old = takeSession(number)) {
-        closeSession(*old);
+        closeSession(*old, stop);
     }
     auto session = std::make_shared<FtpSession>();
     session->control.replyLimitSeconds = replyLimitSeconds;
-    session->control.connection = openConnection(host, port);
+    // Until the login is through, the caller's flag is the one that counts.
+    session->control.stop = stop;
+    session->control.connection = openConnection(host, port, stop);
     if (session->control.connection == nullptr) {
         return 0;
     }
@@ -118,6 +136,7 @@ int ftpConnect(int number, std::string_view host, std::string_view user, std::st
         closeSession(*session);
         return 0;
     }
+    session->control.stop = &session->closing;
     std::shared_ptr<FtpSession> displaced;
     {
         FtpTable& t = table();
@@ -146,6 +165,7 @@ int uploadFile(int number, std::string_view localPath, std::string_view remoteNa
         if (state != TransferFailed && state != TransferDone) {
             return 0; // one transfer at a time on a control connection
         }
+        // An ended transfer may still be withdrawing its file, in short waits.
         session->transfer.join();
     }
     if (session->control.connection == nullptr || session->control.broken) {
@@ -153,10 +173,12 @@ int uploadFile(int number, std::string_view localPath, std::string_view remoteNa
     }
     session->cancel.store(false);
     session->state.store(TransferNegotiating);
+    session->running.store(true);
     try {
         session->transfer = std::thread(ftp::runTransfer, std::ref(*session),
                                         std::string(localPath), std::string(remoteName));
     } catch (const std::system_error&) {
+        session->running.store(false);
         session->state.store(TransferFailed);
         return 0;
     }
@@ -168,9 +190,15 @@ std::int32_t transferState(int number) {
     return session ? session->state.load() : 0;
 }
 
+void cancelTransfer(int number) {
+    if (const std::shared_ptr<FtpSession> session = findSession(number)) {
+        session->cancel.store(true);
+    }
+}
+
 void abortTransfer(int number) {
     if (const std::shared_ptr<FtpSession> session = findSession(number)) {
-        endTransfer(*session, true);
+        endTransfer(*session, nullptr);
     }
 }
 

@@ -2,12 +2,6 @@
 
 namespace codarium::ftp {
 
-namespace {
-
-constexpr int ReceiveBlock = 4095;
-
-} // namespace
-
 bool fitsCommandLine(std::string_view text) {
     return text.find_first_of("\r\n") == std::string_view::npos;
 }
@@ -28,10 +22,15 @@ bool sendCommand(ControlChannel& channel, std::string_view command, std::string_
                    channel.sendLimitSeconds, channel.stop);
 }
 
-std::optional<Reply> readReply(ControlChannel& channel) {
-    if (channel.connection == nullptr || channel.broken) {
-        return std::nullopt;
-    }
+namespace {
+
+constexpr int ReceiveBlock = 4095;
+
+enum class Wait { Reply, Stopped, Failed };
+
+// The next whole reply off the connection. A stop leaves what has arrived of
+// it in the reader, so a later read goes on where this one ended.
+Wait nextReply(ControlChannel& channel, Reply& reply) {
     const std::int64_t start = nowSeconds();
     char block[ReceiveBlock + 1];
     while (!channel.reader.hasReply()) {
@@ -41,6 +40,9 @@ std::optional<Reply> readReply(ControlChannel& channel) {
                                            ? ReceiveOutcome{ReceiveStatus::TimedOut, 0}
                                            : receiveBlock(channel.connection, block, ReceiveBlock,
                                                           static_cast<int>(left), channel.stop);
+        if (outcome.status == ReceiveStatus::Stopped) {
+            return Wait::Stopped;
+        }
         const int count = outcome.status == ReceiveStatus::Data ? outcome.count : 0;
         if (count <= 0) {
             // A last line without its line end still counts when the peer has
@@ -50,13 +52,43 @@ std::optional<Reply> readReply(ControlChannel& channel) {
             }
             if (!channel.reader.hasReply()) {
                 channel.broken = true;
-                return std::nullopt;
+                return Wait::Failed;
             }
             break;
         }
         channel.reader.feed(std::string_view(block, static_cast<std::size_t>(count)));
     }
-    return channel.reader.takeReply();
+    reply = *channel.reader.takeReply();
+    return Wait::Reply;
+}
+
+// A preliminary reply (1xx) is followed by another for the same command.
+bool preliminary(const Reply& reply) {
+    return !reply.code.empty() && reply.code[0] == '1';
+}
+
+} // namespace
+
+std::optional<Reply> readReply(ControlChannel& channel) {
+    if (channel.connection == nullptr || channel.broken) {
+        return std::nullopt;
+    }
+    // The reply asked for is owed as well until it has been read.
+    ++channel.owedReplies;
+    Reply reply;
+    while (channel.owedReplies > 1) {
+        if (nextReply(channel, reply) != Wait::Reply) {
+            return std::nullopt;
+        }
+        if (!preliminary(reply)) {
+            --channel.owedReplies;
+        }
+    }
+    if (nextReply(channel, reply) != Wait::Reply) {
+        return std::nullopt;
+    }
+    --channel.owedReplies;
+    return reply;
 }
 
 bool expectReply(ControlChannel& channel, std::string_view accepted, std::string* lastLine) {

@@ -21,8 +21,13 @@ struct ControlChannel {
     // Set once a reply could not be read: replies may then be out of step with
     // the commands, so the session takes no further commands but QUIT.
     bool broken = false;
-    // When set, every wait on the connection ends at once (the session is
-    // being closed).
+    // Replies still to come for commands whose wait was cut short by `stop`.
+    // The next read takes them first, so that replies stay in step with the
+    // commands after a cancel.
+    int owedReplies = 0;
+    // When set, every wait on the connection ends at once (a cancel, or the
+    // session is being closed). Whoever uses the channel points it at the
+    // flag that matters for what it does.
     const StopToken* stop = nullptr;
 };
 
@@ -39,7 +44,10 @@ bool expectReply(ControlChannel& channel, std::string_view accepted,
                  std::string* lastLine = nullptr);
 // Reads one reply without looking at its code; false when none arrived.
 bool skipReply(ControlChannel& channel);
-// Reads one reply; its code is left to the caller.
+// Reads one reply; its code is left to the caller. Replies owed to earlier
+// commands are read and dropped first. A wait cut short by `stop` gives
+// nothing and leaves the reply owed; a silent or closed peer breaks the
+// channel.
 std::optional<Reply> readReply(ControlChannel& channel);
 
 } // namespace codarium::ftp

@@ -54,8 +54,8 @@ bool sendFile(FtpSession& session, platform::NativeFile file, TcpConnectionPtr d
         if (count == 0) {
             return true;
         }
-        if (count < 0 || !sendAll(data, block, static_cast<int>(count), DataSendLimitSeconds,
-                                  &session.closing)) {
+        if (count < 0 ||
+            !sendAll(data, block, static_cast<int>(count), DataSendLimitSeconds, &session.cancel)) {
             return false;
         }
         total += count;
@@ -65,7 +65,7 @@ bool sendFile(FtpSession& session, platform::NativeFile file, TcpConnectionPtr d
 
 // After the last block: waits until the server has acknowledged every byte,
 // so that a cancel while a slow server still takes the file in is honoured.
-// False on a cancel, on a close, or when nothing moves within the send limit.
+// False on a cancel, or when nothing moves within the send limit.
 bool waitUntilDelivered(FtpSession& session, TcpConnectionPtr data, std::int64_t total) {
     std::int32_t last = session.state.load();
     std::int64_t lastMove = nowSeconds();
@@ -75,7 +75,7 @@ bool waitUntilDelivered(FtpSession& session, TcpConnectionPtr data, std::int64_t
         if (delivered >= total) {
             return true;
         }
-        if (session.cancel.load() || session.closing.load()) {
+        if (session.cancel.load()) {
             return false;
         }
         if (delivered != last) {
@@ -88,47 +88,101 @@ bool waitUntilDelivered(FtpSession& session, TcpConnectionPtr data, std::int64_t
     }
 }
 
+struct TransferEnd {
+    bool success = false;
+    // The server took STOR, or its answer is unknown: it may hold a part of
+    // the file under the remote name.
+    bool fileBegun = false;
+};
+
+// The data phase, from STOR's preliminary reply to the closing reply.
+bool sendData(FtpSession& session, platform::NativeFile file, TcpConnectionPtr data) {
+    session.state.store(0);
+    std::int64_t total = 0;
+    const bool allSent =
+        sendFile(session, file, data, total) && waitUntilDelivered(session, data, total);
+    // Bytes still on their way when the transfer gives up are dropped rather
+    // than delivered after the close: a cancelled file never arrives whole.
+    if (allSent || unacknowledgedCount(data) <= 0) {
+        closeConnection(data);
+    } else {
+        resetConnection(data);
+    }
+    // The server confirms only once it has the whole file; a closing reply
+    // that reports a failure (or never comes) is no success. After a cancel
+    // the read ends at once and leaves the reply owed.
+    const std::optional<Reply> closing = readReply(session.control);
+    return allSent && closing && replyCodeAccepted(closing->code, "226;250");
+}
+
+TransferEnd storeFile(FtpSession& session, platform::NativeFile file,
+                      const std::string& remoteName) {
+    ControlChannel& control = session.control;
+    TransferEnd end;
+    if (!sendCommand(control, "TYPE ", "I") || !expectReply(control, "200")) {
+        return end;
+    }
+    const TcpConnectionPtr data = openDataConnection(control);
+    if (data == nullptr) {
+        return end;
+    }
+    std::optional<Reply> reply;
+    if (sendCommand(control, "STOR ", remoteName)) {
+        reply = readReply(control);
+        end.fileBegun = !reply || replyCodeAccepted(reply->code, "125;150");
+    }
+    if (!reply || !replyCodeAccepted(reply->code, "125;150")) {
+        closeConnection(data);
+        return end;
+    }
+    end.success = sendData(session, file, data);
+    return end;
+}
+
+// Replies to a withdrawal may take this long each: the user already knows the
+// transfer failed, and a server that has stopped answering must not hold the
+// session for the full reply limit.
+constexpr int WithdrawReplySeconds = 3;
+
+// After a failed transfer the server may hold the beginning of the file under
+// its normal name, where it would pass for a whole one. ABOR ends the
+// transfer on the server's side and DELE removes the part; a refused DELE
+// (the file never came into being, or the account may not delete) is of no
+// concern.
+void withdrawFile(FtpSession& session, const std::string& remoteName) {
+    ControlChannel& control = session.control;
+    control.stop = &session.closing;
+    const int limit = control.replyLimitSeconds;
+    control.replyLimitSeconds = std::min(limit, WithdrawReplySeconds);
+    sendCommand(control, "ABOR", "");
+    // The transfer's own replies come first (read as owed ones). A 426 to
+    // ABOR reports the transfer that ABOR ended; ABOR's own reply follows.
+    if (const std::optional<Reply> reply = readReply(control); reply && reply->code == "426") {
+        skipReply(control);
+    }
+    sendCommand(control, "DELE ", remoteName);
+    skipReply(control);
+    control.replyLimitSeconds = limit;
+}
+
 } // namespace
 
 void runTransfer(FtpSession& session, const std::string& localPath, const std::string& remoteName) {
+    ControlChannel& control = session.control;
+    control.stop = &session.cancel;
     const platform::NativeFile file =
         platform::openNativeFile(platform::nativePath(localPath), platform::OpenFor::Reading).file;
-    if (file < 0) {
-        session.state.store(TransferFailed);
-        return;
+    TransferEnd end;
+    if (file >= 0) {
+        end = storeFile(session, file, remoteName);
+        platform::closeNativeFile(file);
     }
-    ControlChannel& control = session.control;
-    const auto cancelled = [&session] { return session.cancel.load(); };
-    bool success = false;
-    TcpConnectionPtr data = nullptr;
-    if (!cancelled() && sendCommand(control, "TYPE ", "I") && expectReply(control, "200") &&
-        !cancelled() && (data = openDataConnection(control)) != nullptr && !cancelled() &&
-        sendCommand(control, "STOR ", remoteName)) {
-        if (expectReply(control, "125;150")) {
-            session.state.store(0);
-            std::int64_t total = 0;
-            const bool allSent =
-                sendFile(session, file, data, total) && waitUntilDelivered(session, data, total);
-            // Bytes still on their way when the transfer gives up are dropped
-            // rather than delivered after the close: a cancelled file never
-            // arrives whole.
-            if (allSent || unacknowledgedCount(data) <= 0) {
-                closeConnection(data);
-            } else {
-                resetConnection(data);
-            }
-            data = nullptr;
-            // The server confirms only once it has the whole file; a closing
-            // reply that reports a failure (or never comes) is no success.
-            const std::optional<Reply> closing = readReply(control);
-            success = allSent && closing && replyCodeAccepted(closing->code, "226;250");
-        }
+    session.state.store(end.success ? TransferDone : TransferFailed);
+    if (!end.success && end.fileBegun) {
+        withdrawFile(session, remoteName);
     }
-    if (data != nullptr) {
-        closeConnection(data);
-    }
-    platform::closeNativeFile(file);
-    session.state.store(success ? TransferDone : TransferFailed);
+    control.stop = &session.closing;
+    session.running.store(false);
 }
 
 } // namespace codarium::ftp

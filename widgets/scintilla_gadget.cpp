@@ -1,30 +1,57 @@
 #include "widgets/scintilla_gadget.h"
 
+#include "platform/code_page.h"
 #include "widgets/gadget_host.h"
 #include "widgets/object_registry.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPalette>
 #include <Qsci/qsciscintilla.h>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace codarium::widgets {
 namespace {
 
+constexpr unsigned int SetEolMode = 2031;
 constexpr unsigned int SetCodePage = 2037;
+constexpr unsigned int GetCodePage = 2137;
+constexpr unsigned int ReplaceSel = 2170;
 constexpr unsigned int SetSelection = 2160;
 constexpr unsigned int Copy = 2178;
 constexpr unsigned int GetDirectFunction = 2184;
 constexpr unsigned int GetDirectPointer = 2185;
 constexpr unsigned int UsePopup = 2371;
+constexpr unsigned long EolCrLf = 0;
+constexpr int Utf8CodePage = 65001;
+
+// Whether the component's own conversion of typed or pasted text would lose
+// characters: outside UTF-8 it takes each character as a Latin-1 byte, while
+// the view's bytes are the system code page's, which has more characters at
+// 0x80 to 0x9F.
+bool beyondLatin1(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            return true;
+        }
+    }
+    return false;
+}
 
 class ScintillaGadget : public QsciScintilla {
 public:
     explicit ScintillaGadget(int number) : number_(number) {
         // Scintilla's window starts in code page 0; the Qt port defaults to UTF-8.
         SendScintilla(SetCodePage, 0UL, 0L);
+        // Return types CR LF, as the library's files have it (the Qt port
+        // on Linux would type LF).
+        SendScintilla(SetEolMode, EolCrLf, 0L);
         // Direct: Scintilla expects the text to be styled when the notification returns.
         connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &ScintillaGadget::styleNeeded,
                 Qt::DirectConnection);
@@ -43,6 +70,58 @@ public:
     }
 
 protected:
+    // Typed text of a code-page view goes in as the system code page's bytes.
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString text = event->text();
+        if (!text.isEmpty() && text.front().isPrint()) {
+            if (const std::optional<std::string> bytes = codePageBytes(text)) {
+                insertBytes(*bytes);
+                event->accept();
+                return;
+            }
+        }
+        QsciScintilla::keyPressEvent(event);
+    }
+
+    // The same for what an input method hands over (a compose sequence, a
+    // dead key): the component first takes away the text it showed while the
+    // character was being composed, and shows what is still being composed
+    // afterwards.
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        const std::optional<std::string> bytes = codePageBytes(event->commitString());
+        if (!bytes) {
+            QsciScintilla::inputMethodEvent(event);
+            return;
+        }
+        QInputMethodEvent composed;
+        QsciScintilla::inputMethodEvent(&composed);
+        insertBytes(*bytes);
+        if (!event->preeditString().isEmpty()) {
+            QInputMethodEvent rest(event->preeditString(), event->attributes());
+            QsciScintilla::inputMethodEvent(&rest);
+        }
+        event->accept();
+    }
+
+    // Pasted and dropped text, and text copied out of the view, are converted
+    // by the system code page as well.
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override {
+        QByteArray bytes = QsciScintilla::fromMimeData(source, rectangular);
+        if (inCodePage() && source->hasText()) {
+            const std::string converted = platform::fromQString(source->text());
+            bytes = QByteArray(converted.data(), static_cast<qsizetype>(converted.size()));
+        }
+        return bytes;
+    }
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override {
+        QMimeData* data = QsciScintilla::toMimeData(text, rectangular);
+        if (inCodePage()) {
+            data->setText(platform::toQString(
+                std::string_view(text.constData(), static_cast<std::size_t>(text.size()))));
+        }
+        return data;
+    }
+
     void contextMenuEvent(QContextMenuEvent* event) override {
         if (contextMenuHandler_) {
             // Copied: the handler may replace itself while its menu is open.
@@ -63,6 +142,23 @@ protected:
     }
 
 private:
+    // A query only; SendScintilla has no const form.
+    bool inCodePage() const {
+        return const_cast<ScintillaGadget*>(this)->SendScintilla(GetCodePage) != Utf8CodePage;
+    }
+
+    // The code page's bytes of text the component would convert lossily;
+    // nothing when its own conversion keeps every character.
+    std::optional<std::string> codePageBytes(const QString& text) const {
+        if (!inCodePage() || !beyondLatin1(text)) {
+            return std::nullopt;
+        }
+        return platform::fromQString(text);
+    }
+
+    // As typing does: the bytes replace the selection.
+    void insertBytes(const std::string& bytes) { SendScintilla(ReplaceSel, 0UL, bytes.c_str()); }
+
     void styleNeeded(int position) {
         if (callback_) {
             auto callback = callback_;

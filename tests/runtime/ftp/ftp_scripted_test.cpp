@@ -195,3 +195,96 @@ TEST_F(FtpScripted, ClosingDoesNotWaitOutASilentServer) {
     EXPECT_EQ(transferState(1), 0);
     EXPECT_TRUE(server.logShows("CMD TYPE I\nCMD QUIT\n"));
 }
+
+namespace {
+
+// Sets the flag when it goes out of scope, so that a failed assertion never
+// leaves a call waiting on a stalled server behind.
+struct StopOnExit {
+    StopToken& stop;
+    ~StopOnExit() { stop = true; }
+};
+
+using Clock = std::chrono::steady_clock;
+
+} // namespace
+
+TEST_F(FtpScripted, AStopEndsTheConnectAndEveryWaitOfTheLoginAtOnce) {
+    // Each server stops answering at another point; the reply limit is the
+    // full default, so only the stop can end the wait this soon.
+    struct Phase {
+        const char* scenario;
+        const char* reached; // what the log shows once the client waits there
+    };
+    const Phase phases[] = {
+        {"full-backlog", nullptr},      // the connect gets no answer
+        {"silent-greeting", nullptr},   // connected, no greeting
+        {"silent-at-pass", "CMD PASS"}, // no reply to PASS
+    };
+    for (const Phase& phase : phases) {
+        SCOPED_TRACE(phase.scenario);
+        TestServer local;
+        ASSERT_TRUE(local.startScripted(phase.scenario));
+        StopToken stop{false};
+        auto connected = std::async(std::launch::async, [&] {
+            return ftpConnect(1, "127.0.0.1", User, Password, local.port(),
+                              ftp::DefaultReplyLimitSeconds, &stop);
+        });
+        const StopOnExit guard{stop};
+        if (phase.reached != nullptr) {
+            ASSERT_TRUE(local.logShows(phase.reached));
+        }
+        // Still waiting well into the phase: it really stalls there.
+        ASSERT_EQ(connected.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+        const auto asked = Clock::now();
+        stop = true;
+        ASSERT_EQ(connected.wait_for(std::chrono::seconds(1)), std::future_status::ready);
+        EXPECT_LT(Clock::now() - asked, std::chrono::seconds(1));
+        EXPECT_EQ(connected.get(), 0);
+        EXPECT_EQ(transferState(1), 0); // nothing is left under the number
+    }
+}
+
+TEST_F(FtpScripted, ACancelEndsEveryPhaseOfATransferWithinASecond) {
+    struct Phase {
+        const char* scenario;
+        const char* reached;
+        const char* logAfter; // what the log holds after the cancel (nullptr: the
+                              // server is stalled and reads nothing more)
+    };
+    const Phase phases[] = {
+        // Negotiating: no STOR went out, so nothing is withdrawn.
+        {"silent-after-login", "CMD TYPE I", "CMD TYPE I\nCMD QUIT\n"},
+        // Sending: the server takes nothing in.
+        {"stall-data", "DATA-FROM", nullptr},
+        // Every byte taken, the closing reply never comes: the file is
+        // withdrawn.
+        {"no-closing-reply", "DATA-CLOSED", "DATA-CLOSED 1048576\nCMD ABOR\nCMD DELE remote.bin\n"},
+    };
+    for (const Phase& phase : phases) {
+        SCOPED_TRACE(phase.scenario);
+        TestServer local;
+        ASSERT_TRUE(local.startScripted(phase.scenario));
+        ASSERT_NE(ftpConnect(1, "127.0.0.1", User, Password, local.port()), 0);
+        const std::string file = local.scratch("file");
+        writeFile(file, patternBytes(1 << 20));
+        ASSERT_EQ(uploadFile(1, file, "remote.bin"), 1);
+        ASSERT_TRUE(local.logShows(phase.reached));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const std::int32_t before = transferState(1);
+        ASSERT_NE(before, TransferFailed);
+        ASSERT_NE(before, TransferDone);
+        const auto asked = Clock::now();
+        cancelTransfer(1);
+        EXPECT_LT(Clock::now() - asked, std::chrono::milliseconds(100)); // never waits
+        EXPECT_EQ(waitForEnd(1, 1), TransferFailed);
+        EXPECT_LT(Clock::now() - asked, std::chrono::seconds(1));
+        if (phase.logAfter != nullptr) {
+            if (std::string_view(phase.scenario) == "silent-after-login") {
+                ftpClose(1); // the QUIT shows that nothing went out before it
+            }
+            EXPECT_TRUE(local.logShows(phase.logAfter)) << local.log();
+        }
+        ftpCloseAll();
+    }
+}

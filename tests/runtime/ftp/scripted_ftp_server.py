@@ -8,6 +8,15 @@ The log file gets one line per event:
   DATA-FROM <address>   the peer of an accepted data connection
   DATA-CLOSED <count>   the data connection ended after <count> bytes
 Uploaded bytes go to the data file.
+
+Scenarios that stop answering at one point of a session, for cancels:
+  full-backlog      never accepts, and its queue of pending connections is
+                    full, so a connect gets no answer at all
+  silent-greeting   no greeting
+  silent-at-pass    no reply to PASS
+  silent-after-login no reply after the login
+  stall-data        accepts the data connection and never reads from it
+  no-closing-reply  takes every byte, never sends the closing reply
 """
 import argparse
 import socket
@@ -18,7 +27,8 @@ SCENARIOS = {
     "plain", "multiline-greeting", "greeting-without-codes", "split-replies",
     "user-230", "pasv-bare", "pasv-trailing", "pasv-multiline", "pasv-short",
     "pasv-other-host", "stor-550", "closing-451", "silent-greeting",
-    "silent-after-login", "slow-pasv",
+    "silent-after-login", "slow-pasv", "full-backlog", "silent-at-pass",
+    "stall-data", "no-closing-reply",
 }
 
 
@@ -48,6 +58,11 @@ class Session:
             return
         self.send(text)
 
+    def stall(self):
+        """Holds the session, as a server that has stopped answering does,
+        until the test ends the process."""
+        time.sleep(3600)
+
     def read_line(self):
         while b"\n" not in self.pending:
             chunk = self.conn.recv(4096)
@@ -72,6 +87,9 @@ class Session:
         if self.listener:
             self.listener.close()
         self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        if self.scenario == "stall-data":
+            # A small window that fills at once, as nothing is ever read.
+            self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
         self.listener.bind(("127.0.0.1", 0))
         self.listener.listen(1)
         self.listener.settimeout(5)
@@ -102,6 +120,8 @@ class Session:
             self.listener.close()
             self.listener = None
         self.log.write("DATA-FROM %s\n" % peer[0])
+        if self.scenario == "stall-data":
+            self.stall()
         received = bytearray()
         data_conn.settimeout(20)
         try:
@@ -130,6 +150,8 @@ class Session:
             out.write(data)
         if self.scenario == "closing-451":
             self.reply("451 local error in processing\r\n")
+        elif self.scenario == "no-closing-reply":
+            pass
         else:
             self.reply("226 transfer complete\r\n")
 
@@ -145,6 +167,8 @@ class Session:
                 self.reply("230 no password needed\r\n" if self.scenario == "user-230"
                            else "331 password required\r\n")
             elif verb == "PASS":
+                if self.scenario == "silent-at-pass":
+                    self.stall()
                 self.reply("230 logged in\r\n")
                 self.logged_in = True
             elif verb == "TYPE":
@@ -153,6 +177,11 @@ class Session:
                 self.passive()
             elif verb == "STOR":
                 self.store()
+            elif verb == "ABOR":
+                self.reply("225 no transfer to abort\r\n")
+            elif verb == "DELE":
+                # Only logged: the tests read what arrived from the data file.
+                self.reply("250 deleted\r\n")
             elif verb == "QUIT":
                 self.reply("221 bye\r\n")
                 return
@@ -170,6 +199,20 @@ def main():
     server = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     server.bind(("127.0.0.1", 0))
+    if args.scenario == "full-backlog":
+        # The system drops the handshake of a connect to a listener whose
+        # queue is full; two connects of its own that nobody accepts fill it.
+        server.listen(0)
+        fillers = []
+        for _ in range(2):
+            filler = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+            filler.setblocking(False)
+            filler.connect_ex(server.getsockname())
+            fillers.append(filler)
+        time.sleep(0.2)
+        print("PORT %d" % server.getsockname()[1], flush=True)
+        time.sleep(3600)
+        return 0
     server.listen(4)
     print("PORT %d" % server.getsockname()[1], flush=True)
     while True:
