@@ -1,8 +1,8 @@
 # codarium_add_test(NAME name SOURCES ... LIBS ... [GUI] [LABELS ...] [TIMEOUT s])
 # A GoogleTest executable whose cases CTest lists and runs one by one. GUI
 # tests run on Qt's offscreen platform. Tests run with the source tree's
-# fixtures at hand in CODARIUM_SOURCE_DIR and the program directory in
-# CODARIUM_PROGRAM_DIR.
+# fixtures at hand in CODARIUM_SOURCE_DIR, the program directory in
+# CODARIUM_PROGRAM_DIR and the release of project() in CODARIUM_VERSION.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 function(codarium_add_test)
@@ -14,7 +14,8 @@ function(codarium_add_test)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main codarium_warnings)
   target_compile_definitions(${T_NAME} PRIVATE
     CODARIUM_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    CODARIUM_PROGRAM_DIR="${CODARIUM_PROGRAM_DIR}")
+    CODARIUM_PROGRAM_DIR="${CODARIUM_PROGRAM_DIR}"
+    CODARIUM_VERSION="${PROJECT_VERSION}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()

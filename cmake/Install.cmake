@@ -40,7 +40,11 @@ install(CODE "
 ")
 
 install(FILES ${packaging}/${CODARIUM_DESKTOP_ID}.desktop DESTINATION share/applications)
-install(FILES ${packaging}/${CODARIUM_DESKTOP_ID}.metainfo.xml DESTINATION share/metainfo)
+# The software centre's description carries the release of the top
+# CMakeLists.txt.
+set(metainfo ${CMAKE_BINARY_DIR}/packaging/${CODARIUM_DESKTOP_ID}.metainfo.xml)
+configure_file(${packaging}/${CODARIUM_DESKTOP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${metainfo} DESTINATION share/metainfo)
 foreach(size IN ITEMS 48 128 256)
   install(FILES ${packaging}/icons/${size}/${CODARIUM_DESKTOP_ID}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps)
