@@ -3,8 +3,12 @@
 # tests run on Qt's offscreen platform. Tests run with the source tree's
 # fixtures at hand in CODARIUM_SOURCE_DIR, the program directory in
 # CODARIUM_PROGRAM_DIR and the release of project() in CODARIUM_VERSION.
-find_package(GTest REQUIRED)
-include(GoogleTest)
+# GoogleTest is looked for only when the tests are built, so that a build
+# without them needs none.
+if(CODARIUM_TESTS)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
 function(codarium_add_test)
   if(NOT CODARIUM_TESTS)
     return()
