@@ -2,7 +2,7 @@
 // the way a desktop session ends it.
 #include "default_settings_bytes.h"
 #include "program_fixture.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <algorithm>
 #include <chrono>

@@ -6,7 +6,7 @@
 #include "tests/online/gui_events.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
-#include "tests/runtime/test_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "widgets/test_hooks.h"
 #include "widgets/window_event.h"
 
@@ -25,9 +25,9 @@ using testsupport::handleEventsUntil;
 
 namespace fs = std::filesystem;
 namespace hooks = widgets::testing;
-using codarium::testing::readBytes;
-using codarium::testing::TestFolder;
-using codarium::testing::writeBytes;
+using codarium::testsupport::readBytes;
+using codarium::testsupport::ScratchFolder;
+using codarium::testsupport::writeBytes;
 using widgets::MessageIcon;
 using widgets::MessageResult;
 
@@ -70,7 +70,7 @@ protected:
         resetWorkerFlags();
     }
 
-    std::string release() const { return serverRoot.path() + "/aktualisierung/codarium"; }
+    std::string release() const { return serverRoot.path().string() + "/aktualisierung/codarium"; }
     void publish(std::string_view index) { writeBytes(release() + "/Index.ini", index); }
 
     UpdateSource sourceOnPort(std::uint16_t port) const {
@@ -85,8 +85,8 @@ protected:
         ASSERT_TRUE(handleEventsUntil([&] { return !threadRunning(number); }));
     }
 
-    TestFolder serverRoot;
-    TestFolder program;
+    ScratchFolder serverRoot;
+    ScratchFolder program;
 };
 
 TEST_F(UpdateCheckTest, MatchingDigestsReportNoNewVersion) {
