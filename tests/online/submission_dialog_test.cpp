@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <thread>
@@ -36,6 +37,15 @@ namespace hooks = widgets::testing;
 using app::ui;
 using testsupport::readBytes;
 using testsupport::writeBytes;
+
+// An upload is named by the second it starts in. Waits until a second later
+// than the present one has begun, so that the next upload gets a name of its
+// own.
+bool nextSecondBegan() {
+    const std::time_t now = std::time(nullptr);
+    return testsupport::waitUntil([now] { return std::time(nullptr) > now; },
+                                  std::chrono::seconds(2));
+}
 
 constexpr const char* MakerUser = "usr7048k2";
 constexpr const char* MakerPassword = "KqwTR4nz";
@@ -289,7 +299,7 @@ TEST_F(SubmissionTest, ACodePageCodeArrivesByteForByteUnderTheTimeStampName) {
     ASSERT_TRUE(hooks::chooseMenuItem(app::MainMenu, app::command::SubmitCode));
     runPendingTurns();
     setCode("x");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100)); // a new time stamp
+    ASSERT_TRUE(nextSecondBegan());
     ASSERT_TRUE(hooks::clickButton(SendButton));
     ASSERT_TRUE(runUntilUploadEnds());
     EXPECT_TRUE(server_.logShows("1 QUIT"));
@@ -443,7 +453,7 @@ TEST_F(SubmissionTest, CancelWhileASlowServerTakesTheCodeReturnsToTheFilledDialo
     // "Senden" works again.
     hooks::clearRecordedDialogs();
     setCode("kurz");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100)); // a new time stamp
+    ASSERT_TRUE(nextSecondBegan());
     ASSERT_TRUE(hooks::clickButton(SendButton));
     ASSERT_TRUE(runUntilUploadEnds());
     shown = boxes();
