@@ -1,6 +1,7 @@
 #pragma once
 // The application shell's process-wide state. Read by the other folders
 // directly; each field is changed only by the operations that own it.
+#include "app/program_version.h"
 #include "online/worker_flags.h"
 
 #include <string>
@@ -10,7 +11,7 @@ namespace codarium::app {
 
 struct ProgramIdentity {
     static constexpr std::string_view ProgramName = "Codarium";
-    static constexpr std::string_view ProgramVersion = "1.3.1";
+    static constexpr std::string_view ProgramVersion = ConfiguredProgramVersion;
     // The executable's file name, looked for in the program directory.
     static constexpr std::string_view ExecutableName = "Codarium";
     // The highlighter plug-in beside the executable.

@@ -30,9 +30,7 @@ namespace codarium::app {
 
 bool startUp() {
     widgets::installApplicationStyle();
-    // Program name and version are constants (ProgramIdentity).
     library::apiLinkMap().clear();
-    // The editing component is linked in; there is no library to load first.
 
     const auto dataDir = findProgramDirectory(platform::ownExecutablePath());
     if (!dataDir) {

@@ -1,20 +1,30 @@
 # codarium_add_test(NAME name SOURCES ... LIBS ... [GUI] [LABELS ...] [TIMEOUT s])
-# A GoogleTest executable whose cases CTest lists and runs one by one. GUI
-# tests run on Qt's offscreen platform. Tests run with the source tree's
-# fixtures at hand in CODARIUM_SOURCE_DIR and the program directory in
-# CODARIUM_PROGRAM_DIR.
-find_package(GTest REQUIRED)
-include(GoogleTest)
+# A GoogleTest executable whose cases CTest lists and runs one by one. Every
+# test links the shared test support (tests/support); GUI tests run on Qt's
+# offscreen platform and link the widget test hooks too. Tests run with the
+# source tree's fixtures at hand in CODARIUM_SOURCE_DIR, the program
+# directory in CODARIUM_PROGRAM_DIR and the release of project() in
+# CODARIUM_VERSION. GoogleTest is looked for only when the tests are built,
+# so that a build without them needs none.
+if(CODARIUM_TESTS)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
 function(codarium_add_test)
   if(NOT CODARIUM_TESTS)
     return()
   endif()
   cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main codarium_warnings)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} codarium_test_support
+    GTest::gtest GTest::gmock GTest::gtest_main codarium_warnings)
+  if(T_GUI AND TARGET codarium_widgets_test_hooks)
+    target_link_libraries(${T_NAME} PRIVATE codarium_widgets_test_hooks)
+  endif()
   target_compile_definitions(${T_NAME} PRIVATE
     CODARIUM_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-    CODARIUM_PROGRAM_DIR="${CODARIUM_PROGRAM_DIR}")
+    CODARIUM_PROGRAM_DIR="${CODARIUM_PROGRAM_DIR}"
+    CODARIUM_VERSION="${PROJECT_VERSION}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()

@@ -1,4 +1,5 @@
-# Installing Codarium as a desktop program:
+# Installing Codarium as a desktop program, in the folders GNUInstallDirs
+# names (shown for their defaults):
 #   <prefix>/lib/codarium/       the program directory: executable, plug-in,
 #                                updater, the installation data and a marker
 #                                that tells the program it is an installed copy
@@ -11,8 +12,9 @@
 if(NOT TARGET Codarium)
   return()
 endif()
+include(GNUInstallDirs)
 
-set(CODARIUM_INSTALL_DIR lib/codarium)
+set(CODARIUM_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/codarium)
 set(CODARIUM_DESKTOP_ID de.marvolt.Codarium)
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
 
@@ -31,21 +33,36 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${CODARIUM_INSTALL_DIR})
 install(FILES ${packaging}/Paketinstallation DESTINATION ${CODARIUM_INSTALL_DIR})
 
 # The command: a relative link, so the tree can be moved as a whole. The
-# program finds its directory through it (it resolves its own path).
+# program finds its directory through it (it resolves its own path). Both
+# folders are under the same prefix unless given as absolute paths, so the
+# link computed here holds for any prefix given at install time.
+file(RELATIVE_PATH command_target ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBDIR}/codarium/Codarium)
+if(IS_ABSOLUTE ${CMAKE_INSTALL_BINDIR})
+  set(command_folder "${CMAKE_INSTALL_BINDIR}")
+else()
+  set(command_folder "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}")
+endif()
 install(CODE "
-  set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+  set(bin \"\$ENV{DESTDIR}${command_folder}\")
   file(MAKE_DIRECTORY \"\${bin}\")
   message(STATUS \"Installing: \${bin}/codarium\")
-  file(CREATE_LINK ../${CODARIUM_INSTALL_DIR}/Codarium \"\${bin}/codarium\" SYMBOLIC)
+  file(CREATE_LINK ${command_target} \"\${bin}/codarium\" SYMBOLIC)
 ")
 
-install(FILES ${packaging}/${CODARIUM_DESKTOP_ID}.desktop DESTINATION share/applications)
-install(FILES ${packaging}/${CODARIUM_DESKTOP_ID}.metainfo.xml DESTINATION share/metainfo)
+# The software centre's description carries the release of the top
+# CMakeLists.txt.
+set(metainfo ${CMAKE_BINARY_DIR}/packaging/${CODARIUM_DESKTOP_ID}.metainfo.xml)
+configure_file(${packaging}/${CODARIUM_DESKTOP_ID}.metainfo.xml.in ${metainfo} @ONLY)
+
+install(FILES ${packaging}/${CODARIUM_DESKTOP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN ITEMS 48 128 256)
   install(FILES ${packaging}/icons/${size}/${CODARIUM_DESKTOP_ID}.png
-          DESTINATION share/icons/hicolor/${size}x${size}/apps)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${packaging}/icons/${CODARIUM_DESKTOP_ID}.svg
-        DESTINATION share/icons/hicolor/scalable/apps)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

@@ -2,11 +2,11 @@
 
 #include "editor_link/template_code.h"
 #include "library/search_core.h"
+#include "platform/atomic_save.h"
 #include "platform/code_page.h"
 #include "platform/file_mode.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
-#include "runtime/atomic_file.h"
 #include "runtime/text_file.h"
 
 #include <algorithm>
@@ -14,6 +14,10 @@
 #include <set>
 
 namespace codarium::editor_link {
+
+using platform::ReplaceMode;
+using platform::writeFileAtomically;
+
 namespace {
 
 // The directory block's name: the program's own.

@@ -4,13 +4,17 @@
 #include "library/directory_tree.h"
 #include "library/list_file.h"
 #include "library/store_paths.h"
+#include "platform/atomic_save.h"
 #include "platform/atomic_save_leftovers.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
-#include "runtime/atomic_file.h"
 
 namespace codarium::library {
+
+using platform::ReplaceMode;
+using platform::writeFileAtomically;
+
 namespace {
 
 EditResult refusal(Refusal why, NameProblem problem = NameProblem::None) {

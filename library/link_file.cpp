@@ -1,10 +1,13 @@
 #include "library/link_file.h"
 
 #include "library/list_file.h"
+#include "platform/atomic_save.h"
 #include "platform/paths.h"
-#include "runtime/atomic_file.h"
 
 namespace codarium::library {
+
+using platform::ReplaceMode;
+using platform::writeFileAtomically;
 
 std::vector<std::string> linkNames(std::string_view linkFile) {
     std::vector<std::string> names;

@@ -22,7 +22,8 @@ UpdateCheckEnd failWith(const std::string& text, const StopToken& stop) {
     return shown == MessageResult::Cancelled ? UpdateCheckEnd::Stopped : UpdateCheckEnd::Failed;
 }
 
-// Step 1. A server on this computer needs no network interface.
+// Whether the server can be reached at all: a network interface is up, or the
+// server is on this computer, which needs none.
 bool connectionAvailable(const UpdateSource& source) {
     if (platform::networkInterfaceUp()) {
         return true;

@@ -35,7 +35,10 @@ enum class UpdateCheckEnd {
 // "Server" + "/aktualisierung/" + "Verzeichnis" + "/" + name.
 std::string releaseUrl(const UpdateSource& source, std::string_view name);
 
-// Steps 1 to 10 up to the answer; the caller acts on the end.
+// The check up to the user's answer: the connection and the server are
+// there, the index is downloaded into the program directory, the size of
+// what differs from it is summed, and the result is shown or asked about.
+// The caller acts on the end.
 UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buffer,
                               const StopToken& stop);
 

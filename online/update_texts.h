@@ -8,9 +8,9 @@ namespace codarium::online {
 
 inline constexpr std::string_view UpdateCaption = "Actualiser    ";
 
-std::string noConnectionText();        // step 1
-std::string serverUnreachableText();   // step 2
-std::string indexDownloadFailedText(); // step 4
+std::string noConnectionText();        // no network interface is up
+std::string serverUnreachableText();   // the server does not answer a connect
+std::string indexDownloadFailedText(); // the index could not be downloaded
 std::string noNewVersionText();
 
 // The question for a positive update size: the size in KB (divided by 1024,

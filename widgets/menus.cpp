@@ -168,12 +168,6 @@ void addMenuItem(int menu, int command, std::string_view text, int image) {
     menuRecord(menu)->items[command] = action;
 }
 
-void addMenuSeparator(int menu) {
-    if (QMenu* parent = menuBeingBuilt(menu)) {
-        parent->addSeparator();
-    }
-}
-
 void setMenuItemChecked(int menu, int command, bool checked) {
     if (QAction* a = menuAction(menu, command)) {
         a->setCheckable(true);

@@ -24,7 +24,6 @@ void openSubMenu(int menu, std::string_view text);
 void closeSubMenu(int menu);
 // image: an image number (see images.h), or -1; an empty image shows nothing.
 void addMenuItem(int menu, int command, std::string_view text, int image = -1);
-void addMenuSeparator(int menu);
 
 void setMenuItemChecked(int menu, int command, bool checked);
 bool menuItemChecked(int menu, int command);

@@ -1,7 +1,7 @@
 // The per-user copy of an installed program directory: when it is made,
 // what it holds, and that the installed directory is never written.
 #include "app/per_user_program_directory.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "app/program_directory.h"
 #include "app/startup_messages.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // A program directory of its own for each test (the stand-in executable
 // file, the real plug-in, the icons and a server configuration), a scratch
 // APPDATA, scripted dialogs, and the start-up run in this process.
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "widgets/window_event.h"
 
 #include <gtest/gtest.h>

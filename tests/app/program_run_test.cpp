@@ -2,16 +2,17 @@
 // the way a desktop session ends it.
 #include "default_settings_bytes.h"
 #include "program_fixture.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -23,20 +24,58 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::readBytes;
 using testsupport::ScratchFolder;
+using testsupport::waitUntil;
+using namespace std::chrono_literals;
 
 constexpr std::string_view DefaultFile = testsupport::DefaultSettingsFile;
 
 // Waits at most `limit` for the child; its wait status, or nothing.
 std::optional<int> waitFor(pid_t pid, std::chrono::milliseconds limit) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < until) {
-        int status = 0;
-        if (::waitpid(pid, &status, WNOHANG) == pid) {
-            return status;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::optional<int> ended;
+    waitUntil(
+        [&] {
+            int status = 0;
+            if (::waitpid(pid, &status, WNOHANG) == pid) {
+                ended = status;
+            }
+            return ended.has_value();
+        },
+        limit);
+    return ended;
+}
+
+// Whether the program's main thread waits in poll, as its event loop does
+// when every start-up step is done and no event is pending.
+bool waitsInPoll(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/syscall");
+    long number = -1;
+    if (!(in >> number)) {
+        return false; // "running", or the process is gone
     }
-    return std::nullopt;
+#ifdef SYS_poll
+    if (number == SYS_poll) {
+        return true;
+    }
+#endif
+    return number == SYS_ppoll;
+}
+
+// Waits until `ready` exists and the program has then waited in its event
+// loop for a while without interruption: it has come up fully, and a session
+// end is handled by the loop rather than in the middle of start-up.
+::testing::AssertionResult cameUp(pid_t pid, const fs::path& ready) {
+    if (!waitUntil([&] { return fs::exists(ready); }, 20s)) {
+        return ::testing::AssertionFailure() << ready << " did not appear";
+    }
+    int idleLooks = 0;
+    const bool settled = waitUntil(
+        [&] {
+            idleLooks = waitsInPoll(pid) ? idleLooks + 1 : 0;
+            return idleLooks >= 20; // about 100 ms idle
+        },
+        20s);
+    return settled ? ::testing::AssertionSuccess()
+                   : ::testing::AssertionFailure() << "the program never waited in its event loop";
 }
 
 TEST(ProgramRun, FirstStartThenSessionEndLeavesTheStoreAndTheDefaultSettings) {
@@ -74,10 +113,7 @@ TEST(ProgramRun, FirstStartThenSessionEndLeavesTheStoreAndTheDefaultSettings) {
     ASSERT_EQ(::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()), 0);
 
     const fs::path settings = appData.path() / "Marvolt/Codarium/Einstellungen.ini";
-    for (int i = 0; i < 200 && !fs::exists(settings); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_TRUE(cameUp(pid, settings));
     ASSERT_EQ(::kill(pid, SIGTERM), 0);
     auto status = waitFor(pid, std::chrono::seconds(15));
     if (!status) {
@@ -108,8 +144,9 @@ void installProgram(const fs::path& dir) {
 }
 
 // Starts the program with this process's environment less the variables
-// named in `drop`, plus `add`; waits until `ready` exists and a little more,
-// then ends it as a desktop session does. False when it does not end with 0.
+// named in `drop`, plus `add`; waits until `ready` exists and the program has
+// come up, then ends it as a desktop session does. False when it does not
+// come up or end with 0.
 ::testing::AssertionResult runUntilSessionEnd(const fs::path& exe, const fs::path& ready,
                                               const std::vector<std::string>& drop,
                                               const std::vector<std::string>& add) {
@@ -135,16 +172,16 @@ void installProgram(const fs::path& dir) {
     if (::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
         return ::testing::AssertionFailure() << "cannot start " << path;
     }
-    for (int i = 0; i < 200 && !fs::exists(ready); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    auto up = cameUp(pid, ready);
     ::kill(pid, SIGTERM);
     const auto status = waitFor(pid, std::chrono::seconds(15));
     if (!status) {
         ::kill(pid, SIGKILL);
         waitFor(pid, std::chrono::seconds(5));
         return ::testing::AssertionFailure() << "the program did not end after SIGTERM";
+    }
+    if (!up) {
+        return up;
     }
     if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
         return ::testing::AssertionFailure() << "wait status " << *status;

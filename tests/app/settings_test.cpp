@@ -1,7 +1,7 @@
 #include "app/server_config.h"
 #include "app/settings.h"
 #include "default_settings_bytes.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "app/settings.h"
 #include "app/zoom_rule.h"
 #include "default_settings_bytes.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 

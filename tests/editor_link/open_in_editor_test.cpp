@@ -1,6 +1,6 @@
 #include "editor_link/open_in_editor.h"
 #include "platform/paths.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <chrono>
 #include <filesystem>

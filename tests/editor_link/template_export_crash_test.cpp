@@ -2,7 +2,7 @@
 // full, the old one or the new one, and the library is untouched.
 #include "editor_link/template_export.h"
 #include "platform/paths.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include "../platform/kill_at_every_step.h"
 

@@ -1,6 +1,6 @@
 #include "editor_link/template_export.h"
 #include "platform/paths.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <csignal>
 #include <filesystem>

@@ -133,7 +133,7 @@ TEST_F(SubmissionTest, ACodePageCodeArrivesByteForByteUnderTheTimeStampName) {
     ASSERT_TRUE(hooks::chooseMenuItem(app::MainMenu, app::command::SubmitCode));
     runPendingTurns();
     setCode("x");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100)); // a new time stamp
+    ASSERT_TRUE(nextSecondBegan());
     ASSERT_TRUE(hooks::clickButton(SendButton));
     ASSERT_TRUE(runUntilUploadEnds());
     EXPECT_TRUE(server_.logShows("1 QUIT"));
@@ -290,7 +290,7 @@ TEST_F(SubmissionTest, CancelWhileASlowServerTakesTheCodeReturnsToTheFilledDialo
     // "Senden" works again.
     hooks::clearRecordedDialogs();
     setCode("kurz");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100)); // a new time stamp
+    ASSERT_TRUE(nextSecondBegan());
     ASSERT_TRUE(hooks::clickButton(SendButton));
     ASSERT_TRUE(runUntilUploadEnds());
     shown = boxes();

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <thread>
@@ -37,6 +38,15 @@ namespace hooks = widgets::testing;
 using app::ui;
 using testsupport::readBytes;
 using testsupport::writeBytes;
+
+// An upload is named by the second it starts in. Waits until a second later
+// than the present one has begun, so that the next upload gets a name of its
+// own.
+inline bool nextSecondBegan() {
+    const std::time_t now = std::time(nullptr);
+    return testsupport::waitUntil([now] { return std::time(nullptr) > now; },
+                                  std::chrono::seconds(2));
+}
 
 constexpr const char* MakerUser = "usr7048k2";
 constexpr const char* MakerPassword = "KqwTR4nz";

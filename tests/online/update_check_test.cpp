@@ -3,10 +3,11 @@
 #include "online/update_wait_window.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
+#include "runtime/tcp_connection.h"
 #include "tests/online/gui_events.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
-#include "tests/runtime/test_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "widgets/test_hooks.h"
 #include "widgets/window_event.h"
 
@@ -25,9 +26,9 @@ using testsupport::handleEventsUntil;
 
 namespace fs = std::filesystem;
 namespace hooks = widgets::testing;
-using codarium::testing::readBytes;
-using codarium::testing::TestFolder;
-using codarium::testing::writeBytes;
+using codarium::testsupport::readBytes;
+using codarium::testsupport::ScratchFolder;
+using codarium::testsupport::writeBytes;
 using widgets::MessageIcon;
 using widgets::MessageResult;
 
@@ -70,7 +71,7 @@ protected:
         resetWorkerFlags();
     }
 
-    std::string release() const { return serverRoot.path() + "/aktualisierung/codarium"; }
+    std::string release() const { return serverRoot.path().string() + "/aktualisierung/codarium"; }
     void publish(std::string_view index) { writeBytes(release() + "/Index.ini", index); }
 
     UpdateSource sourceOnPort(std::uint16_t port) const {
@@ -85,8 +86,8 @@ protected:
         ASSERT_TRUE(handleEventsUntil([&] { return !threadRunning(number); }));
     }
 
-    TestFolder serverRoot;
-    TestFolder program;
+    ScratchFolder serverRoot;
+    ScratchFolder program;
 };
 
 TEST_F(UpdateCheckTest, MatchingDigestsReportNoNewVersion) {
@@ -105,6 +106,32 @@ TEST_F(UpdateCheckTest, MatchingDigestsReportNoNewVersion) {
     EXPECT_EQ(workerFlags().UpdaterRequested, 0);
     EXPECT_TRUE(wakeUpQueued());
     EXPECT_EQ(readBytes(program.file("Index.ini")), readBytes(release() + "/Index.ini"));
+}
+
+// The network is started by the first check that reaches the server, and
+// stays started: later checks neither start it again nor stop it. A check
+// that never reached the server has not started it.
+TEST_F(UpdateCheckTest, NetworkStartsOnceAtTheFirstCheckThatReachesTheServer) {
+    const int before = NetworkStarted.load(); // 0 in a process of its own
+    runCheck(sourceOnPort(testing::unusedPort()));
+    ASSERT_EQ(hooks::recordedMessageBoxes().size(), 1u);
+    EXPECT_EQ(hooks::recordedMessageBoxes()[0].text, serverUnreachableText());
+    EXPECT_EQ(NetworkStarted.load(), before) << "no server was reached";
+
+    writeBytes(program.file("a.txt"), "abc");
+    publish(std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    for (int check = 1; check <= 2; ++check) {
+        resetWorkerFlags();
+        hooks::clearRecordedDialogs();
+        runCheck(sourceOnPort(http.port()));
+        const auto boxes = hooks::recordedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u) << check;
+        EXPECT_EQ(boxes[0].text, noNewVersionText()) << check;
+        EXPECT_EQ(NetworkStarted.load(), 1) << check;
+    }
 }
 
 TEST_F(UpdateCheckTest, ChangedAndMissingFilesAreOfferedWithTheirSize) {

@@ -2,7 +2,7 @@
 #include "online/update_index.h"
 #include "online/update_texts.h"
 #include "platform/code_page.h"
-#include "tests/runtime/test_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <QCryptographicHash>
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 namespace codarium::online {
 namespace {
 
-using codarium::testing::TestFolder;
-using codarium::testing::writeBytes;
+using codarium::testsupport::ScratchFolder;
+using codarium::testsupport::writeBytes;
 
 TEST(IndexSize, ReadsTheNumberRulesOfASizeLine) {
     struct Case {
@@ -58,14 +58,15 @@ TEST(ReleasePaths, EitherSeparatorAndNothingOutsideTheProgramDirectory) {
 }
 
 TEST(FileFingerprint, DigestsInLowerCaseHexAcrossBlockBoundaries) {
-    TestFolder folder;
+    ScratchFolder folder;
     FingerprintBuffer buffer;
     writeBytes(folder.file("empty"), "");
     writeBytes(folder.file("abc"), "abc");
     EXPECT_EQ(fileFingerprint(folder.file("empty"), buffer), "d41d8cd98f00b204e9800998ecf8427e");
     EXPECT_EQ(fileFingerprint(folder.file("abc"), buffer), "900150983cd24fb0d6963f7d28e17f72");
     EXPECT_EQ(fileFingerprint(folder.file("missing"), buffer), "");
-    EXPECT_EQ(fileFingerprint(folder.path(), buffer), "") << "a folder cannot be read as a file";
+    EXPECT_EQ(fileFingerprint(folder.path().string(), buffer), "")
+        << "a folder cannot be read as a file";
 
     for (std::size_t size : {FingerprintBlockSize - 1, FingerprintBlockSize,
                              FingerprintBlockSize + 1, 2 * FingerprintBlockSize + 7}) {
@@ -83,7 +84,7 @@ TEST(FileFingerprint, DigestsInLowerCaseHexAcrossBlockBoundaries) {
 }
 
 TEST(UpdateIndex, GroupsOfThreeAndAGroupCutShort) {
-    TestFolder folder;
+    ScratchFolder folder;
     writeBytes(folder.file("Index.ini"),
                "Codarium\r\n0123\r\n10\r\nCodes\\A\\b.pb\r\nabcd\r\n$10\r\nLetzte.txt");
     const auto entries = readUpdateIndex(folder.file("Index.ini"));
@@ -104,7 +105,7 @@ TEST(UpdateIndex, GroupsOfThreeAndAGroupCutShort) {
 }
 
 TEST(UpdateSize, ChangedMissingUnsafeAndUpperCaseEntriesCount) {
-    TestFolder program;
+    ScratchFolder program;
     FingerprintBuffer buffer;
     ::mkdir(program.file("Codes").c_str(), 0755);
     ::mkdir(program.file("Codes/A").c_str(), 0755);
@@ -121,16 +122,17 @@ TEST(UpdateSize, ChangedMissingUnsafeAndUpperCaseEntriesCount) {
         {"../same.txt", abc, "32"},                             // never read: counts as changed
         {"Letzte.txt", "", ""},                                 // a group with only a path line
     };
-    EXPECT_EQ(updateSize(entries, program.path(), buffer), 4 + 8 + 16 + 32);
-    EXPECT_FALSE(fileChanged(entries[0], program.path(), buffer));
-    EXPECT_FALSE(fileChanged(entries[1], program.path(), buffer));
-    EXPECT_TRUE(fileChanged(entries[6], program.path(), buffer));
+    EXPECT_EQ(updateSize(entries, program.path().string(), buffer), 4 + 8 + 16 + 32);
+    EXPECT_FALSE(fileChanged(entries[0], program.path().string(), buffer));
+    EXPECT_FALSE(fileChanged(entries[1], program.path().string(), buffer));
+    EXPECT_TRUE(fileChanged(entries[6], program.path().string(), buffer));
 
     const std::vector<IndexEntry> wrapping = {{"a", "", "2147483647"}, {"b", "", "1"}};
-    EXPECT_EQ(updateSize(wrapping, program.path(), buffer), INT32_MIN) << "a signed 32-bit sum";
+    EXPECT_EQ(updateSize(wrapping, program.path().string(), buffer), INT32_MIN)
+        << "a signed 32-bit sum";
 
     StopToken stop{true};
-    EXPECT_FALSE(updateSize(entries, program.path(), buffer, &stop));
+    EXPECT_FALSE(updateSize(entries, program.path().string(), buffer, &stop));
 }
 
 TEST(UpdateTexts, KilobytesFrom1024OnAndBytesBelow) {

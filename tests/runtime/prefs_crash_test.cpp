@@ -2,7 +2,7 @@
 // full, the old one or the new one, and nothing beside it changes.
 #include "runtime/prefs_file.h"
 
-#include "test_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include "../platform/kill_at_every_step.h"
 
@@ -11,15 +11,15 @@
 namespace codarium {
 namespace {
 
-using testing::TestFolder;
-using testing::writeBytes;
 using testsupport::expectOldOrNew;
 using testsupport::folderFiles;
 using testsupport::FolderFiles;
 using testsupport::killAtEverySaveStep;
+using testsupport::ScratchFolder;
+using testsupport::writeBytes;
 
 TEST(CrashConsistency, APreferencesFileKilledAtAnyStepOfItsCloseIsOldOrNew) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("Einstellungen.ini");
     const auto reset = [&] {
         std::filesystem::remove_all(dir.path());

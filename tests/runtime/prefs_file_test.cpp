@@ -1,6 +1,6 @@
 #include "runtime/prefs_file.h"
 
-#include "test_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -12,11 +12,11 @@
 namespace codarium {
 namespace {
 
-using testing::entryCount;
-using testing::readBytes;
-using testing::runUnprivileged;
-using testing::TestFolder;
-using testing::writeBytes;
+using testsupport::entryCount;
+using testsupport::readBytes;
+using testsupport::runUnprivileged;
+using testsupport::ScratchFolder;
+using testsupport::writeBytes;
 
 ino_t inodeOf(const std::string& path) {
     struct stat st {};
@@ -25,7 +25,7 @@ ino_t inodeOf(const std::string& path) {
 }
 
 TEST(PrefsFile, RewriteAfterOneChangeUsesTheCanonicalFormat) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "; Kopf\r\n\r\n  [Einstellungen]  Rest\r\nPBPfad=C:\\PB\r\n\tSpalte =  3  \r\n"
                      ";ohne\r\n\n\n[Leer\rSchluessel\r\nk = a=b;c\n");
@@ -40,7 +40,7 @@ TEST(PrefsFile, RewriteAfterOneChangeUsesTheCanonicalFormat) {
 }
 
 TEST(PrefsFile, ReadsValuesTrimmedAndWholeAfterTheFirstEquals) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "top = 1\n[G]\n  k1 \t=\t  a = b ; c \t \nk2\n=nokey\n[Open group\nx=y\n");
     PrefsFile prefs;
@@ -59,7 +59,7 @@ TEST(PrefsFile, ReadsValuesTrimmedAndWholeAfterTheFirstEquals) {
 }
 
 TEST(PrefsFile, NamesMatchIgnoringAsciiCaseAndWriteKeepsTheCallersSpelling) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "[EINSTELLUNGEN]\r\npbpfad = alt\r\n[\xC4rger]\r\n\xE4k = 1\r\n");
     PrefsFile prefs;
@@ -77,7 +77,7 @@ TEST(PrefsFile, NamesMatchIgnoringAsciiCaseAndWriteKeepsTheCallersSpelling) {
 }
 
 TEST(PrefsFile, DuplicateKeysUseTheFirst) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "[K]\nServer = a\nServer = b\n");
     PrefsFile prefs;
@@ -91,7 +91,7 @@ TEST(PrefsFile, DuplicateKeysUseTheFirst) {
 }
 
 TEST(PrefsFile, NewKeysGoToTheEndOfTheirSection) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "[A]\na = 1\n; about B\n[B]\nb = 2\n");
     PrefsFile prefs;
@@ -113,7 +113,7 @@ TEST(PrefsFile, NewKeysGoToTheEndOfTheirSection) {
 }
 
 TEST(PrefsFile, MissingGroupReadsDefaultsAndFirstWriteAppendsIt) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "[A]\r\na = 1\r\n");
     PrefsFile prefs;
@@ -130,7 +130,7 @@ TEST(PrefsFile, MissingGroupReadsDefaultsAndFirstWriteAppendsIt) {
 }
 
 TEST(PrefsFile, ReadIntegerTakesTheLeadingNumber) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "digits = 12abc\nletters = x12\nempty =\nneg = -7\nplus = +5 \n"
                      "big = 99999999999\nsmall = -99999999999\nsign = -\n");
@@ -148,7 +148,7 @@ TEST(PrefsFile, ReadIntegerTakesTheLeadingNumber) {
 }
 
 TEST(PrefsFile, Utf8FilesConvertBothWays) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("u.ini");
     writeBytes(path, "\xEF\xBB\xBF[Gr\xC3\xBC\xC3\x9F"
                      "e]\nname = \xC3\xA4 \xE2\x82\xAC\n");
@@ -169,7 +169,7 @@ TEST(PrefsFile, Utf8FilesConvertBothWays) {
 }
 
 TEST(PrefsFile, EightBitFilesPassBytesThrough) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "k = \xC3\xA4\n");
     PrefsFile prefs;
@@ -181,7 +181,7 @@ TEST(PrefsFile, EightBitFilesPassBytesThrough) {
 }
 
 TEST(PrefsFile, EmptyFilesOpenAndGainTheirFirstLine) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("e.ini");
     writeBytes(path, "");
     PrefsFile prefs;
@@ -200,7 +200,7 @@ TEST(PrefsFile, EmptyFilesOpenAndGainTheirFirstLine) {
 }
 
 TEST(PrefsFile, UnchangedFilesAreLeftAlone) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "k=v\n\n");
     const ino_t before = inodeOf(path);
@@ -214,7 +214,7 @@ TEST(PrefsFile, UnchangedFilesAreLeftAlone) {
 }
 
 TEST(PrefsFile, CreateFileEmptiesTheFileAtClose) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, "old = 1\n");
     PrefsFile prefs;
@@ -224,7 +224,7 @@ TEST(PrefsFile, CreateFileEmptiesTheFileAtClose) {
     EXPECT_EQ(readBytes(path), "") << "an emptied 8-bit file has no bytes at all";
 
     ASSERT_TRUE(prefs.createFile(dir.file("new.ini")));
-    EXPECT_TRUE(testing::exists(dir.file("new.ini"))) << "created at once";
+    EXPECT_TRUE(testsupport::exists(dir.file("new.ini"))) << "created at once";
     EXPECT_FALSE(prefs.selectGroup("S"));
     prefs.writeString("a", "b");
     prefs.close();
@@ -233,7 +233,7 @@ TEST(PrefsFile, CreateFileEmptiesTheFileAtClose) {
 }
 
 TEST(PrefsFile, OpeningAnotherFileClosesTheFirst) {
-    TestFolder dir;
+    ScratchFolder dir;
     writeBytes(dir.file("1.ini"), "");
     writeBytes(dir.file("2.ini"), "k = 2\n");
     PrefsFile prefs;
@@ -245,7 +245,7 @@ TEST(PrefsFile, OpeningAnotherFileClosesTheFirst) {
 }
 
 TEST(PrefsFile, FailedOpenKeepsThePathAndCreatesItWhenWritten) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("later.ini");
     PrefsFile prefs;
     EXPECT_FALSE(prefs.openFile(path));
@@ -253,14 +253,14 @@ TEST(PrefsFile, FailedOpenKeepsThePathAndCreatesItWhenWritten) {
     EXPECT_FALSE(prefs.selectGroup("G"));
     EXPECT_EQ(prefs.readString("k", "d"), "d");
     prefs.writeString("k", "v");
-    EXPECT_FALSE(testing::exists(path)) << "nothing reaches the disk before close";
+    EXPECT_FALSE(testsupport::exists(path)) << "nothing reaches the disk before close";
     prefs.close();
     EXPECT_EQ(readBytes(path), "[G]\r\nk = v\r\n");
 
     // Failed and never written: nothing is created.
     EXPECT_FALSE(prefs.openFile(dir.file("never.ini")));
     prefs.close();
-    EXPECT_FALSE(testing::exists(dir.file("never.ini")));
+    EXPECT_FALSE(testsupport::exists(dir.file("never.ini")));
 }
 
 TEST(PrefsFile, NothingOpenMeansNoEffect) {
@@ -276,7 +276,7 @@ TEST(PrefsFile, NothingOpenMeansNoEffect) {
 // The next three run their PrefsFile part in a child that permissions bind;
 // a result of 0 means every check inside it held.
 TEST(PrefsFile, UnreadableFileIsNeverReplacedThroughThePendingPath) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("secret.ini");
     writeBytes(path, "keep = me\n");
     ::chmod(path.c_str(), 0);
@@ -296,7 +296,7 @@ TEST(PrefsFile, UnreadableFileIsNeverReplacedThroughThePendingPath) {
 }
 
 TEST(PrefsFile, ReadOnlyFileDiscardsChanges) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("ro.ini");
     writeBytes(path, "k=v\n");
     ::chmod(path.c_str(), 0444);
@@ -320,7 +320,7 @@ TEST(PrefsFile, ReadOnlyFileDiscardsChanges) {
 }
 
 TEST(PrefsFile, FolderWithoutWritePermissionKeepsTheOldFileWhole) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string sub = dir.file("locked");
     ASSERT_EQ(::mkdir(sub.c_str(), 0700), 0);
     const std::string path = sub + "/a.ini";
@@ -344,7 +344,7 @@ TEST(PrefsFile, FolderWithoutWritePermissionKeepsTheOldFileWhole) {
 }
 
 TEST(PrefsFile, FullDiskLeavesTheOldFileWhole) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     const std::string original = "[S]\r\nk = v\r\n";
     writeBytes(path, original);
@@ -375,7 +375,7 @@ TEST(PrefsFile, FullDiskLeavesTheOldFileWhole) {
 }
 
 TEST(PrefsFile, ReplacementKeepsPermissionsAndSymbolicLinks) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string real = dir.file("real.ini");
     const std::string link = dir.file("link.ini");
     writeBytes(real, "k = 1\n");
@@ -394,7 +394,7 @@ TEST(PrefsFile, ReplacementKeepsPermissionsAndSymbolicLinks) {
 }
 
 TEST(PrefsFile, ZeroBytesAreKeptAsText) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.ini");
     writeBytes(path, std::string_view("a = x\0y\nb = 2\n", 14));
     PrefsFile prefs;
@@ -406,9 +406,9 @@ TEST(PrefsFile, ZeroBytesAreKeptAsText) {
 }
 
 TEST(PrefsFile, FolderAndFifoDoNotOpen) {
-    TestFolder dir;
+    ScratchFolder dir;
     PrefsFile prefs;
-    EXPECT_FALSE(prefs.openFile(dir.path()));
+    EXPECT_FALSE(prefs.openFile(dir.path().string()));
     const std::string fifo = dir.file("pipe");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(prefs.openFile(fifo)); // returns at once instead of waiting for a writer
@@ -420,7 +420,7 @@ TEST(PrefsFile, FolderAndFifoDoNotOpen) {
 }
 
 TEST(PrefsFile, LargeFileRoundTripsThroughOneChange) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("big.ini");
     std::string text;
     for (int g = 0; g < 100; ++g) {

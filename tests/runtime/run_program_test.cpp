@@ -1,7 +1,7 @@
 #include "runtime/run_program.h"
 
 #include "runtime/command_line.h"
-#include "test_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <cerrno>
 #include <chrono>
@@ -16,9 +16,9 @@
 namespace codarium {
 namespace {
 
-using testing::readBytes;
-using testing::TestFolder;
-using testing::writeBytes;
+using testsupport::readBytes;
+using testsupport::ScratchFolder;
+using testsupport::writeBytes;
 using Args = std::vector<std::string>;
 
 void writeScript(const std::string& path, const std::string& body) {
@@ -29,7 +29,7 @@ void writeScript(const std::string& path, const std::string& body) {
 // The file's contents once it exists, waiting at most ten seconds.
 std::string waitForFile(const std::string& path) {
     for (int i = 0; i < 200; ++i) {
-        if (testing::exists(path)) {
+        if (testsupport::exists(path)) {
             return readBytes(path);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -83,7 +83,7 @@ TEST(SplitCommandLine, FollowsTheWindowsQuotingRules) {
 }
 
 TEST(RunProgram, StartsAProgramWithBlanksInItsPathInTheGivenFolder) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string folder = dir.file("my tools");
     const std::string work = dir.file("work place");
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
@@ -96,7 +96,7 @@ TEST(RunProgram, StartsAProgramWithBlanksInItsPathInTheGivenFolder) {
 }
 
 TEST(RunProgram, EmptyWorkingDirectoryKeepsTheCallersAndRelativePathsUseIt) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string record = dir.file("record");
     writeScript(dir.file("prog"), recorderBody(record));
     const std::string before = std::filesystem::current_path().string();
@@ -104,20 +104,20 @@ TEST(RunProgram, EmptyWorkingDirectoryKeepsTheCallersAndRelativePathsUseIt) {
     const int started = runProgram("./prog", "", "");
     ASSERT_EQ(::chdir(before.c_str()), 0);
     EXPECT_NE(started, 0);
-    EXPECT_EQ(waitForFile(record), dir.path() + "\n");
+    EXPECT_EQ(waitForFile(record), dir.path().string() + "\n");
 }
 
 TEST(RunProgram, AlreadyQuotedPathIsUsedAsItIs) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string record = dir.file("record");
     const std::string prog = dir.file("a prog");
     writeScript(prog, recorderBody(record));
-    EXPECT_NE(runProgram("\"" + prog + "\" built-in", "added", dir.path()), 0);
-    EXPECT_EQ(waitForFile(record), dir.path() + "\nbuilt-in\nadded\n");
+    EXPECT_NE(runProgram("\"" + prog + "\" built-in", "added", dir.path().string()), 0);
+    EXPECT_EQ(waitForFile(record), dir.path().string() + "\nbuilt-in\nadded\n");
 }
 
 TEST(RunProgram, WhatCannotBeExecutedGoesToTheDesktopOpener) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string bin = dir.file("bin");
     ASSERT_EQ(::mkdir(bin.c_str(), 0755), 0);
     const std::string record = dir.file("opened");
@@ -135,13 +135,13 @@ TEST(RunProgram, WhatCannotBeExecutedGoesToTheDesktopOpener) {
     const std::string fake = dir.file("notes.txt");
     writeBytes(fake, "just text\n");
     ::chmod(fake.c_str(), 0755);
-    EXPECT_NE(runProgram(fake, "ignored", dir.path()), 0);
-    EXPECT_EQ(waitForFile(record), dir.path() + "\n" + fake + "\n");
+    EXPECT_NE(runProgram(fake, "ignored", dir.path().string()), 0);
+    EXPECT_EQ(waitForFile(record), dir.path().string() + "\n" + fake + "\n");
     EXPECT_TRUE(noChildLeft());
 }
 
 TEST(RunProgram, ReportsFailureWhenNothingCanStart) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string empty = dir.file("empty-bin");
     ASSERT_EQ(::mkdir(empty.c_str(), 0755), 0);
     PathOverride path(empty);
@@ -152,7 +152,7 @@ TEST(RunProgram, ReportsFailureWhenNothingCanStart) {
     const std::string record = dir.file("record");
     writeScript(dir.file("prog"), recorderBody(record));
     EXPECT_EQ(runProgram(dir.file("prog"), "", dir.file("no such folder")), 0);
-    EXPECT_FALSE(testing::appearsWithin(record, 200));
+    EXPECT_FALSE(testsupport::appearsWithin(record, 200));
     EXPECT_TRUE(noChildLeft());
 }
 

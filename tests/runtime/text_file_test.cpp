@@ -2,7 +2,7 @@
 
 #include "runtime/buffered_file.h"
 
-#include "test_folder.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -15,9 +15,9 @@
 namespace codarium {
 namespace {
 
-using testing::readBytes;
-using testing::TestFolder;
-using testing::writeBytes;
+using testsupport::readBytes;
+using testsupport::ScratchFolder;
+using testsupport::writeBytes;
 namespace tf = textfile;
 
 // Closes the numbers a test used even when an assertion ends it early.
@@ -33,7 +33,7 @@ std::vector<std::string> allLines(tf::FileId f) {
     return lines;
 }
 
-std::vector<std::string> linesOf(TestFolder& dir, std::string_view bytes) {
+std::vector<std::string> linesOf(ScratchFolder& dir, std::string_view bytes) {
     const std::string path = dir.file("lines.txt");
     writeBytes(path, bytes);
     EXPECT_NE(tf::openRead(1, path), 0);
@@ -46,7 +46,7 @@ using Lines = std::vector<std::string>;
 
 TEST(TextFile, ReadLineEndsAtCrLfCrLfAndZero) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     EXPECT_EQ(linesOf(dir, "a\r\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(linesOf(dir, "a\n\rb"), (Lines{"a", "", "b"}));
     EXPECT_EQ(linesOf(dir, "a\r\rb\n"), (Lines{"a", "", "b"}));
@@ -59,7 +59,7 @@ TEST(TextFile, ReadLineEndsAtCrLfCrLfAndZero) {
 
 TEST(TextFile, LongLinesAndLineEndsAcrossBufferBoundaries) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string longLine(10000, 'q');
     EXPECT_EQ(linesOf(dir, longLine + "\r\nnext"), (Lines{longLine, "next"}));
     // CR as the last byte of one block and LF as the first of the next, at
@@ -93,7 +93,7 @@ Lines referenceLines(std::string_view bytes) {
 
 TEST(TextFile, RandomLineEndsSplitAsTheByteRuleSays) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("random.txt");
     std::uint32_t state = 12345;
     const char alphabet[] = {'a', 'b', '\r', '\n', '\0', 'c', 'd', 'e'};
@@ -131,7 +131,7 @@ TEST(TextFile, ReadBufferFollowsTheFileSizeAndAGrowingFileReadsWhole) {
     EXPECT_EQ(tf::readBufferSize(std::int64_t{1} << 40), tf::kBufferSize);
 
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     // CR LF pairs split at each end of the sized buffers.
     for (const std::size_t n : {std::size_t{4094}, std::size_t{4095}, std::size_t{4096},
                                 std::size_t{5000}, tf::kBufferSize - 2, tf::kBufferSize}) {
@@ -154,7 +154,7 @@ TEST(TextFile, ReadBufferFollowsTheFileSizeAndAGrowingFileReadsWhole) {
 
 TEST(TextFile, ReadLineAtTheEndKeepsThePosition) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.txt");
     writeBytes(path, "ab\r\n");
     ASSERT_NE(tf::openRead(2, path), 0);
@@ -168,9 +168,9 @@ TEST(TextFile, ReadLineAtTheEndKeepsThePosition) {
 
 TEST(TextFile, OpenFailuresLeaveTheNumberFree) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     EXPECT_EQ(tf::openRead(1, dir.file("missing.txt")), 0);
-    EXPECT_EQ(tf::openRead(1, dir.path()), 0) << "a folder is not a file";
+    EXPECT_EQ(tf::openRead(1, dir.path().string()), 0) << "a folder is not a file";
     EXPECT_EQ(tf::create(1, dir.file("no/such/folder.txt")), 0);
     EXPECT_EQ(tf::openRead(-5, dir.file("missing.txt")), 0);
 
@@ -186,7 +186,7 @@ TEST(TextFile, OpenFailuresLeaveTheNumberFree) {
 }
 
 TEST(TextFile, OnlyRegularFilesOpenAndAFifoNeverBlocks) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string fifo = dir.file("Code.pb");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // In a child bounded by an alarm: a blocking open would hang for good.
@@ -212,13 +212,13 @@ TEST(TextFile, OnlyRegularFilesOpenAndAFifoNeverBlocks) {
 
 TEST(TextFile, OpenUpdateCreatesAMissingFile) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("new.txt");
     ASSERT_NE(tf::openUpdate(3, path), 0);
     EXPECT_TRUE(tf::atEnd(3));
     EXPECT_EQ(tf::length(3), 0);
     tf::close(3);
-    EXPECT_TRUE(testing::exists(path));
+    EXPECT_TRUE(testsupport::exists(path));
 
     // Existing contents stay; appending is seek to length.
     writeBytes(path, "one\r\n");
@@ -231,7 +231,7 @@ TEST(TextFile, OpenUpdateCreatesAMissingFile) {
 
 TEST(TextFile, CreateTruncatesAndWriteLineEndsInCrLf) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.txt");
     writeBytes(path, "old contents that must go");
     ASSERT_NE(tf::create(1, path), 0);
@@ -248,7 +248,7 @@ TEST(TextFile, CreateTruncatesAndWriteLineEndsInCrLf) {
 
 TEST(TextFile, BufferedWritesKeepTheLogicalPosition) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.txt");
     ASSERT_NE(tf::create(1, path), 0);
     tf::writeText(1, "hello");
@@ -278,7 +278,7 @@ TEST(TextFile, BufferedWritesKeepTheLogicalPosition) {
 
 TEST(TextFile, WritingAfterReadingContinuesAtTheLogicalPosition) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.txt");
     writeBytes(path, "line1\r\nline2\r\nline3\r\n");
     ASSERT_NE(tf::openUpdate(1, path), 0);
@@ -294,7 +294,7 @@ TEST(TextFile, WritingAfterReadingContinuesAtTheLogicalPosition) {
 
 TEST(TextFile, ReadBytesMixesWithLinesAndLargeReads) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.bin");
     std::string data;
     const auto total = static_cast<std::int64_t>(3 * tf::kBufferSize);
@@ -320,7 +320,7 @@ TEST(TextFile, ReadBytesMixesWithLinesAndLargeReads) {
 
 TEST(TextFile, DetectBomRecognisesAndSkipsMarks) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.txt");
     struct Case {
         std::string bytes;
@@ -348,7 +348,7 @@ TEST(TextFile, DetectBomRecognisesAndSkipsMarks) {
 
 TEST(TextFile, WriteBomWritesOnlyTheUtf8Mark) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string path = dir.file("a.txt");
     ASSERT_NE(tf::create(1, path), 0);
     EXPECT_EQ(tf::writeBom(1, TextEncoding::SystemCodePage), 0);
@@ -360,7 +360,7 @@ TEST(TextFile, WriteBomWritesOnlyTheUtf8Mark) {
 
 TEST(TextFile, AnyFileHandsOutDistinctHandles) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     const tf::FileId a = tf::create(tf::AnyFile, dir.file("a.txt"));
     const tf::FileId b = tf::create(tf::AnyFile, dir.file("b.txt"));
     const tf::FileId big = 100000;
@@ -386,7 +386,7 @@ TEST(TextFile, AnyFileHandsOutDistinctHandles) {
 
 TEST(TextFile, ThreadsUseTheTableTogether) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     constexpr int kThreads = 4;
     constexpr int kRounds = 50;
     std::vector<std::thread> threads;
@@ -425,7 +425,7 @@ TEST(TextFile, ThreadsUseTheTableTogether) {
 }
 
 TEST(TextFile, OpenFilesAreFlushedAtProcessEnd) {
-    TestFolder dir;
+    ScratchFolder dir;
     const std::string numbered = dir.file("n.txt");
     const std::string handled = dir.file("h.txt");
     const pid_t child = ::fork();
@@ -448,7 +448,7 @@ TEST(TextFile, OpenFilesAreFlushedAtProcessEnd) {
 }
 
 TEST(TextFile, CloseAllFlushesEveryFile) {
-    TestFolder dir;
+    ScratchFolder dir;
     ASSERT_NE(tf::create(1, dir.file("1.txt")), 0);
     const tf::FileId h = tf::create(tf::AnyFile, dir.file("2.txt"));
     ASSERT_NE(h, 0);
@@ -463,12 +463,13 @@ TEST(TextFile, CloseAllFlushesEveryFile) {
 
 TEST(TextFile, ProgramPathsAreConvertedForTheFileSystem) {
     CloseAllAtEnd guard;
-    TestFolder dir;
+    ScratchFolder dir;
     // The Windows-1252 bytes of "Grüße €" name the file; on disk it is UTF-8.
-    const std::string programPath = dir.path() + "/Gr\xFC\xDF" + "e \x80.txt";
+    const std::string programPath = dir.path().string() + "/Gr\xFC\xDF" + "e \x80.txt";
     ASSERT_NE(tf::create(1, programPath), 0);
     tf::close(1);
-    EXPECT_TRUE(testing::exists(dir.path() + "/Gr\xC3\xBC\xC3\x9F" + "e \xE2\x82\xAC.txt"));
+    EXPECT_TRUE(
+        testsupport::exists(dir.path().string() + "/Gr\xC3\xBC\xC3\x9F" + "e \xE2\x82\xAC.txt"));
 }
 
 } // namespace
