@@ -17,7 +17,8 @@ using widgets::WindowEvent;
 
 // A dialog's action button closes it only when the action went through; a
 // refused one keeps what was typed.
-template <bool (*Action)(), int Window, int Parent = MainWindow> void closeAfter(const WindowEvent&) {
+template <bool (*Action)(), int Window, int Parent = MainWindow>
+void closeAfter(const WindowEvent&) {
     if (Action()) {
         widgets::closeDialog(Window, Parent);
     }
@@ -28,7 +29,9 @@ template <int Window, int Parent = MainWindow> void cancel(const WindowEvent&) {
 
 constexpr GadgetRoute CreateCategoryRoutes[] = {
     {CategoryNameField,
-     [](const WindowEvent&) { widgets::enableWhenFilled(CategoryNameField, CreateCategoryButton); }},
+     [](const WindowEvent&) {
+         widgets::enableWhenFilled(CategoryNameField, CreateCategoryButton);
+     }},
     {CreateCategoryButton, closeAfter<createCategoryFromDialog, CreateCategoryWindow>},
     {CreateCategoryCancel, cancel<CreateCategoryWindow>},
 };
