@@ -1,15 +1,9 @@
 #pragma once
-// Texts written in this source are UTF-8; the widget layer takes program text
-// (the system code page).
-#include "platform/code_page.h"
-
-#include <string>
-#include <string_view>
+// The shell's texts: UTF-8 in the source, program text for the widget layer.
+#include "platform/ui_text.h"
 
 namespace codarium::app {
 
-inline std::string ui(std::string_view utf8) {
-    return platform::fromUtf8(utf8);
-}
+using platform::ui;
 
 } // namespace codarium::app

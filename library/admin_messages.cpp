@@ -1,15 +1,14 @@
 #include "library/admin_messages.h"
 
 #include "platform/code_page.h"
+#include "platform/ui_text.h"
 
 #include <algorithm>
 
 namespace codarium::library {
 namespace {
 
-std::string ui(std::string_view utf8) {
-    return platform::fromUtf8(utf8);
-}
+using platform::ui;
 
 // A name set in German quotation marks. A very long one is cut short, so
 // that the message box stays narrower than the screen.

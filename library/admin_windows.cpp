@@ -11,6 +11,7 @@
 #include "library/list_file.h"
 #include "library/store_paths.h"
 #include "platform/code_page.h"
+#include "platform/ui_text.h"
 #include "widgets/combo_gadget.h"
 #include "widgets/exact_gadget_text.h"
 #include "widgets/gadgets.h"
@@ -29,9 +30,7 @@
 namespace codarium::library {
 namespace {
 
-std::string ui(std::string_view utf8) {
-    return platform::fromUtf8(utf8);
-}
+using platform::ui;
 
 // The icon files hold several sizes and load as the largest; the dialogs
 // leave room for the icon size of the system the layout was made for.

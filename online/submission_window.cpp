@@ -7,6 +7,7 @@
 #include "online/upload_window.h"
 #include "online/window_routes.h"
 #include "platform/code_page.h"
+#include "platform/ui_text.h"
 #include "runtime/text_file.h"
 #include "viewer/code_view.h"
 #include "viewer/code_view_text.h"
@@ -23,9 +24,7 @@
 namespace codarium::online {
 namespace {
 
-std::string ui(std::string_view utf8) {
-    return platform::fromUtf8(utf8);
-}
+using platform::ui;
 
 std::string notesText() {
     std::string text = ui("Wichtig: Worauf Sie in Ihrem Code achten müssen:");
