@@ -10,6 +10,7 @@ namespace codarium {
 
 struct TcpConnection {
     platform::SocketHandle socket = platform::NoSocket;
+    OwnedTlsSession tls; // set once startTls succeeded
 };
 
 std::atomic<int> NetworkStarted{0};
@@ -50,6 +51,22 @@ void waitUntilWritable(platform::SocketHandle socket, int milliseconds, const St
             break;
         }
     }
+}
+
+ReceiveOutcome fromTls(TlsReceived received) {
+    switch (received.status) {
+    case TlsReceive::Data:
+        return {ReceiveStatus::Data, received.count};
+    case TlsReceive::Closed:
+        return {ReceiveStatus::Closed, 0};
+    case TlsReceive::TimedOut:
+        return {ReceiveStatus::TimedOut, 0};
+    case TlsReceive::Stopped:
+        return {ReceiveStatus::Stopped, 0};
+    case TlsReceive::Failed:
+        break;
+    }
+    return {ReceiveStatus::Failed, 0};
 }
 
 } // namespace
@@ -102,18 +119,28 @@ TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
         platform::closeSocket(pending.socket);
         return nullptr;
     }
-    return new TcpConnection{pending.socket};
+    return new TcpConnection{pending.socket, nullptr};
+}
+
+TlsOutcome startTls(TcpConnectionPtr connection, std::string_view host, int limitSeconds,
+                    const StopToken* stop) {
+    if (connection == nullptr || connection->tls) {
+        return TlsOutcome::HandshakeFailed;
+    }
+    auto start = startTlsSession(connection->socket, host, limitSeconds, stop);
+    connection->tls = std::move(start.session);
+    return start.outcome;
 }
 
 int sendSome(TcpConnectionPtr connection, const void* bytes, int count) {
-    if (connection == nullptr) {
+    if (connection == nullptr || connection->tls) {
         return -1;
     }
     return platform::sendNow(connection->socket, bytes, count);
 }
 
 PollResult pollConnection(TcpConnectionPtr connection) {
-    if (connection == nullptr) {
+    if (connection == nullptr || connection->tls) {
         return PollResult::Closed;
     }
     const int waiting = platform::bytesWaiting(connection->socket);
@@ -135,7 +162,7 @@ PollResult pollConnection(TcpConnectionPtr connection) {
 }
 
 int receiveSome(TcpConnectionPtr connection, void* destination, int maximum) {
-    if (connection == nullptr) {
+    if (connection == nullptr || connection->tls) {
         return -1;
     }
     return platform::receiveBlocking(connection->socket, destination, maximum);
@@ -143,6 +170,9 @@ int receiveSome(TcpConnectionPtr connection, void* destination, int maximum) {
 
 void closeConnection(TcpConnectionPtr connection) {
     if (connection != nullptr) {
+        if (connection->tls) {
+            endTlsSession(*connection->tls);
+        }
         platform::closeSocket(connection->socket);
         delete connection;
     }
@@ -167,6 +197,10 @@ bool sendAll(TcpConnectionPtr connection, const void* bytes, int count, int limi
     if (count == 0) {
         return true;
     }
+    if (connection->tls) {
+        return tlsSendAll(*connection->tls, static_cast<const char*>(bytes), count, limitSeconds,
+                          stop);
+    }
     const auto* rest = static_cast<const char*>(bytes);
     int left = count;
     const std::int64_t start = nowSeconds();
@@ -189,6 +223,9 @@ ReceiveOutcome receiveBlock(TcpConnectionPtr connection, char* destination, int 
                             int limitSeconds, const StopToken* stop) {
     if (connection == nullptr || destination == nullptr || maximum <= 0) {
         return {ReceiveStatus::Failed, 0};
+    }
+    if (connection->tls) {
+        return fromTls(tlsReceive(*connection->tls, destination, maximum, limitSeconds, stop));
     }
     const std::int64_t start = nowSeconds();
     while (nowSeconds() - start <= limitSeconds) {
