@@ -189,9 +189,21 @@ TEST_F(HttpDownload, ReadsHeaderVariantsAndLongHeaders) {
     }
 }
 
-TEST_F(HttpDownload, StoresARedirectWithoutFollowingIt) {
-    EXPECT_EQ(fetch(scripted("redirect")), 20);
-    EXPECT_EQ(readFile(destination()), "moved to elsewhere.\n");
+TEST_F(HttpDownload, FollowsARedirectButNeverStoresItsBody) {
+    // To the same server, relative to the redirect's own path.
+    const std::string followed = "GET /echo/after?x=1 HTTP/1.1\r\nAccept: */*\r\nHost: 127.0.0.1:" +
+                                 std::to_string(scripted_->port()) +
+                                 "\r\nConnection: close\r\n\r\n";
+    EXPECT_EQ(fetch(scripted("redirect-relative/x")), static_cast<int>(followed.size()));
+    EXPECT_EQ(readFile(destination()), followed);
+    // To where nothing answers, and to nowhere at all.
+    for (const char* script : {"redirect", "redirect-no-location"}) {
+        SCOPED_TRACE(script);
+        writeFile(destination(), OldContents);
+        EXPECT_EQ(fetch(scripted(script)), 0);
+        EXPECT_EQ(readFile(destination()), OldContents);
+        EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+    }
 }
 
 TEST_F(HttpDownload, AnEmptyBodyReplacesTheDestinationWithAnEmptyFile) {
