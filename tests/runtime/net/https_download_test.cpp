@@ -18,6 +18,7 @@
 
 using namespace codarium;
 using codarium::testing::NginxServer;
+using codarium::testing::nginxServerBlock;
 using codarium::testing::TestCertificates;
 
 namespace {
@@ -56,14 +57,6 @@ enum Port : std::size_t {
     PortCount
 };
 
-QString tlsServer(std::uint16_t port, const QString& certificate, const QString& key,
-                  const QString& root, const QString& extra = {}) {
-    return QString("server {\n listen 127.0.0.1:%1 ssl;\n ssl_certificate %2;\n"
-                   " ssl_certificate_key %3;\n root %4;\n%5}\n")
-        .arg(port)
-        .arg(certificate, key, root, extra);
-}
-
 class HttpsDownload : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -100,18 +93,16 @@ protected:
                     .arg(p[Secure])
                     .arg(p[Plain]);
             return QStringList{
-                QString("server {\n listen 127.0.0.1:%1;\n root %2;\n"
-                        " location /to-https/ { rewrite ^/to-https/(.*)$ "
-                        "https://localhost:%3/$1 permanent; }\n}\n")
-                    .arg(p[Plain])
-                    .arg(root)
-                    .arg(p[Secure]),
-                tlsServer(p[Secure], c.otherHost, c.key, root)
+                nginxServerBlock(p[Plain], root,
+                                 QString(" location /to-https/ { rewrite ^/to-https/(.*)$ "
+                                         "https://localhost:%1/$1 permanent; }\n")
+                                     .arg(p[Secure])),
+                nginxServerBlock(p[Secure], root, {}, c.otherHost, c.key)
                     .replace(" ssl;", " ssl default_server;"),
-                tlsServer(p[Secure], c.localhost, c.key, root, redirects),
-                tlsServer(p[WrongHost], c.otherHost, c.key, root),
-                tlsServer(p[Expired], c.expired, c.key, root),
-                tlsServer(p[SelfSigned], c.selfSigned, c.key, root),
+                nginxServerBlock(p[Secure], root, redirects, c.localhost, c.key),
+                nginxServerBlock(p[WrongHost], root, {}, c.otherHost, c.key),
+                nginxServerBlock(p[Expired], root, {}, c.expired, c.key),
+                nginxServerBlock(p[SelfSigned], root, {}, c.selfSigned, c.key),
             };
         });
     }

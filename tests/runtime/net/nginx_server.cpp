@@ -69,6 +69,18 @@ QByteArray configuration(const QString& prefix, const QStringList& blocks) {
 
 } // namespace
 
+QString nginxServerBlock(std::uint16_t port, const QString& root, const QString& extra,
+                         const QString& certificate, const QString& key) {
+    const bool tls = !certificate.isEmpty() && !key.isEmpty();
+    QString block = QString("server {\n listen 127.0.0.1:%1%2;\n root %3;\n")
+                        .arg(port)
+                        .arg(tls ? " ssl" : "", root);
+    if (tls) {
+        block += QString(" ssl_certificate %1;\n ssl_certificate_key %2;\n").arg(certificate, key);
+    }
+    return block + extra + "}\n";
+}
+
 NginxServer::NginxServer(std::size_t portCount, const ServerBlocks& blocks) {
     if (!folder_.isValid()) {
         error_ = "no folder for nginx";

@@ -44,4 +44,10 @@ private:
     QString error_;
 };
 
+// A server block serving root on 127.0.0.1:port, over TLS with the
+// certificate and key when both are given; extra lines go inside the block
+// (locations, redirects, "limit_rate 64k;" and the like).
+QString nginxServerBlock(std::uint16_t port, const QString& root, const QString& extra = {},
+                         const QString& certificate = {}, const QString& key = {});
+
 } // namespace codarium::testing
