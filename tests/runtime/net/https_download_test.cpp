@@ -2,6 +2,7 @@
 // with certificates of a test CA, through its redirects and its rate limit.
 #include "runtime/http_download.h"
 
+#include "local_listener.h"
 #include "nginx_server.h"
 #include "test_certificates.h"
 
@@ -261,4 +262,29 @@ TEST_F(HttpsDownload, StopsPromptlyInTheMiddleOfATlsBody) {
     EXPECT_LT(secondsSince(start), 1.5);
     EXPECT_EQ(readFile(destination()), OldContents);
     EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+}
+
+TEST(TlsHandshake, APeerThatNeverAnswersIsHeldToTheLimitAndToTheStopToken) {
+    // The listener never accepts: the system completes the connection, and
+    // nobody ever answers the client's greeting.
+    codarium::testing::LocalListener silent;
+    {
+        OwnedConnection connection(openConnection("127.0.0.1", silent.port()));
+        ASSERT_TRUE(connection);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(startTls(connection.get(), "localhost", 1), TlsOutcome::TimedOut);
+        EXPECT_GE(secondsSince(start), 0.9);
+        EXPECT_LT(secondsSince(start), 3.0);
+    }
+    OwnedConnection connection(openConnection("127.0.0.1", silent.port()));
+    ASSERT_TRUE(connection);
+    StopToken stop{false};
+    std::thread setter([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        stop = true;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(startTls(connection.get(), "localhost", 10, &stop), TlsOutcome::Stopped);
+    setter.join();
+    EXPECT_LT(secondsSince(start), 1.0);
 }
