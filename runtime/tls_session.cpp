@@ -18,6 +18,7 @@ namespace {
 // it looks at the time again.
 constexpr int SliceMilliseconds = 20;
 constexpr int ReadWaitMilliseconds = 100;
+constexpr std::size_t ReadAheadBytes = 64 * 1024;
 
 bool stopped(const std::atomic<bool>* stop) {
     return stop != nullptr && stop->load();
@@ -110,6 +111,10 @@ std::unique_ptr<SSL_CTX, ContextFree> clientContext() {
         return nullptr;
     }
     SSL_CTX_set_verify(context.get(), SSL_VERIFY_PEER, nullptr);
+    // Reading ahead takes whatever the socket holds in one receive instead
+    // of a record's header and its body in two.
+    SSL_CTX_set_read_ahead(context.get(), 1);
+    SSL_CTX_set_default_read_buffer_len(context.get(), ReadAheadBytes);
     return context;
 }
 
@@ -228,6 +233,34 @@ bool tlsSendAll(TlsSession& session, const char* bytes, int count, int limitSeco
     return left == 0;
 }
 
+namespace {
+
+struct Taken {
+    std::size_t count = 0;
+    int error = SSL_ERROR_NONE; // why the last read stopped short
+};
+
+// Decrypted bytes up to maximum, as far as they are at hand: one call gives
+// at most one record, so several are joined to fill the caller's block.
+Taken takeAtHand(SSL* ssl, char* destination, std::size_t maximum) {
+    Taken taken;
+    while (taken.count < maximum) {
+        ERR_clear_error();
+        std::size_t received = 0;
+        const int result =
+            SSL_read_ex(ssl, destination + taken.count, maximum - taken.count, &received);
+        if (result != 1) {
+            taken.error = SSL_get_error(ssl, result);
+            ERR_clear_error();
+            break;
+        }
+        taken.count += received;
+    }
+    return taken;
+}
+
+} // namespace
+
 TlsReceived tlsReceive(TlsSession& session, char* destination, int maximum, int limitSeconds,
                        const std::atomic<bool>* stop) {
     if (destination == nullptr || maximum <= 0) {
@@ -238,25 +271,22 @@ TlsReceived tlsReceive(TlsSession& session, char* destination, int maximum, int 
         if (stopped(stop)) {
             return {TlsReceive::Stopped, 0};
         }
-        ERR_clear_error();
-        std::size_t received = 0;
-        const int result = SSL_read_ex(session.ssl.get(), destination,
-                                       static_cast<std::size_t>(maximum), &received);
-        if (result == 1 && received > 0) {
-            destination[received] = '\0';
-            return {TlsReceive::Data, static_cast<int>(received)};
+        const Taken taken =
+            takeAtHand(session.ssl.get(), destination, static_cast<std::size_t>(maximum));
+        if (taken.count > 0) {
+            // An end or error behind these bytes shows again at the next read.
+            destination[taken.count] = '\0';
+            return {TlsReceive::Data, static_cast<int>(taken.count)};
         }
-        const int error = SSL_get_error(session.ssl.get(), result);
-        if (error == SSL_ERROR_ZERO_RETURN) {
+        if (taken.error == SSL_ERROR_ZERO_RETURN) {
             return {TlsReceive::Closed, 0};
         }
-        if (error != SSL_ERROR_WANT_READ && error != SSL_ERROR_WANT_WRITE) {
-            ERR_clear_error();
+        if (taken.error != SSL_ERROR_WANT_READ && taken.error != SSL_ERROR_WANT_WRITE) {
             return {TlsReceive::Failed, 0};
         }
         // Waits for the socket rather than sleeping, so that data is taken
         // as soon as it arrives.
-        if (!waitFor(session.socket, error == SSL_ERROR_WANT_READ ? Wait::Read : Wait::Write,
+        if (!waitFor(session.socket, taken.error == SSL_ERROR_WANT_READ ? Wait::Read : Wait::Write,
                      ReadWaitMilliseconds, stop)) {
             return {TlsReceive::Failed, 0};
         }
