@@ -29,6 +29,10 @@ public:
         : limited_(maxSeconds > 0), deadline_(Clock::now() + std::chrono::seconds(maxSeconds)) {}
 
     bool over() const { return limited_ && secondsLeft() <= 0; }
+    // The whole seconds left, at least 1; 0 when there is no whole time.
+    int left() const {
+        return limited_ ? static_cast<int>(std::max<std::int64_t>(secondsLeft(), 1)) : 0;
+    }
     // A wait of seconds, cut to what is left of the whole time.
     int cap(int seconds) const {
         return limited_ ? static_cast<int>(std::min<std::int64_t>(seconds, secondsLeft()))
@@ -55,7 +59,7 @@ struct Hop {
 // destination as it was.
 Hop fetchOnce(const HttpUrl& target, std::string_view destinationPath, const StopToken* stop,
               std::int64_t maxBodyBytes, const TimeBudget& budget) {
-    OwnedConnection connection(openConnection(target.host, target.port, stop));
+    OwnedConnection connection(openConnection(target.host, target.port, stop, budget.left()));
     if (!connection || budget.over()) {
         return {};
     }

@@ -81,12 +81,13 @@ std::int64_t nowSeconds() {
         .count();
 }
 
-TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port, const StopToken* stop) {
+TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port, const StopToken* stop,
+                                int limitSeconds) {
     const auto address = platform::lookUpIPv4(host);
     if (!address || stopped(stop)) {
         return nullptr;
     }
-    return openConnectionTo(*address, port, stop);
+    return openConnectionTo(*address, port, stop, limitSeconds);
 }
 
 std::uint32_t peerAddress(TcpConnectionPtr connection) {
@@ -96,16 +97,18 @@ std::uint32_t peerAddress(TcpConnectionPtr connection) {
     return platform::peerIPv4(connection->socket).value_or(0);
 }
 
-TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
-                                  const StopToken* stop) {
+TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port, const StopToken* stop,
+                                  int limitSeconds) {
     const auto pending = platform::startConnect(address, port);
     if (pending.state == platform::ConnectStart::Failed) {
         return nullptr;
     }
     bool connected = pending.state == platform::ConnectStart::Connected;
-    // The system ends a connect that gets no answer; until then only the stop
-    // token cuts it short.
-    while (!connected && !stopped(stop)) {
+    // The system ends a connect that gets no answer after minutes; until then
+    // only the stop token and the caller's limit cut it short.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(limitSeconds);
+    while (!connected && !stopped(stop) &&
+           (limitSeconds <= 0 || std::chrono::steady_clock::now() < until)) {
         const auto ready = platform::waitWritable(pending.socket, SliceMilliseconds);
         if (ready == platform::Readiness::Failed) {
             break;

@@ -26,14 +26,15 @@ void startNetwork();
 
 std::int64_t nowSeconds();
 
-// Connecting waits as long as the system's connect does, or until stop is set.
+// Connecting waits as long as the system's connect does, or until stop is set,
+// or (when limitSeconds is above 0) until that many seconds have passed.
 TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port,
-                                const StopToken* stop = nullptr);
+                                const StopToken* stop = nullptr, int limitSeconds = 0);
 // The IPv4 address of the peer, in host order (for data connections that
 // must go to the same server); 0 when it cannot be told.
 std::uint32_t peerAddress(TcpConnectionPtr connection);
 TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
-                                  const StopToken* stop = nullptr);
+                                  const StopToken* stop = nullptr, int limitSeconds = 0);
 // Turns the connection into a TLS session with host (see startTlsSession);
 // from then on sendAll, receiveWithin and receiveBlock carry the session's
 // bytes. Anything but Established leaves the connection unusable.

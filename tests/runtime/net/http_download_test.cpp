@@ -270,6 +270,30 @@ TEST_F(HttpDownload, GivesUpOnATricklingServerWhenTheWholeTimeIsOver) {
     EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
 }
 
+TEST_F(HttpDownload, AConnectThatGetsNoAnswerIsHeldToTheWholeTime) {
+    // A listener whose one-place queue is taken: the system drops the next
+    // connection's greeting, so that connect would wait for minutes.
+    const int full = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(full, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(full, 0), 0);
+    ASSERT_EQ(::getsockname(full, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const int queued = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_EQ(::connect(queued, reinterpret_cast<sockaddr*>(&address), length), 0);
+
+    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(download(url, destinationPath(), nullptr, DownloadLimitBytes, 2), 0);
+    EXPECT_GE(secondsSince(start), 0.9);
+    EXPECT_LT(secondsSince(start), 4.0);
+    EXPECT_TRUE(folderEntries().isEmpty());
+    ::close(queued);
+    ::close(full);
+}
+
 TEST_F(HttpDownload, ReturnsPromptlyWhenStopped) {
     StopToken stop{false};
     std::thread setter([&stop] {
