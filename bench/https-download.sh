@@ -24,7 +24,9 @@ curl -s --cacert "$SSL_CERT_FILE" -o "$out/curl.bin" "$url"
 cmp -s "$big" "$out/ours.bin" || { echo "https-download: our copy differs" >&2; exit 1; }
 cmp -s "$big" "$out/curl.bin" || { echo "https-download: curl's copy differs" >&2; exit 1; }
 
-ours=$(median_seconds "$reps" "$program" "$out/ours.bin" "$url")
-tool=$(median_seconds "$reps" curl -s --cacert "$SSL_CERT_FILE" -o "$out/curl.bin" "$url")
+# Taking turns lets a slow spell of the machine weigh on both sides alike.
+ours_once() { "$program" "$out/ours.bin" "$url"; }
+curl_once() { curl -s --cacert "$SSL_CERT_FILE" -o "$out/curl.bin" "$url"; }
+read -r ours tool < <(median_pair "$reps" ours_once curl_once)
 report https-download "$ours" curl "$tool" s
 rm -f "$out/ours.bin" "$out/curl.bin"
