@@ -46,14 +46,22 @@ int waitFor(SocketHandle socket, short events, int milliseconds) {
 
 void startSockets() {}
 
+std::optional<std::uint32_t> parseIPv4(std::string_view text) {
+    const std::string copy(text);
+    in_addr numeric{};
+    if (copy.find('\0') != std::string::npos || ::inet_pton(AF_INET, copy.c_str(), &numeric) != 1) {
+        return std::nullopt;
+    }
+    return ntohl(numeric.s_addr);
+}
+
 std::optional<std::uint32_t> lookUpIPv4(std::string_view host) {
     const std::string text(host);
     if (text.empty() || text.find('\0') != std::string::npos) {
         return std::nullopt;
     }
-    in_addr numeric{};
-    if (::inet_pton(AF_INET, text.c_str(), &numeric) == 1) {
-        return ntohl(numeric.s_addr);
+    if (const auto numeric = parseIPv4(text)) {
+        return numeric;
     }
     addrinfo hints{};
     hints.ai_family = AF_INET;
@@ -121,6 +129,11 @@ std::optional<std::uint32_t> peerIPv4(SocketHandle socket) {
 }
 
 int sendNow(SocketHandle socket, const void* bytes, int count) {
+    const int sent = trySend(socket, bytes, count);
+    return sent < 0 ? -1 : sent;
+}
+
+int trySend(SocketHandle socket, const void* bytes, int count) {
     if (count < 0) {
         return -1;
     }
@@ -128,7 +141,10 @@ int sendNow(SocketHandle socket, const void* bytes, int count) {
     do {
         sent = ::send(fd(socket), bytes, static_cast<size_t>(count), MSG_NOSIGNAL | MSG_DONTWAIT);
     } while (sent < 0 && errno == EINTR);
-    return sent < 0 ? -1 : static_cast<int>(sent);
+    if (sent < 0) {
+        return (errno == EAGAIN || errno == EWOULDBLOCK) ? -2 : -1;
+    }
+    return static_cast<int>(sent);
 }
 
 int receiveBlocking(SocketHandle socket, void* destination, int maximum) {

@@ -14,6 +14,10 @@ inline constexpr SocketHandle NoSocket = -1;
 // Prepares the socket library for this process (nothing to do on POSIX).
 void startSockets();
 
+// The address a dotted IPv4 text stands for (host order); none for any other
+// text, which is never looked up.
+std::optional<std::uint32_t> parseIPv4(std::string_view text);
+
 // The address of a dotted IPv4 text, else the first IPv4 address the
 // system's host-name lookup gives; in host order.
 std::optional<std::uint32_t> lookUpIPv4(std::string_view host);
@@ -36,6 +40,9 @@ std::optional<std::uint32_t> peerIPv4(SocketHandle socket);
 // One send that never waits and never raises SIGPIPE: the count accepted, or
 // -1 (also when the send buffer is full).
 int sendNow(SocketHandle socket, const void* bytes, int count);
+// As sendNow, but -2 when the send buffer is full, so that a layer above
+// can tell a wait from a broken connection.
+int trySend(SocketHandle socket, const void* bytes, int count);
 // One receive that waits for data: the count, 0 when the peer has closed,
 // negative on error.
 int receiveBlocking(SocketHandle socket, void* destination, int maximum);

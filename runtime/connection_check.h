@@ -7,10 +7,10 @@
 
 namespace codarium {
 
-// True when a connection to the address's host and port (80 unless given)
-// was made within limitSeconds; it is closed again at once. False for an
-// address download would refuse, a failed lookup or connect, the time
-// running out, or stop being set.
+// True when a connection to the address's host and port (unless given, 443
+// for https and 80 otherwise) was made within limitSeconds; it is closed
+// again at once. False for an address download would refuse, a failed
+// lookup or connect, the time running out, or stop being set.
 bool serverReachable(std::string_view url, int limitSeconds, const StopToken* stop = nullptr);
 
 } // namespace codarium

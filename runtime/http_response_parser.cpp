@@ -92,12 +92,25 @@ bool HttpResponseParser::takeStatusLine(std::string_view line) {
         return false;
     }
     const std::string_view code = rest.substr(0, 3);
-    return code == "200" || code == "302";
+    redirect_ = code == "301" || code == "302" || code == "303" || code == "307" || code == "308";
+    return code == "200" || redirect_;
 }
 
 void HttpResponseParser::takeHeaderLine(std::string_view line) {
     constexpr std::string_view encoding = "transfer-encoding:";
     constexpr std::string_view length = "content-length:";
+    constexpr std::string_view location = "location:";
+    if (startsWithNoCase(line, location)) {
+        std::string_view value = line.substr(location.size());
+        while (!value.empty() && isBlank(value.front())) {
+            value.remove_prefix(1);
+        }
+        while (!value.empty() && isBlank(value.back())) {
+            value.remove_suffix(1);
+        }
+        location_ = std::string(value);
+        return;
+    }
     if (startsWithNoCase(line, encoding)) {
         if (containsNoCase(line.substr(encoding.size()), "chunked")) {
             chunked_ = true;
@@ -176,13 +189,23 @@ HttpResponseParser::State HttpResponseParser::feed(std::string_view bytes) {
             const std::string tail = header_.substr(lineStart_);
             header_.clear();
             header_.shrink_to_fit();
-            if (startBody(tail) == State::Body) {
+            if (endHeader(tail) == State::Body) {
                 feedBody(bytes);
             }
             break;
         }
         }
     }
+    return state_;
+}
+
+HttpResponseParser::State HttpResponseParser::endHeader(std::string_view firstBytes) {
+    if (!redirect_) {
+        return startBody(firstBytes);
+    }
+    // A redirect that names no target has nothing to follow, and its body
+    // is not the file that was asked for.
+    state_ = location_.empty() ? State::Failed : State::Redirect;
     return state_;
 }
 
@@ -318,7 +341,7 @@ HttpResponseParser::State HttpResponseParser::endOfInput(bool orderly) {
         }
         header_.clear();
         header_.shrink_to_fit();
-        startBody({});
+        endHeader({});
     }
     if (state_ == State::Body) {
         if (mode_ == HttpBodyMode::UntilQuiet && orderly) {

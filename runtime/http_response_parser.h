@@ -31,7 +31,9 @@ public:
     // chunked; it ends earlier when the connection closes or goes quiet.
     static constexpr std::int64_t UntilQuietLength = 1'000'000'000;
 
-    enum class State { Header, Body, Complete, Failed };
+    // Redirect: the header of a 301, 302, 303, 307 or 308 response with a
+    // Location has ended; its body is never given to the sink.
+    enum class State { Header, Body, Complete, Redirect, Failed };
 
     explicit HttpResponseParser(HttpBodySink& sink) : sink_(sink) {}
 
@@ -44,6 +46,8 @@ public:
 
     State state() const { return state_; }
     HttpBodyMode mode() const { return mode_; }
+    // The Location of a redirect, blanks around it removed.
+    const std::string& location() const { return location_; }
     // The seconds a read may wait for more of the response.
     int readWaitSeconds() const;
     // The most bytes worth receiving next, given a buffer of block bytes:
@@ -57,6 +61,7 @@ private:
     HeaderScan scanHeader();
     bool takeStatusLine(std::string_view line);
     void takeHeaderLine(std::string_view line);
+    State endHeader(std::string_view firstBytes);
     State startBody(std::string_view firstBytes);
     State feedBody(std::string_view bytes);
     State feedChunked(std::string_view bytes);
@@ -71,6 +76,8 @@ private:
     std::size_t lineStart_ = 0; // where the next unread header line starts
     std::size_t scanFrom_ = 0;  // where the search for its line end resumes
     bool statusSeen_ = false;
+    bool redirect_ = false;
+    std::string location_;
     bool chunked_ = false;
     std::int64_t announced_ = -1;
 

@@ -26,6 +26,20 @@ std::uint16_t leadingPort(std::string_view text) {
     return static_cast<std::uint16_t>(value);
 }
 
+bool isHttps(std::string_view scheme) {
+    constexpr std::string_view https = "https";
+    if (scheme.size() != https.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < https.size(); ++i) {
+        const char c = scheme[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != https[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<HttpUrl> splitUrl(std::string_view url) {
@@ -40,6 +54,8 @@ std::optional<HttpUrl> splitUrl(std::string_view url) {
         authority.remove_prefix(at + 1);
     }
     HttpUrl parts;
+    parts.secure = isHttps(url.substr(0, schemeEnd));
+    parts.port = parts.defaultPort();
     const auto colon = authority.find(':');
     parts.host = std::string(authority.substr(0, colon));
     if (parts.host.empty()) {
@@ -61,7 +77,7 @@ std::string buildRequest(const HttpUrl& url) {
     request += url.path;
     request += " HTTP/1.1\r\nAccept: */*\r\nHost: ";
     request += url.host;
-    if (url.port != 80) {
+    if (url.port != url.defaultPort()) {
         request += ':';
         request += std::to_string(url.port);
     }

@@ -10,6 +10,7 @@ namespace codarium {
 
 struct TcpConnection {
     platform::SocketHandle socket = platform::NoSocket;
+    OwnedTlsSession tls; // set once startTls succeeded
 };
 
 std::atomic<int> NetworkStarted{0};
@@ -52,6 +53,22 @@ void waitUntilWritable(platform::SocketHandle socket, int milliseconds, const St
     }
 }
 
+ReceiveOutcome fromTls(TlsReceived received) {
+    switch (received.status) {
+    case TlsReceive::Data:
+        return {ReceiveStatus::Data, received.count};
+    case TlsReceive::Closed:
+        return {ReceiveStatus::Closed, 0};
+    case TlsReceive::TimedOut:
+        return {ReceiveStatus::TimedOut, 0};
+    case TlsReceive::Stopped:
+        return {ReceiveStatus::Stopped, 0};
+    case TlsReceive::Failed:
+        break;
+    }
+    return {ReceiveStatus::Failed, 0};
+}
+
 } // namespace
 
 void startNetwork() {
@@ -64,12 +81,13 @@ std::int64_t nowSeconds() {
         .count();
 }
 
-TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port, const StopToken* stop) {
+TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port, const StopToken* stop,
+                                int limitSeconds) {
     const auto address = platform::lookUpIPv4(host);
     if (!address || stopped(stop)) {
         return nullptr;
     }
-    return openConnectionTo(*address, port, stop);
+    return openConnectionTo(*address, port, stop, limitSeconds);
 }
 
 std::uint32_t peerAddress(TcpConnectionPtr connection) {
@@ -79,16 +97,18 @@ std::uint32_t peerAddress(TcpConnectionPtr connection) {
     return platform::peerIPv4(connection->socket).value_or(0);
 }
 
-TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
-                                  const StopToken* stop) {
+TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port, const StopToken* stop,
+                                  int limitSeconds) {
     const auto pending = platform::startConnect(address, port);
     if (pending.state == platform::ConnectStart::Failed) {
         return nullptr;
     }
     bool connected = pending.state == platform::ConnectStart::Connected;
-    // The system ends a connect that gets no answer; until then only the stop
-    // token cuts it short.
-    while (!connected && !stopped(stop)) {
+    // The system ends a connect that gets no answer after minutes; until then
+    // only the stop token and the caller's limit cut it short.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(limitSeconds);
+    while (!connected && !stopped(stop) &&
+           (limitSeconds <= 0 || std::chrono::steady_clock::now() < until)) {
         const auto ready = platform::waitWritable(pending.socket, SliceMilliseconds);
         if (ready == platform::Readiness::Failed) {
             break;
@@ -102,18 +122,28 @@ TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
         platform::closeSocket(pending.socket);
         return nullptr;
     }
-    return new TcpConnection{pending.socket};
+    return new TcpConnection{pending.socket, nullptr};
+}
+
+TlsOutcome startTls(TcpConnectionPtr connection, std::string_view host, int limitSeconds,
+                    const StopToken* stop) {
+    if (connection == nullptr || connection->tls) {
+        return TlsOutcome::HandshakeFailed;
+    }
+    auto start = startTlsSession(connection->socket, host, limitSeconds, stop);
+    connection->tls = std::move(start.session);
+    return start.outcome;
 }
 
 int sendSome(TcpConnectionPtr connection, const void* bytes, int count) {
-    if (connection == nullptr) {
+    if (connection == nullptr || connection->tls) {
         return -1;
     }
     return platform::sendNow(connection->socket, bytes, count);
 }
 
 PollResult pollConnection(TcpConnectionPtr connection) {
-    if (connection == nullptr) {
+    if (connection == nullptr || connection->tls) {
         return PollResult::Closed;
     }
     const int waiting = platform::bytesWaiting(connection->socket);
@@ -135,7 +165,7 @@ PollResult pollConnection(TcpConnectionPtr connection) {
 }
 
 int receiveSome(TcpConnectionPtr connection, void* destination, int maximum) {
-    if (connection == nullptr) {
+    if (connection == nullptr || connection->tls) {
         return -1;
     }
     return platform::receiveBlocking(connection->socket, destination, maximum);
@@ -143,6 +173,9 @@ int receiveSome(TcpConnectionPtr connection, void* destination, int maximum) {
 
 void closeConnection(TcpConnectionPtr connection) {
     if (connection != nullptr) {
+        if (connection->tls) {
+            endTlsSession(*connection->tls);
+        }
         platform::closeSocket(connection->socket);
         delete connection;
     }
@@ -167,6 +200,10 @@ bool sendAll(TcpConnectionPtr connection, const void* bytes, int count, int limi
     if (count == 0) {
         return true;
     }
+    if (connection->tls) {
+        return tlsSendAll(*connection->tls, static_cast<const char*>(bytes), count, limitSeconds,
+                          stop);
+    }
     const auto* rest = static_cast<const char*>(bytes);
     int left = count;
     const std::int64_t start = nowSeconds();
@@ -189,6 +226,9 @@ ReceiveOutcome receiveBlock(TcpConnectionPtr connection, char* destination, int 
                             int limitSeconds, const StopToken* stop) {
     if (connection == nullptr || destination == nullptr || maximum <= 0) {
         return {ReceiveStatus::Failed, 0};
+    }
+    if (connection->tls) {
+        return fromTls(tlsReceive(*connection->tls, destination, maximum, limitSeconds, stop));
     }
     const std::int64_t start = nowSeconds();
     while (nowSeconds() - start <= limitSeconds) {

@@ -2,6 +2,8 @@
 // The blocking IPv4 connection layer under the HTTP and FTP clients, the
 // whole-second clock of every network time limit, and the once-per-process
 // network start.
+#include "runtime/tls_session.h"
+
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -24,16 +26,25 @@ void startNetwork();
 
 std::int64_t nowSeconds();
 
-// Connecting waits as long as the system's connect does, or until stop is set.
+// Connecting waits as long as the system's connect does, or until stop is set,
+// or (when limitSeconds is above 0) until that many seconds have passed.
 TcpConnectionPtr openConnection(std::string_view host, std::uint16_t port,
-                                const StopToken* stop = nullptr);
+                                const StopToken* stop = nullptr, int limitSeconds = 0);
 // The IPv4 address of the peer, in host order (for data connections that
 // must go to the same server); 0 when it cannot be told.
 std::uint32_t peerAddress(TcpConnectionPtr connection);
 TcpConnectionPtr openConnectionTo(std::uint32_t address, std::uint16_t port,
-                                  const StopToken* stop = nullptr);
+                                  const StopToken* stop = nullptr, int limitSeconds = 0);
+// Turns the connection into a TLS session with host (see startTlsSession);
+// from then on sendAll, receiveWithin and receiveBlock carry the session's
+// bytes. Anything but Established leaves the connection unusable.
+TlsOutcome startTls(TcpConnectionPtr connection, std::string_view host, int limitSeconds,
+                    const StopToken* stop = nullptr);
+
 // One send that does not wait: the count accepted, or -1 on an error or a
 // full send buffer. Never raises SIGPIPE.
+// These three act on the bare socket: on a TLS connection they refuse (-1,
+// Closed), so that no byte ever bypasses the session.
 int sendSome(TcpConnectionPtr connection, const void* bytes, int count);
 PollResult pollConnection(TcpConnectionPtr connection);
 int receiveSome(TcpConnectionPtr connection, void* destination, int maximum);

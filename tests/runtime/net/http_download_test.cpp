@@ -189,9 +189,21 @@ TEST_F(HttpDownload, ReadsHeaderVariantsAndLongHeaders) {
     }
 }
 
-TEST_F(HttpDownload, StoresARedirectWithoutFollowingIt) {
-    EXPECT_EQ(fetch(scripted("redirect")), 20);
-    EXPECT_EQ(readFile(destination()), "moved to elsewhere.\n");
+TEST_F(HttpDownload, FollowsARedirectButNeverStoresItsBody) {
+    // To the same server, relative to the redirect's own path.
+    const std::string followed = "GET /echo/after?x=1 HTTP/1.1\r\nAccept: */*\r\nHost: 127.0.0.1:" +
+                                 std::to_string(scripted_->port()) +
+                                 "\r\nConnection: close\r\n\r\n";
+    EXPECT_EQ(fetch(scripted("redirect-relative/x")), static_cast<int>(followed.size()));
+    EXPECT_EQ(readFile(destination()), followed);
+    // To where nothing answers, and to nowhere at all.
+    for (const char* script : {"redirect", "redirect-no-location"}) {
+        SCOPED_TRACE(script);
+        writeFile(destination(), OldContents);
+        EXPECT_EQ(fetch(scripted(script)), 0);
+        EXPECT_EQ(readFile(destination()), OldContents);
+        EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+    }
 }
 
 TEST_F(HttpDownload, AnEmptyBodyReplacesTheDestinationWithAnEmptyFile) {
@@ -256,6 +268,30 @@ TEST_F(HttpDownload, GivesUpOnATricklingServerWhenTheWholeTimeIsOver) {
     EXPECT_LT(secondsSince(start), 6.0) << "no read ever waits long enough for its own limit";
     EXPECT_EQ(readFile(destination()), OldContents);
     EXPECT_EQ(folderEntries(), QStringList{"Index.ini"});
+}
+
+TEST_F(HttpDownload, AConnectThatGetsNoAnswerIsHeldToTheWholeTime) {
+    // A listener whose one-place queue is taken: the system drops the next
+    // connection's greeting, so that connect would wait for minutes.
+    const int full = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(full, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(full, 0), 0);
+    ASSERT_EQ(::getsockname(full, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const int queued = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_EQ(::connect(queued, reinterpret_cast<sockaddr*>(&address), length), 0);
+
+    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(download(url, destinationPath(), nullptr, DownloadLimitBytes, 2), 0);
+    EXPECT_GE(secondsSince(start), 0.9);
+    EXPECT_LT(secondsSince(start), 4.0);
+    EXPECT_TRUE(folderEntries().isEmpty());
+    ::close(queued);
+    ::close(full);
 }
 
 TEST_F(HttpDownload, ReturnsPromptlyWhenStopped) {

@@ -53,12 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto before = parser.state();
         const auto after = parser.feed(response.substr(at, piece));
         using State = codarium::HttpResponseParser::State;
-        if ((before == State::Complete || before == State::Failed) && after != before) {
+        if ((before == State::Complete || before == State::Redirect || before == State::Failed) &&
+            after != before) {
             std::abort(); // an ended response changed state
         }
         at += piece;
     }
     parser.endOfInput(orderly);
+    if (parser.state() == codarium::HttpResponseParser::State::Redirect &&
+        (sink.begun || parser.location().empty())) {
+        std::abort(); // a redirect's body reached the file, or it leads nowhere
+    }
     if (sink.total > response.size()) {
         std::abort(); // more body than bytes received
     }

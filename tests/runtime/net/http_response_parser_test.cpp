@@ -66,7 +66,6 @@ TEST(HttpResponseParser, EveryCutOfAResponseGivesTheSameBody) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {Chunked, "hello world-012345678"},
         {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nabcdeTRAILING", "abcde"},
-        {"HTTP/1.0 302 Found\r\nLocation: /x\r\ncontent-length:3\r\n\r\nabc", "abc"},
         {"HTTP/1.1 200 OK\r\n\r\nuntil the end", "until the end"},
         {"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n\n\n", "\n\n"},
     };
@@ -79,14 +78,54 @@ TEST(HttpResponseParser, EveryCutOfAResponseGivesTheSameBody) {
     }
 }
 
-TEST(HttpResponseParser, AcceptsOnlyTheStatusCodes200And302) {
+TEST(HttpResponseParser, EveryCutOfARedirectGivesItsLocationAndNoBody) {
+    const std::string redirect =
+        "HTTP/1.0 302 Found\r\nLocation: \t/x?a b \r\ncontent-length:3\r\n\r\nabc";
+    for (const auto& pieces : everySplit(redirect)) {
+        MemorySink sink;
+        HttpResponseParser parser(sink);
+        for (const auto& piece : pieces) {
+            parser.feed(piece);
+        }
+        parser.endOfInput(true);
+        ASSERT_EQ(parser.state(), State::Redirect) << pieces.size();
+        ASSERT_EQ(parser.location(), "/x?a b") << pieces.size();
+        ASSERT_FALSE(sink.begun) << pieces.size();
+    }
+}
+
+TEST(HttpResponseParser, AcceptsOnly200AndTheRedirectCodes) {
     EXPECT_EQ(parse({"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n"}).state, State::Failed);
     EXPECT_EQ(parse({"HTTP/1.1 404 Not 200 Found\r\n\r\nx"}).state, State::Failed);
     EXPECT_EQ(parse({"HTTP/1.1 2000 OK\r\n\r\nx"}).state, State::Failed);
     EXPECT_EQ(parse({"X-200: HTTP/1.1 200 OK\r\n\r\nx"}).state, State::Failed);
     EXPECT_FALSE(parse({"HTTP/1.1 500 x\r\n\r\nx"}).begun); // nothing created for a refusal
     EXPECT_EQ(parse({"HTTP/1.1 200\r\nContent-Length: 1\r\n\r\nx"}).state, State::Complete);
-    EXPECT_EQ(parse({"HTTP/1.1  302  Found\r\n\r\nx"}).state, State::Complete);
+    struct Case {
+        const char* response;
+        State state;
+    };
+    for (const Case c : {
+             Case{"HTTP/1.1  302  Found\r\nLOCATION: /y\r\n\r\nx", State::Redirect},
+             Case{"HTTP/1.1 301 Moved\r\nLocation: /y\r\n\r\n", State::Redirect},
+             Case{"HTTP/1.1 303 See Other\r\nLocation: /y\r\n\r\n", State::Redirect},
+             Case{"HTTP/1.1 307 Temporary\r\nLocation: /y\r\n\r\n", State::Redirect},
+             Case{"HTTP/1.1 308 Permanent\r\nLocation: /y\r\n\r\n", State::Redirect},
+             // Nothing to follow: not the file either.
+             Case{"HTTP/1.1 302 Found\r\n\r\nx", State::Failed},
+             Case{"HTTP/1.1 302 Found\r\nLocation:  \r\n\r\nx", State::Failed},
+             // Not a redirect that says where to go.
+             Case{"HTTP/1.1 300 Choices\r\nLocation: /y\r\n\r\n", State::Failed},
+             Case{"HTTP/1.1 304 Not Modified\r\nLocation: /y\r\n\r\n", State::Failed},
+             Case{"HTTP/1.1 305 Use Proxy\r\nLocation: /y\r\n\r\n", State::Failed},
+             // A Location on a 200 is no redirect.
+             Case{"HTTP/1.1 200 OK\r\nLocation: /y\r\nContent-Length: 1\r\n\r\nx", State::Complete},
+         }) {
+        SCOPED_TRACE(c.response);
+        const auto outcome = parse({c.response});
+        EXPECT_EQ(outcome.state, c.state);
+        EXPECT_EQ(outcome.begun, c.state == State::Complete);
+    }
 }
 
 TEST(HttpResponseParser, ReadsHeaderNamesInAnyCaseAndLengthsWithOrWithoutBlanks) {

@@ -49,3 +49,28 @@ TEST(HttpUrl, RequestHasExactlyFourLinesAndTheEmptyLine) {
     EXPECT_EQ(buildRequest(*splitUrl("http://h:8080/?a=b")),
               "GET /?a=b HTTP/1.1\r\nAccept: */*\r\nHost: h:8080\r\nConnection: close\r\n\r\n");
 }
+
+TEST(HttpUrl, HttpsIsFetchedOverTlsOnItsOwnDefaultPort) {
+    struct Case {
+        const char* url;
+        bool secure;
+        std::uint16_t port;
+        const char* hostLine;
+    };
+    for (const Case c : {Case{"https://h/x", true, 443, "Host: h\r\n"},
+                         Case{"HtTpS://h/x", true, 443, "Host: h\r\n"},
+                         Case{"https://h:/x", true, 443, "Host: h\r\n"},
+                         Case{"https://h:443/x", true, 443, "Host: h\r\n"},
+                         Case{"https://h:80/x", true, 80, "Host: h:80\r\n"},
+                         Case{"https://h:8443/x", true, 8443, "Host: h:8443\r\n"},
+                         Case{"http://h:443/x", false, 443, "Host: h:443\r\n"},
+                         Case{"httpsx://h/x", false, 80, "Host: h\r\n"},
+                         Case{"shttp://h/x", false, 80, "Host: h\r\n"}}) {
+        SCOPED_TRACE(c.url);
+        const auto parts = splitUrl(c.url);
+        ASSERT_TRUE(parts);
+        EXPECT_EQ(parts->secure, c.secure);
+        EXPECT_EQ(parts->port, c.port);
+        EXPECT_NE(buildRequest(*parts).find(c.hostLine), std::string::npos);
+    }
+}

@@ -82,8 +82,14 @@ def respond(conn, name, request):
     elif name == "length-zero":
         send(head("200 OK", "Content-Length: 0"))
     elif name == "redirect":
-        send(head("302 Found", "Location: http://127.0.0.1/elsewhere", "Content-Length: 20")
+        # Port 1: nothing listens there.
+        send(head("302 Found", "Location: http://127.0.0.1:1/elsewhere", "Content-Length: 20")
              + b"moved to elsewhere.\n")
+    elif name == "redirect-no-location":
+        send(head("302 Found", "Content-Length: 20") + b"moved to elsewhere.\n")
+    elif name == "redirect-relative":
+        send(head("307 Temporary Redirect", "Location: ../echo/after?x=1", "Content-Length: 5")
+             + b"moved")
     elif name == "not-found":
         send(head("404 Not Found", "Content-Length: 9") + b"not found")
     elif name == "reason-200":
