@@ -2,11 +2,20 @@
 
 #include "platform/code_page.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits.h>
 #include <unistd.h>
 
 namespace codarium::platform {
+namespace {
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
 
 std::string nativePath(std::string_view path) {
     return toUtf8(path);
@@ -23,6 +32,32 @@ std::string joinPath(std::string_view a, std::string_view b) {
     }
     out += b;
     return out;
+}
+
+std::string joinLibraryName(std::string_view nativeFolder, std::string_view libraryName) {
+    return joinPath(nativeFolder, nativeFormOf(libraryName));
+}
+
+std::string nativeFormOf(std::string_view libraryName) {
+    // Most names are plain ASCII, which both forms share.
+    return isAscii(libraryName) ? std::string(libraryName) : toUtf8(libraryName);
+}
+
+std::string libraryFormOf(std::string_view nativeName) {
+    return isAscii(nativeName) ? std::string(nativeName) : fromUtf8(nativeName);
+}
+
+bool fitsLibraryText(std::string_view nativeText) {
+    // Bytes that are no valid UTF-8 do not survive the round trip either.
+    return isAscii(nativeText) || toUtf8(fromUtf8(nativeText)) == nativeText;
+}
+
+QString pathToQString(std::string_view nativePath) {
+    return QString::fromUtf8(nativePath.data(), static_cast<qsizetype>(nativePath.size()));
+}
+
+std::string pathFromQString(const QString& path) {
+    return path.toUtf8().toStdString();
 }
 
 std::string directoryOf(std::string_view path) {

@@ -1,6 +1,7 @@
 #pragma once
 // Paths and the standard folders. Program paths are Windows-1252 strings with
 // "/" between components; nativePath turns one into the file system's form.
+#include <QString>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,28 @@ namespace codarium::platform {
 std::string nativePath(std::string_view programPath);
 // The program's form of a native path.
 std::string programPath(std::string_view nativePath);
+
+// Library text (Windows-1252: category names, code titles, the contents of
+// the library's files) and native text (the file system's own bytes, UTF-8
+// on Linux) are kept apart by these functions; nothing else converts
+// between the two for a path.
+//
+// nativeFolder + "/" + the library name in the file system's form.
+std::string joinLibraryName(std::string_view nativeFolder, std::string_view libraryName);
+// A library name or text in the file system's form: for one component of a
+// path, or for an argument handed to another program.
+std::string nativeFormOf(std::string_view libraryName);
+// A native file name as library text, where the library compares, sorts or
+// shows it. Characters Windows-1252 lacks become "?", so the result is only
+// for showing and matching, never for opening the file again.
+std::string libraryFormOf(std::string_view nativeName);
+// Whether libraryFormOf keeps every character of the native text, so that
+// the library's own files can hold it unchanged.
+bool fitsLibraryText(std::string_view nativeText);
+
+// A native path for the widget layer and back.
+QString pathToQString(std::string_view nativePath);
+std::string pathFromQString(const QString& path);
 
 // a + "/" + b, without doubling a separator that a already ends with.
 std::string joinPath(std::string_view a, std::string_view b);
