@@ -31,7 +31,7 @@ bool removeIfPresent(std::string_view path) {
 
 // An empty file, unless one is there already (its content is kept).
 bool ensureFile(std::string_view path) {
-    return writeFileAtomically(platform::nativePath(path), "", ReplaceMode::CreateOnly) ||
+    return writeFileAtomically(std::string(path), "", ReplaceMode::CreateOnly) ||
            platform::fileExists(path);
 }
 
@@ -88,7 +88,7 @@ EditResult addCode(std::string_view category, std::string_view title, std::strin
         platform::pathExists(sourceFile) || platform::pathExists(linkFile)) {
         return refusal(Refusal::TitleExists);
     }
-    if (!writeFileAtomically(platform::nativePath(sourceFile), source, ReplaceMode::CreateOnly) ||
+    if (!writeFileAtomically(std::string(sourceFile), source, ReplaceMode::CreateOnly) ||
         !appendLine(codeListPath(category), title) || !createLinkFile(linkFile, links) ||
         !sortListFile(codeListPath(category))) {
         return failed();
@@ -117,8 +117,7 @@ bool removeWholeLibrary() {
     complete = removeDirectoryTree(SettingsDirectory) && complete;
     complete = ensureDirectory(SettingsDirectory) && complete;
     complete =
-        writeFileAtomically(platform::nativePath(categoryListPath()), "", ReplaceMode::Replace) &&
-        complete;
+        writeFileAtomically(std::string(categoryListPath()), "", ReplaceMode::Replace) && complete;
     return complete;
 }
 

@@ -17,20 +17,12 @@ bool isAscii(std::string_view text) {
 
 } // namespace
 
-std::string nativePath(std::string_view path) {
-    return toUtf8(path);
-}
-
-std::string programPath(std::string_view native) {
-    return fromUtf8(native);
-}
-
-std::string joinPath(std::string_view a, std::string_view b) {
-    std::string out(a);
+std::string joinPath(std::string_view nativeFolder, std::string_view nativeName) {
+    std::string out(nativeFolder);
     if (!out.empty() && out.back() != '/') {
         out += '/';
     }
-    out += b;
+    out += nativeName;
     return out;
 }
 
@@ -67,7 +59,7 @@ std::string directoryOf(std::string_view path) {
 
 std::string environmentValue(const char* name) {
     const char* value = std::getenv(name);
-    return value ? fromUtf8(value) : std::string();
+    return value ? std::string(value) : std::string();
 }
 
 std::string xdgFolderValue(const char* name) {
@@ -104,16 +96,16 @@ std::string ownExecutablePath() {
     if (n <= 0) {
         return {};
     }
-    return programPath(std::string_view(buffer, static_cast<std::size_t>(n)));
+    return std::string(buffer, static_cast<std::size_t>(n));
 }
 
 std::string currentDirectory() {
     char buffer[PATH_MAX];
-    return ::getcwd(buffer, sizeof buffer) ? programPath(buffer) : std::string();
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
 }
 
 bool setCurrentDirectory(std::string_view path) {
-    return ::chdir(nativePath(path).c_str()) == 0;
+    return ::chdir(std::string(path).c_str()) == 0;
 }
 
 } // namespace codarium::platform

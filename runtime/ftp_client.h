@@ -25,7 +25,7 @@ inline constexpr std::int32_t TransferDone = -3;
 int ftpConnect(int number, std::string_view host, std::string_view user, std::string_view password,
                std::uint16_t port = 21, int replyLimitSeconds = ftp::DefaultReplyLimitSeconds);
 
-// Starts storing the local file (a program path) under remoteName on the
+// Starts storing the local file (a native path) under remoteName on the
 // server. 1 when the transfer thread was started, 0 when a name is empty, the
 // number holds no usable connection, a transfer is still running there, or
 // the thread cannot be started (the state is then TransferFailed).

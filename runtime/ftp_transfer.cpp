@@ -92,7 +92,7 @@ bool waitUntilDelivered(FtpSession& session, TcpConnectionPtr data, std::int64_t
 
 void runTransfer(FtpSession& session, const std::string& localPath, const std::string& remoteName) {
     const platform::NativeFile file =
-        platform::openNativeFile(platform::nativePath(localPath), platform::OpenFor::Reading).file;
+        platform::openNativeFile(localPath, platform::OpenFor::Reading).file;
     if (file < 0) {
         session.state.store(TransferFailed);
         return;

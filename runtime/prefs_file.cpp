@@ -109,7 +109,7 @@ PrefsFile::~PrefsFile() {
 bool PrefsFile::openFile(std::string_view path) {
     close();
     State& s = *state_;
-    s.nativePath = platform::nativePath(path);
+    s.nativePath = std::string(path);
     const platform::NativeOpen opened =
         openExisting(s.nativePath, platform::OpenFor::UpdatingFound);
     platform::NativeFile fd = opened.file;
@@ -142,7 +142,7 @@ bool PrefsFile::openFile(std::string_view path) {
 bool PrefsFile::createFile(std::string_view path) {
     close();
     State& s = *state_;
-    const std::string native = platform::nativePath(path);
+    const std::string native = std::string(path);
     const platform::NativeFile fd =
         platform::openNativeFile(native, platform::OpenFor::Updating, platform::OpenWait::NoBlock)
             .file;

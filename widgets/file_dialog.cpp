@@ -19,11 +19,10 @@ std::string openFileRequester(std::string_view title, std::string_view proposedF
     if (QApplication::instance() == nullptr) {
         return {};
     }
-    const QString chosen =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), platform::toQString(title),
-                                     QString::fromStdString(platform::nativePath(proposedFile)),
-                                     platform::toQString(dialogFilterOf(filter)));
-    return chosen.isEmpty() ? std::string() : platform::programPath(chosen.toStdString());
+    const QString chosen = QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), platform::toQString(title),
+        platform::pathToQString(proposedFile), platform::toQString(dialogFilterOf(filter)));
+    return chosen.isEmpty() ? std::string() : platform::pathFromQString(chosen);
 }
 
 } // namespace codarium::widgets

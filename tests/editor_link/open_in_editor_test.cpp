@@ -42,10 +42,9 @@ TEST(OpenCodeInEditor, PassesTheQuotedAbsolutePathAndStartsInTheProgramDirectory
     fs::permissions(editor, fs::perms::owner_all);
 
     // Category and title in the code page, with blanks and umlauts.
-    const int started =
-        openCodeInEditor(platform::programPath(editor.string()), "Dateien und Ordner",
-                         "Gr\xF6\xDF"
-                         "e \xE4ndern");
+    const int started = openCodeInEditor(editor.string(), "Dateien und Ordner",
+                                         "Gr\xF6\xDF"
+                                         "e \xE4ndern");
     EXPECT_NE(started, 0);
     EXPECT_EQ(waitForFile(record), dataDir.string() + "\n" + dataDir.string() +
                                        "/Codes/Dateien und Ordner/Gr\xC3\xB6\xC3\x9F"

@@ -1,12 +1,18 @@
-// Library text against native text: library names are converted once where
-// they join a folder, and paths reach the widgets as their own UTF-8.
+// Native paths against library text: what comes from the system stays its
+// own bytes, and library names are converted once where they join a folder.
 #include "platform/code_page.h"
 #include "platform/paths.h"
 
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace codarium::platform {
 namespace {
+
+namespace fs = std::filesystem;
 
 // UTF-8 names beyond Windows-1252, as users' names and folders are.
 constexpr const char* Lukasz = "\xC5\x81ukasz";
@@ -14,6 +20,51 @@ constexpr const char* Programs =
     "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B";
 constexpr const char* Japanese = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
 constexpr const char* Emoji = "Ordner \xF0\x9F\x98\x80";
+
+// Sets (or unsets, for nullptr) an environment variable for one test and
+// puts the old value back.
+class EnvironmentValue {
+public:
+    EnvironmentValue(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~EnvironmentValue() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+    EnvironmentValue(const EnvironmentValue&) = delete;
+    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(Paths, StandardFoldersKeepTheSystemsBytes) {
+    for (const char* name : {Lukasz, Programs, Japanese, Emoji}) {
+        const std::string home = std::string("/home/") + name;
+        EnvironmentValue h("HOME", home.c_str());
+        {
+            EnvironmentValue a("APPDATA", nullptr);
+            EnvironmentValue x("XDG_CONFIG_HOME", nullptr);
+            EnvironmentValue d("XDG_DATA_HOME", nullptr);
+            EnvironmentValue t("TMPDIR", (home + "/tmp").c_str());
+            EXPECT_EQ(applicationDataFolder(), home + "/.config");
+            EXPECT_EQ(dataHomeFolder(), home + "/.local/share");
+            EXPECT_EQ(tempFolder(), home + "/tmp");
+            EXPECT_EQ(environmentValue("HOME"), home);
+        }
+        {
+            EnvironmentValue a("APPDATA", nullptr);
+            EnvironmentValue x("XDG_CONFIG_HOME", (home + "/konfig").c_str());
+            EnvironmentValue d("XDG_DATA_HOME", (home + "/daten").c_str());
+            EXPECT_EQ(applicationDataFolder(), home + "/konfig");
+            EXPECT_EQ(dataHomeFolder(), home + "/daten");
+        }
+        EnvironmentValue a("APPDATA", (home + "/AppData").c_str());
+        EXPECT_EQ(applicationDataFolder(), home + "/AppData");
+    }
+}
 
 TEST(Paths, LibraryNamesAreConvertedOnlyWhereTheyJoinAFolder) {
     const std::string folder = std::string("/home/") + Lukasz + "/Codes";
@@ -54,6 +105,19 @@ TEST(Paths, WidgetTextOfAPathIsItsUtf8NotLibraryText) {
     }
     // The library's conversion would read the same bytes as Windows-1252.
     EXPECT_NE(toQString("\xC3\x84pfel"), pathToQString("\xC3\x84pfel"));
+}
+
+TEST(Paths, WorkingFolderAndFoldersBeyondTheCodePage) {
+    QTemporaryDir scratch;
+    const std::string old = currentDirectory();
+    for (const char* name : {Lukasz, Programs, Japanese, Emoji}) {
+        const fs::path dir = fs::canonical(scratch.path().toStdString()) / name;
+        fs::create_directories(dir);
+        ASSERT_TRUE(setCurrentDirectory(dir.string())) << name;
+        EXPECT_EQ(currentDirectory(), dir.string());
+        EXPECT_EQ(directoryOf(joinPath(currentDirectory(), "Codarium")), dir.string());
+    }
+    ASSERT_TRUE(setCurrentDirectory(old));
 }
 
 } // namespace
