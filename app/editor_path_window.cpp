@@ -15,6 +15,7 @@
 #include "widgets/keyboard.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
+#include "widgets/path_field.h"
 #include "widgets/text_gadgets.h"
 #include "widgets/toolbar.h"
 #include "widgets/tree_gadget.h"
@@ -109,8 +110,9 @@ void openEditorPathDialog() {
         widgets::textGadget(t.gadget, EditorPathWindow, 10, t.y, Width - 20, t.height, ui(t.text));
     }
     widgets::textGadget(EditorPathLabel, EditorPathWindow, 10, 190, 100, 20, "Pfad:");
-    widgets::stringGadget(EditorPathField, EditorPathWindow, 100, 190, 280, 20,
-                          platform::findAssociatedEditor("pb"), widgets::TextFieldReadOnly);
+    widgets::stringGadget(EditorPathField, EditorPathWindow, 100, 190, 280, 20, "",
+                          widgets::TextFieldReadOnly);
+    widgets::setFieldPath(EditorPathField, platform::findAssociatedEditor("pb"));
     widgets::buttonGadget(ChooseEditorButton, EditorPathWindow, Width - 110, 190, 100, 20,
                           ui("Auswählen"));
     widgets::buttonGadget(SaveEditorPathButton, EditorPathWindow, Width - 220, 220, 100, 20,
@@ -134,7 +136,7 @@ void chooseEditor() {
         if (!platform::fileExists(chosen)) {
             widgets::errorBox(ui("Die von Ihnen angegebene Datei konnte nicht gefunden werden."));
         } else if (widgets::isWindow(EditorPathWindow)) {
-            widgets::setGadgetText(EditorPathField, chosen);
+            widgets::setFieldPath(EditorPathField, chosen);
             widgets::disableGadget(SaveEditorPathButton, false);
         } else {
             appSettings().editorPath = chosen;
@@ -144,7 +146,7 @@ void chooseEditor() {
 }
 
 void saveEditorPath() {
-    appSettings().editorPath = widgets::gadgetText(EditorPathField);
+    appSettings().editorPath = widgets::fieldPath(EditorPathField);
     closeDialog(EditorPathWindow, MainWindow);
 }
 

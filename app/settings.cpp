@@ -55,7 +55,7 @@ void createDefaultSettings(std::string_view appData) {
     }
     const AppSettings defaults;
     file.selectGroup(SettingsGroup);
-    file.writeString(KeyEditorPath, defaults.editorPath);
+    file.writePath(KeyEditorPath, defaults.editorPath);
     file.writeInteger(KeyState, defaults.windowState);
     file.writeInteger(KeyWidth, defaults.windowWidth);
     file.writeInteger(KeyHeight, defaults.windowHeight);
@@ -73,7 +73,7 @@ bool readSettings(std::string_view path, AppSettings& settings) {
     }
     const AppSettings defaults;
     file.selectGroup(SettingsGroup);
-    settings.editorPath = file.readString(KeyEditorPath, defaults.editorPath);
+    settings.editorPath = file.readPath(KeyEditorPath, defaults.editorPath);
     settings.windowWidth = file.readInteger(KeyWidth, defaults.windowWidth);
     settings.windowHeight = file.readInteger(KeyHeight, defaults.windowHeight);
     settings.windowState = file.readInteger(KeyState, defaults.windowState);
@@ -93,7 +93,7 @@ bool writeSettings(std::string_view path, const AppSettings& settings,
         return false;
     }
     file.selectGroup(SettingsGroup);
-    file.writeString(KeyEditorPath, settings.editorPath);
+    file.writePath(KeyEditorPath, settings.editorPath);
     switch (window.state) {
     case WindowSnapshot::State::Maximized:
         // The normal size stays as stored, so restoring after the next

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     }
     std::sort(files.begin(), files.end());
     for (const auto& f : files) {
-        programs.push_back(codarium::platform::programPath(f));
+        programs.push_back(std::string(f));
     }
 
     std::size_t digestLength = 0;

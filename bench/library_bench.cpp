@@ -92,9 +92,9 @@ int treeFill(int reps) {
             widgets::clearTree(3);
             widgets::testing::processPendingEvents();
         });
-    std::vector<std::string> cat = {"cat", platform::nativePath(library::categoryListPath())};
+    std::vector<std::string> cat = {"cat", std::string(library::categoryListPath())};
     for (const auto& line : library::readLines(library::categoryListPath())) {
-        cat.push_back(platform::nativePath(library::codeListPath(line)));
+        cat.push_back(std::string(library::codeListPath(line)));
     }
     const double tool = median(reps, [&] { runTool(cat); });
     std::printf("%.3f %.3f %d\n", ours, tool, items);
@@ -124,7 +124,7 @@ int search(const std::string& word, int reps) {
                 readAll(path);
                 continue;
             }
-            const int fd = ::open(platform::nativePath(path).c_str(), O_RDONLY);
+            const int fd = ::open(std::string(path).c_str(), O_RDONLY);
             if (fd >= 0) {
                 while (::read(fd, buffer.data(), buffer.size()) > 0) {
                 }

@@ -47,6 +47,18 @@ std::string escapedCode(const std::string& path) {
     return utf8 ? code : platform::toUtf8(code);
 }
 
+// A UTF-8 text less its last `count` characters (not bytes).
+std::string withoutLastCharacters(std::string_view text, int count) {
+    std::size_t end = text.size();
+    for (int k = 0; k < count && end > 0; ++k) {
+        --end;
+        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+    }
+    return std::string(text.substr(0, end));
+}
+
 class TemplateWalk {
 public:
     explicit TemplateWalk(std::string& out) : out_(out) {}
@@ -56,14 +68,17 @@ public:
             return;
         }
         auto entries = platform::listDirectory(path);
+        // Sorted as the library sorts its names; the folder's names are
+        // native, that is UTF-8 already, as the editor reads them.
         std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-            return library::searchOrderLess(a.name, b.name);
+            const std::string la = platform::libraryFormOf(a.name);
+            const std::string lb = platform::libraryFormOf(b.name);
+            return la != lb ? library::searchOrderLess(la, lb) : a.name < b.name;
         });
         for (const auto& entry : entries) {
             const std::string child = platform::joinPath(path, entry.name);
-            const std::string name = platform::toUtf8(entry.name);
             if (entry.isDirectory) {
-                appendLine(out_, "Directory: " + name);
+                appendLine(out_, "Directory: " + entry.name);
                 directory(child);
                 appendLine(out_, "CloseDirectory");
             } else {
@@ -75,8 +90,7 @@ public:
 private:
     void file(const std::string& name, const std::string& path) {
         // The last three characters are the extension, whatever they are.
-        const std::string title = platform::toUtf8(
-            std::string_view(name).substr(0, name.size() - std::min<std::size_t>(3, name.size())));
+        const std::string title = withoutLastCharacters(name, 3);
         appendLine(out_, "Template: " + title);
         appendLine(out_, "  Comment: " + title);
         appendLine(out_, "  Code: " + escapedCode(path));
@@ -85,7 +99,7 @@ private:
     // A folder linked into its own subtree would otherwise be walked forever.
     bool firstVisit(const std::string& path) {
         std::error_code ec;
-        const auto canonical = std::filesystem::canonical(platform::nativePath(path), ec);
+        const auto canonical = std::filesystem::canonical(path, ec);
         return ec || visited_.insert(canonical.string()).second;
     }
 
@@ -146,7 +160,7 @@ TemplateExport exportTemplatesTo(std::string_view templatesPath, std::string_vie
     appendLine(out, "CloseDirectory");
     out += rest;
     // Complete, flushed and closed before one rename puts it in place.
-    if (!writeFileAtomically(platform::nativePath(templatesPath), out, ReplaceMode::Replace)) {
+    if (!writeFileAtomically(std::string(templatesPath), out, ReplaceMode::Replace)) {
         return TemplateExport::NotWritten;
     }
     return TemplateExport::Done;

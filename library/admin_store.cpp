@@ -74,7 +74,7 @@ EditResult removeCategory(std::string_view name) {
     complete = removeDirectoryTree(categoryLinkDirectory(name)) && complete;
     complete = removeIfPresent(codeListPath(name)) && complete;
     // No later rewrite of the code list would clear what a killed one left.
-    platform::removeLeftoverTemporaries(platform::nativePath(codeListTempPath(name)));
+    platform::removeLeftoverTemporaries(codeListTempPath(name));
     complete = rewriteWithoutLine(categoryListPath(), categoryListTempPath(), name) && complete;
     return complete ? EditResult{} : failed();
 }
@@ -126,8 +126,7 @@ bool removeWholeLibrary() {
     complete = removeDirectoryTree(SettingsDirectory) && complete;
     complete = ensureDirectory(SettingsDirectory) && complete;
     complete =
-        writeFileAtomically(platform::nativePath(categoryListPath()), "", ReplaceMode::Replace) &&
-        complete;
+        writeFileAtomically(std::string(categoryListPath()), "", ReplaceMode::Replace) && complete;
     return complete;
 }
 

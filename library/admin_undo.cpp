@@ -15,7 +15,7 @@ AdditionUndo::~AdditionUndo() {
             // Removes only an empty folder: should anything this addition did
             // not make be in it, that stays, and the folder with it.
             std::error_code ignored;
-            std::filesystem::remove(platform::nativePath(it->path), ignored);
+            std::filesystem::remove(it->path, ignored);
         } else {
             platform::removeFile(it->path);
         }
@@ -38,7 +38,7 @@ bool AdditionUndo::emptyFile(std::string_view path) {
 }
 
 bool AdditionUndo::newFile(std::string_view path, std::string_view bytes) {
-    if (!platform::writeFileAtomically(platform::nativePath(path), bytes,
+    if (!platform::writeFileAtomically(std::string(path), bytes,
                                        platform::ReplaceMode::CreateOnly)) {
         return false;
     }

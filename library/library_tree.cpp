@@ -6,6 +6,7 @@
 #include "library/name_check.h"
 #include "library/search_marks.h"
 #include "library/store_paths.h"
+#include "platform/paths.h"
 #include "runtime/run_program.h"
 #include "viewer/code_view_text.h"
 #include "widgets/gadgets.h"
@@ -164,7 +165,7 @@ void openLink(int command) {
     // A command name on the file's last line has no address: nothing to open.
     const auto address = linkAddress(linkFilePath(code.category, code.title), command);
     if (address && !address->empty()) {
-        runProgram(*address, "", "");
+        runProgram(platform::nativeFormOf(*address), "", "");
     }
 }
 

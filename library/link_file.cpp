@@ -40,7 +40,7 @@ bool createLinkFile(std::string_view linkFile, const std::vector<ApiLink>& links
             bytes.append(line).append("\r\n");
         }
     }
-    return writeFileAtomically(platform::nativePath(linkFile), bytes, ReplaceMode::CreateOnly);
+    return writeFileAtomically(std::string(linkFile), bytes, ReplaceMode::CreateOnly);
 }
 
 } // namespace codarium::library

@@ -107,9 +107,8 @@ bool appendLine(std::string_view path, std::string_view text) {
 bool replaceListFile(std::string_view listPath, std::string_view tempPath,
                      const std::vector<std::string>& lines,
                      const platform::SaveStepHook& beforeStep) {
-    return platform::saveFile(platform::nativePath(listPath), listBytes(lines),
-                              platform::ReplaceMode::Replace, platform::nativePath(tempPath),
-                              beforeStep)
+    return platform::saveFile(std::string(listPath), listBytes(lines),
+                              platform::ReplaceMode::Replace, std::string(tempPath), beforeStep)
         .ok();
 }
 

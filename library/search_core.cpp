@@ -119,8 +119,9 @@ public:
                 FileMatch& match = folder.matches[i];
                 if (match.found) {
                     const std::string& name = folder.names[i];
-                    results.push_back({name.substr(0, name.size() - 3), folder.path.substr(cut),
-                                       match.line, std::move(match.lineText)});
+                    results.push_back({platform::libraryFormOf(name.substr(0, name.size() - 3)),
+                                       platform::libraryFormOf(folder.path.substr(cut)), match.line,
+                                       std::move(match.lineText)});
                 }
             }
         }
@@ -141,7 +142,8 @@ private:
         };
         std::vector<Keyed> entries;
         for (auto& entry : platform::listDirectory(path)) {
-            entries.push_back({platform::lowerCased(entry.name), std::move(entry)});
+            entries.push_back(
+                {platform::lowerCased(platform::libraryFormOf(entry.name)), std::move(entry)});
         }
         std::sort(entries.begin(), entries.end(), [](const Keyed& a, const Keyed& b) {
             return a.key != b.key ? a.key < b.key : a.entry.name < b.entry.name;
@@ -227,7 +229,7 @@ private:
             return result;
         }
         const std::string_view content(buffer.data(), *length);
-        const bool byName = searcher_.foundIn(name);
+        const bool byName = searcher_.foundIn(platform::libraryFormOf(name));
         // A match by name alone needs the content only for its line.
         std::size_t at = std::string_view::npos;
         if (contentCanMatch_ && (!byName || lines_ == MatchLines::Collected)) {
@@ -243,7 +245,7 @@ private:
     // A folder linked into its own subtree would otherwise be walked forever.
     bool firstVisit(const std::string& path) {
         std::error_code ec;
-        const auto canonical = std::filesystem::canonical(platform::nativePath(path), ec);
+        const auto canonical = std::filesystem::canonical(path, ec);
         return ec || visited_.insert(canonical.native()).second;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Where the library keeps its lists, sources and links, relative to the
-// program directory. Names are used verbatim as path components.
+// program directory. Categories and titles are library text; the paths
+// returned are native (the names converted, otherwise verbatim).
 #include <string>
 #include <string_view>
 

@@ -111,7 +111,7 @@ bool fileChanged(const IndexEntry& entry, std::string_view programDirectory,
     if (!safeReleasePath(entry.path)) {
         return true;
     }
-    const std::string local = platform::joinPath(programDirectory, releasePath(entry.path));
+    const std::string local = platform::joinLibraryName(programDirectory, releasePath(entry.path));
     // A file that cannot be read is never up to date, even against an empty
     // digest line.
     const std::string fingerprint = fileFingerprint(local, buffer);

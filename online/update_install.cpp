@@ -38,7 +38,7 @@ bool createFoldersFor(std::string_view root, std::string_view releasePathText) {
         if (slash == std::string_view::npos) {
             return true;
         }
-        folder = platform::joinPath(folder, releasePathText.substr(start, slash - start));
+        folder = platform::joinLibraryName(folder, releasePathText.substr(start, slash - start));
         if (!platform::directoryExists(folder) && !platform::createDirectory(folder)) {
             return false;
         }
@@ -134,7 +134,7 @@ InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexE
         }
         Fetch fetch;
         fetch.indexPath = entry.path;
-        fetch.target = platform::joinPath(source.programDirectory, path);
+        fetch.target = platform::joinLibraryName(source.programDirectory, path);
         fetch.fetched = fetch.target + std::string(FetchedSuffix);
         fetch.previous = fetch.target + std::string(PreviousSuffix);
         fetch.size = indexSize(entry.size);

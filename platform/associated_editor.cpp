@@ -207,7 +207,7 @@ std::string findAssociatedEditor(std::string_view extension) {
     if (program.empty()) {
         program = searchPath("purebasic");
     }
-    return programPath(program);
+    return program;
 }
 
 std::string editorFromCommandLine(std::string_view commandLine) {

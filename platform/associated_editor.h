@@ -18,7 +18,7 @@ struct AssociationFolders {
 };
 AssociationFolders associationFoldersFromEnvironment();
 
-// The executable (program text) for files with `extension`: the default
+// The executable (native path) for files with `extension`: the default
 // application of the types the shared MIME database gives such a file (other
 // than text/plain and application/octet-stream) when its Exec names an
 // executable; else $PUREBASIC_HOME/compilers/purebasic when executable; else

@@ -10,7 +10,7 @@
 namespace codarium::platform {
 
 BlockReader::BlockReader(std::string_view path) {
-    const std::string native = nativePath(path);
+    const std::string native = std::string(path);
     if (native.find('\0') != std::string::npos) {
         return;
     }

@@ -9,7 +9,7 @@ namespace codarium::platform {
 
 class BlockReader {
 public:
-    // Opens the file (a program path) for reading; others may read and write
+    // Opens the file (a native path) for reading; others may read and write
     // it meanwhile.
     explicit BlockReader(std::string_view path);
     ~BlockReader();

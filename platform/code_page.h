@@ -1,7 +1,8 @@
 #pragma once
 // The system code page: program text is bytes in Windows-1252, exactly as the
 // library's files store them. These are the only conversions between those
-// bytes and Unicode (file-system names, widget texts, process arguments).
+// bytes and Unicode (widget texts here; file-system names and process
+// arguments through the path functions of paths.h, which use these).
 #include <QString>
 #include <string>
 #include <string_view>

@@ -15,7 +15,7 @@ namespace codarium::platform {
 namespace {
 
 bool statOf(std::string_view path, struct stat& st) {
-    return ::stat(nativePath(path).c_str(), &st) == 0;
+    return ::stat(std::string(path).c_str(), &st) == 0;
 }
 
 } // namespace
@@ -36,11 +36,11 @@ bool directoryExists(std::string_view path) {
 }
 
 bool createDirectory(std::string_view path) {
-    return ::mkdir(nativePath(path).c_str(), 0777) == 0;
+    return ::mkdir(std::string(path).c_str(), 0777) == 0;
 }
 
 bool createDirectoryPath(std::string_view path) {
-    const std::string native = nativePath(path);
+    const std::string native = std::string(path);
     for (std::size_t slash = native.find('/', 1); slash != std::string::npos;
          slash = native.find('/', slash + 1)) {
         ::mkdir(native.substr(0, slash).c_str(), 0700); // an existing one is fine
@@ -51,7 +51,7 @@ bool createDirectoryPath(std::string_view path) {
 
 int openRegularFile(std::string_view path, int flags) {
     const int fd =
-        ::open(nativePath(path).c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+        ::open(std::string(path).c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         return -1;
     }
@@ -67,16 +67,17 @@ int openRegularFile(std::string_view path, int flags) {
 }
 
 bool removeFile(std::string_view path) {
-    return ::unlink(nativePath(path).c_str()) == 0;
+    return ::unlink(std::string(path).c_str()) == 0;
 }
 
 bool renameReplacing(std::string_view from, std::string_view to) {
-    return ::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
+    return ::rename(std::string(from).c_str(), std::string(to).c_str()) == 0;
 }
 
 bool copyFileReplacing(std::string_view from, std::string_view to) {
     std::string bytes;
-    return readWholeFile(from, bytes) && saveFile(nativePath(to), bytes, ReplaceMode::Replace).ok();
+    return readWholeFile(from, bytes) &&
+           saveFile(std::string(to), bytes, ReplaceMode::Replace).ok();
 }
 
 bool readWholeFile(std::string_view path, std::string& buffer) {
@@ -106,7 +107,7 @@ bool readWholeFile(std::string_view path, std::string& buffer) {
 }
 
 int openDirectoryHandle(std::string_view path) {
-    return ::open(nativePath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return ::open(std::string(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
 void closeDirectoryHandle(int handle) {
@@ -118,8 +119,8 @@ void closeDirectoryHandle(int handle) {
 std::optional<std::size_t> readFileIn(int directory, std::string_view name, std::string& buffer) {
     // Non-blocking only so that a FIFO cannot hold the open; it is refused
     // below, and reads of a regular file never wait whatever the flag says.
-    const int fd =
-        ::openat(directory, nativePath(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::openat(directory, std::string(name).c_str(),
+                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -162,7 +163,7 @@ std::optional<std::size_t> readFileIn(int directory, std::string_view name, std:
 
 std::vector<DirectoryEntry> listDirectory(std::string_view path) {
     std::vector<DirectoryEntry> entries;
-    DIR* dir = ::opendir(nativePath(path).c_str());
+    DIR* dir = ::opendir(std::string(path).c_str());
     if (!dir) {
         return entries;
     }
@@ -171,7 +172,7 @@ std::vector<DirectoryEntry> listDirectory(std::string_view path) {
         if (name == "." || name == "..") {
             continue;
         }
-        DirectoryEntry entry{programPath(name), false};
+        DirectoryEntry entry{std::string(name), false};
         if (e->d_type == DT_DIR) {
             entry.isDirectory = true;
         } else if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {

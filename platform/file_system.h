@@ -1,6 +1,6 @@
 #pragma once
-// File-system operations on program paths. Failures are results, never
-// exceptions.
+// File-system operations on native paths (see paths.h). Failures are
+// results, never exceptions.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -47,7 +47,7 @@ void closeDirectoryHandle(int handle);
                                                     std::string& buffer);
 
 struct DirectoryEntry {
-    std::string name; // program text
+    std::string name; // the file system's own bytes; libraryFormOf for library text
     bool isDirectory = false;
 };
 // The entries of a directory other than "." and "..", in the order the file

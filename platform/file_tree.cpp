@@ -14,13 +14,13 @@ namespace codarium::platform {
 namespace {
 
 bool linkStatOf(std::string_view path, struct stat& st) {
-    return ::lstat(nativePath(path).c_str(), &st) == 0;
+    return ::lstat(std::string(path).c_str(), &st) == 0;
 }
 
 } // namespace
 
 bool isWritableDirectory(std::string_view path) {
-    return directoryExists(path) && ::access(nativePath(path).c_str(), W_OK | X_OK) == 0;
+    return directoryExists(path) && ::access(std::string(path).c_str(), W_OK | X_OK) == 0;
 }
 
 bool entryExists(std::string_view path) {
@@ -35,15 +35,15 @@ bool isSymbolicLink(std::string_view path) {
 
 std::string symbolicLinkTarget(std::string_view path) {
     char buffer[PATH_MAX];
-    const ssize_t n = ::readlink(nativePath(path).c_str(), buffer, sizeof buffer);
+    const ssize_t n = ::readlink(std::string(path).c_str(), buffer, sizeof buffer);
     if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buffer) {
         return {};
     }
-    return programPath(std::string_view(buffer, static_cast<std::size_t>(n)));
+    return std::string(buffer, static_cast<std::size_t>(n));
 }
 
 bool createSymbolicLink(std::string_view target, std::string_view link) {
-    return ::symlink(nativePath(target).c_str(), nativePath(link).c_str()) == 0;
+    return ::symlink(std::string(target).c_str(), std::string(link).c_str()) == 0;
 }
 
 bool replaceWithSymbolicLink(std::string_view target, std::string_view link) {
@@ -62,11 +62,11 @@ bool replaceWithSymbolicLink(std::string_view target, std::string_view link) {
 }
 
 std::string createUniqueDirectory(std::string_view prefix) {
-    std::string name = nativePath(prefix) + "XXXXXX";
+    std::string name = std::string(prefix) + "XXXXXX";
     if (::mkdtemp(name.data()) == nullptr) {
         return {};
     }
-    return programPath(name);
+    return std::string(name);
 }
 
 bool copyTree(std::string_view from, std::string_view to) {

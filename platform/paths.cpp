@@ -2,27 +2,54 @@
 
 #include "platform/code_page.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits.h>
 #include <unistd.h>
 
 namespace codarium::platform {
+namespace {
 
-std::string nativePath(std::string_view path) {
-    return toUtf8(path);
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string programPath(std::string_view native) {
-    return fromUtf8(native);
-}
+} // namespace
 
-std::string joinPath(std::string_view a, std::string_view b) {
-    std::string out(a);
+std::string joinPath(std::string_view nativeFolder, std::string_view nativeName) {
+    std::string out(nativeFolder);
     if (!out.empty() && out.back() != '/') {
         out += '/';
     }
-    out += b;
+    out += nativeName;
     return out;
+}
+
+std::string joinLibraryName(std::string_view nativeFolder, std::string_view libraryName) {
+    return joinPath(nativeFolder, nativeFormOf(libraryName));
+}
+
+std::string nativeFormOf(std::string_view libraryName) {
+    // Most names are plain ASCII, which both forms share.
+    return isAscii(libraryName) ? std::string(libraryName) : toUtf8(libraryName);
+}
+
+std::string libraryFormOf(std::string_view nativeName) {
+    return isAscii(nativeName) ? std::string(nativeName) : fromUtf8(nativeName);
+}
+
+bool fitsLibraryText(std::string_view nativeText) {
+    // Bytes that are no valid UTF-8 do not survive the round trip either.
+    return isAscii(nativeText) || toUtf8(fromUtf8(nativeText)) == nativeText;
+}
+
+QString pathToQString(std::string_view nativePath) {
+    return QString::fromUtf8(nativePath.data(), static_cast<qsizetype>(nativePath.size()));
+}
+
+std::string pathFromQString(const QString& path) {
+    return path.toUtf8().toStdString();
 }
 
 std::string directoryOf(std::string_view path) {
@@ -32,7 +59,7 @@ std::string directoryOf(std::string_view path) {
 
 std::string environmentValue(const char* name) {
     const char* value = std::getenv(name);
-    return value ? fromUtf8(value) : std::string();
+    return value ? std::string(value) : std::string();
 }
 
 std::string xdgFolderValue(const char* name) {
@@ -69,16 +96,16 @@ std::string ownExecutablePath() {
     if (n <= 0) {
         return {};
     }
-    return programPath(std::string_view(buffer, static_cast<std::size_t>(n)));
+    return std::string(buffer, static_cast<std::size_t>(n));
 }
 
 std::string currentDirectory() {
     char buffer[PATH_MAX];
-    return ::getcwd(buffer, sizeof buffer) ? programPath(buffer) : std::string();
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
 }
 
 bool setCurrentDirectory(std::string_view path) {
-    return ::chdir(nativePath(path).c_str()) == 0;
+    return ::chdir(std::string(path).c_str()) == 0;
 }
 
 } // namespace codarium::platform

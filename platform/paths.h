@@ -1,22 +1,50 @@
 #pragma once
-// Paths and the standard folders. Program paths are Windows-1252 strings with
-// "/" between components; nativePath turns one into the file system's form.
+// Paths and the standard folders.
+//
+// A path is held as the file system's own bytes (UTF-8 on Linux) from where
+// it enters the program (its own path, the environment, the working folder,
+// a file dialog, the editor's files) to where it is used, with "/" between
+// components. Every file function of this folder takes such native paths and
+// passes them on unchanged.
+//
+// Library text (category names, code titles, the contents of the library's
+// files) is Windows-1252 and never is a path by itself: it becomes part of
+// one only through joinLibraryName or nativeFormOf, and a name read back
+// from a folder listing becomes library text only through libraryFormOf.
+// Widgets get paths through pathToQString, never through the library text
+// conversion of code_page.h.
+#include <QString>
 #include <string>
 #include <string_view>
 
 namespace codarium::platform {
 
-// The file system's form of a program path (UTF-8 on Linux).
-std::string nativePath(std::string_view programPath);
-// The program's form of a native path.
-std::string programPath(std::string_view nativePath);
+// nativeFolder + "/" + nativeName, without doubling a separator that the
+// folder ends with. Both parts are native already; "" as the folder gives
+// the name alone, a path relative to the working folder.
+std::string joinPath(std::string_view nativeFolder, std::string_view nativeName);
+// The same with a library name (Windows-1252) as the last part, converted to
+// the file system's form on the way.
+std::string joinLibraryName(std::string_view nativeFolder, std::string_view libraryName);
+// A library name or text in the file system's form: for one component of a
+// path, or for an argument handed to another program.
+std::string nativeFormOf(std::string_view libraryName);
+// A native file name as library text, where the library compares, sorts or
+// shows it. Characters Windows-1252 lacks become "?", so the result is only
+// for showing and matching, never for opening the file again.
+std::string libraryFormOf(std::string_view nativeName);
+// Whether libraryFormOf keeps every character of the native text, so that
+// the library's own files can hold it unchanged.
+bool fitsLibraryText(std::string_view nativeText);
 
-// a + "/" + b, without doubling a separator that a already ends with.
-std::string joinPath(std::string_view a, std::string_view b);
+// A native path for the widget layer and back.
+QString pathToQString(std::string_view nativePath);
+std::string pathFromQString(const QString& path);
+
 // The directory part of a path (everything before its last "/"), or "".
 std::string directoryOf(std::string_view path);
 
-// An environment variable's value as program text, "" when unset.
+// An environment variable's value as the system gave it, "" when unset.
 std::string environmentValue(const char* name);
 
 // A desktop base-folder variable ($XDG_CONFIG_HOME, $XDG_DATA_HOME): its

@@ -32,8 +32,8 @@ bool writeAll(int fd, std::string_view bytes) {
 } // namespace
 
 bool writeFreshPrivateFile(std::string_view path, std::string_view bytes) {
-    const std::string target = nativePath(path);
-    const std::string folder = nativePath(directoryOf(path));
+    const std::string target = std::string(path);
+    const std::string folder = std::string(directoryOf(path));
     // mkstemp makes the file with O_EXCL and mode 0600 under a name nobody
     // can have guessed, so nothing planted beforehand is ever opened.
     std::string name = folder.empty() ? std::string(".") : folder;

@@ -8,7 +8,7 @@
 
 namespace codarium::platform {
 
-// `path` is a program path. False when the fresh file cannot be made or
+// `path` is a native path. False when the fresh file cannot be made or
 // written, or the rename is refused (for instance a name held by another
 // user in a sticky folder); nothing is left behind then.
 bool writeFreshPrivateFile(std::string_view path, std::string_view bytes);

@@ -85,7 +85,7 @@ bool removeTree(std::string_view path) {
     if (path.empty()) {
         return false;
     }
-    const std::string native = nativePath(path);
+    const std::string native = std::string(path);
     struct stat st {};
     if (::lstat(native.c_str(), &st) != 0) {
         return errno == ENOENT;

@@ -28,7 +28,7 @@ bool allDigits(const char* name) {
 
 bool programRunning(std::string_view path) {
     char resolved[PATH_MAX];
-    const std::string native = nativePath(path);
+    const std::string native = std::string(path);
     if (::realpath(native.c_str(), resolved) == nullptr) {
         return false;
     }

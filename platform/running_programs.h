@@ -5,7 +5,7 @@
 namespace codarium::platform {
 
 // True when some process of this user runs the executable at `path` (a
-// program path).
+// native path).
 bool programRunning(std::string_view path);
 
 } // namespace codarium::platform

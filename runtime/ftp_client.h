@@ -28,7 +28,7 @@ int ftpConnect(int number, std::string_view host, std::string_view user, std::st
                std::uint16_t port = 21, int replyLimitSeconds = ftp::DefaultReplyLimitSeconds,
                const StopToken* stop = nullptr);
 
-// Starts storing the local file (a program path) under remoteName on the
+// Starts storing the local file (a native path) under remoteName on the
 // server. 1 when the transfer thread was started, 0 when a name is empty, the
 // number holds no usable connection, a transfer is still running there, or
 // the thread cannot be started (the state is then TransferFailed).

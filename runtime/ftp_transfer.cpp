@@ -171,7 +171,7 @@ void runTransfer(FtpSession& session, const std::string& localPath, const std::s
     ControlChannel& control = session.control;
     control.stop = &session.cancel;
     const platform::NativeFile file =
-        platform::openNativeFile(platform::nativePath(localPath), platform::OpenFor::Reading).file;
+        platform::openNativeFile(localPath, platform::OpenFor::Reading).file;
     TransferEnd end;
     if (file >= 0) {
         end = storeFile(session, file, remoteName);

@@ -6,7 +6,7 @@ namespace codarium {
 
 HttpBodyFile::HttpBodyFile(std::string_view destinationPath, std::int64_t maxBytes)
     : named_(!destinationPath.empty()), maxBytes_(maxBytes),
-      file_(platform::nativePath(destinationPath), platform::ReplaceMode::ReplaceName) {}
+      file_(std::string(destinationPath), platform::ReplaceMode::ReplaceName) {}
 
 bool HttpBodyFile::beginBody() {
     if (!named_ || begun_) {

@@ -11,7 +11,7 @@ namespace codarium {
 // The longest body a download takes unless its caller expects less.
 inline constexpr std::int64_t DownloadLimitBytes = 1'000'000'000;
 
-// The number of body bytes stored at destinationPath (a program path); 0 on
+// The number of body bytes stored at destinationPath (a native path); 0 on
 // any failure, which leaves an existing destination as it was, and also for
 // an empty body. A body longer than maxBodyBytes is a failure, noticed as
 // soon as it is longer, and so is a download that takes longer than

@@ -1,5 +1,7 @@
 #include "runtime/prefs_entries.h"
 
+#include "runtime/byte_utf8.h"
+
 #include <cstring>
 #include <utility>
 
@@ -128,6 +130,26 @@ PrefsText parsePrefsText(std::string bytes) {
         i = end;
     }
     return text;
+}
+
+bool convertToUtf8(PrefsText& text) {
+    if (text.utf8) {
+        return true;
+    }
+    PrefsText converted;
+    converted.utf8 = true;
+    converted.entries = text.entries;
+    for (Entry& e : converted.entries) {
+        const std::string name = bytesToUtf8(text.name(e));
+        const std::string value = bytesToUtf8(text.value(e));
+        if (!converted.store(name, e.nameOffset) || !converted.store(value, e.valueOffset)) {
+            return false;
+        }
+        e.nameLength = u32(name.size());
+        e.valueLength = u32(value.size());
+    }
+    text = std::move(converted);
+    return true;
 }
 
 std::string formatPrefsText(const PrefsText& text) {

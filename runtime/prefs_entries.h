@@ -46,6 +46,12 @@ struct PrefsText {
 // when there is one). The bytes must not exceed kMaxPoolSize.
 PrefsText parsePrefsText(std::string bytes);
 
+// Turns a text without the UTF-8 mark into one with it: every name and
+// value re-encoded by the rule the reader undoes (each byte its own code
+// point), so what was read before reads the same after. False, and the text
+// unchanged, when the grown text would exceed kMaxPoolSize.
+bool convertToUtf8(PrefsText& text);
+
 // The file's bytes as written back.
 std::string formatPrefsText(const PrefsText& text);
 

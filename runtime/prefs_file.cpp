@@ -109,7 +109,7 @@ PrefsFile::~PrefsFile() {
 bool PrefsFile::openFile(std::string_view path) {
     close();
     State& s = *state_;
-    s.nativePath = platform::nativePath(path);
+    s.nativePath = std::string(path);
     const platform::NativeOpen opened =
         openExisting(s.nativePath, platform::OpenFor::UpdatingFound);
     platform::NativeFile fd = opened.file;
@@ -142,7 +142,7 @@ bool PrefsFile::openFile(std::string_view path) {
 bool PrefsFile::createFile(std::string_view path) {
     close();
     State& s = *state_;
-    const std::string native = platform::nativePath(path);
+    const std::string native = std::string(path);
     const platform::NativeFile fd =
         platform::openNativeFile(native, platform::OpenFor::Updating, platform::OpenWait::NoBlock)
             .file;
@@ -232,7 +232,41 @@ std::int32_t PrefsFile::readInteger(std::string_view key, std::int32_t defaultVa
     return static_cast<std::int32_t>(result);
 }
 
+std::string PrefsFile::readPath(std::string_view key, std::string_view defaultValue) {
+    const State& s = *state_;
+    if (!s.active() || s.pendingGroup) {
+        return std::string(defaultValue);
+    }
+    const auto at = s.findKey(s.encoded(key));
+    if (!at) {
+        return std::string(defaultValue);
+    }
+    const std::string_view raw = trimmedBlanks(s.text.value(s.text.entries[*at]));
+    return s.text.utf8 ? std::string(raw) : platform::nativeFormOf(raw);
+}
+
+void PrefsFile::writePath(std::string_view key, std::string_view nativePath) {
+    State& s = *state_;
+    if (!s.active()) {
+        return;
+    }
+    if (!s.text.utf8 && !platform::fitsLibraryText(nativePath)) {
+        if (!prefs::convertToUtf8(s.text)) {
+            return;
+        }
+        if (s.pendingGroup) {
+            s.pendingGroup = bytesToUtf8(*s.pendingGroup);
+        }
+        s.modified = true;
+    }
+    writeEncoded(key, s.text.utf8 ? std::string(nativePath) : platform::libraryFormOf(nativePath));
+}
+
 void PrefsFile::writeString(std::string_view key, std::string_view value) {
+    writeEncoded(key, state_->encoded(value));
+}
+
+void PrefsFile::writeEncoded(std::string_view key, std::string_view encodedValue) {
     State& s = *state_;
     if (!s.active()) {
         return;
@@ -251,7 +285,6 @@ void PrefsFile::writeString(std::string_view key, std::string_view value) {
         s.modified = true;
     }
     const std::string encodedKey = s.encoded(key);
-    const std::string encodedValue = s.encoded(value);
     if (const auto at = s.findKey(encodedKey)) {
         Entry& e = entries[*at];
         // Equal names have equal lengths, so the caller's spelling fits.

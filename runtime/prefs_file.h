@@ -30,9 +30,20 @@ public:
     std::int32_t readInteger(std::string_view key, std::int32_t defaultValue);
     void writeString(std::string_view key, std::string_view value);
     void writeInteger(std::string_view key, std::int32_t value);
+    // A native path (UTF-8), which unlike library text may hold any
+    // character: read back exactly as writePath stored it. A file without the
+    // UTF-8 mark holds it in Windows-1252, as writeString would.
+    std::string readPath(std::string_view key, std::string_view defaultValue);
+    // Stores a native path in the code page when every character of it fits,
+    // so such a file stays as writeString would leave it; else the whole file
+    // is written as UTF-8 with its mark from then on.
+    void writePath(std::string_view key, std::string_view nativePath);
     void close();
 
 private:
+    // Stores a value already in the file's encoding.
+    void writeEncoded(std::string_view key, std::string_view encodedValue);
+
     struct State;
     std::unique_ptr<State> state_;
 };

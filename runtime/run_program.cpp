@@ -1,6 +1,5 @@
 #include "runtime/run_program.h"
 
-#include "platform/code_page.h"
 #include "platform/detached_process.h"
 #include "platform/paths.h"
 #include "runtime/command_line.h"
@@ -42,7 +41,7 @@ std::string executableFor(const std::string& nativeName) {
     if (nativeName.front() == '/') {
         return nativeName;
     }
-    return platform::nativePath(platform::currentDirectory()) + "/" + nativeName;
+    return platform::currentDirectory() + "/" + nativeName;
 }
 
 } // namespace
@@ -66,17 +65,12 @@ std::string commandLineFor(std::string_view programPath, std::string_view parame
 
 int runProgram(std::string_view programPath, std::string_view parameter,
                std::string_view workingDirectory) {
-    const std::vector<std::string> args = splitCommandLine(commandLineFor(programPath, parameter));
-    if (args.empty() || args.front().empty()) {
+    const std::vector<std::string> argv = splitCommandLine(commandLineFor(programPath, parameter));
+    if (argv.empty() || argv.front().empty()) {
         return 0;
     }
-    const std::string nativeDirectory = platform::nativePath(workingDirectory);
+    const std::string nativeDirectory(workingDirectory);
 
-    std::vector<std::string> argv;
-    argv.reserve(args.size());
-    for (const std::string& arg : args) {
-        argv.push_back(platform::toUtf8(arg));
-    }
     const std::string program = executableFor(argv.front());
     if (!program.empty() && platform::startDetached(program, argv, nativeDirectory)) {
         return 1;

@@ -6,7 +6,9 @@
 
 namespace codarium {
 
-// Non-zero when something was started. Parameter and working directory may
+// Non-zero when something was started. The program, parameter and working
+// directory are native text (library text goes through
+// platform::nativeFormOf first); parameter and working directory may
 // be empty (an empty working directory keeps the caller's).
 int runProgram(std::string_view programPath, std::string_view parameter,
                std::string_view workingDirectory);

@@ -114,7 +114,7 @@ struct OpenedFile {
 // hold the caller in open() or read() for good.
 OpenedFile openNative(std::string_view path, OpenFor how) {
     const platform::NativeFile fd =
-        platform::openNativeFile(platform::nativePath(path), how, platform::OpenWait::NoBlock).file;
+        platform::openNativeFile(std::string(path), how, platform::OpenWait::NoBlock).file;
     if (fd < 0) {
         return {};
     }

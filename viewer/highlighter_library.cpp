@@ -11,7 +11,7 @@ namespace codarium::viewer {
 SyntaxHighlightFunction loadSyntaxHighlighter(std::string_view path) {
     // A bare file name would send the loader through the system's library
     // path; the plug-in lives in the program directory.
-    const QString native = QFile::decodeName(QByteArray::fromStdString(platform::nativePath(path)));
+    const QString native = platform::pathToQString(path);
     QLibrary library(QDir::current().absoluteFilePath(native));
     if (!library.load()) {
         return nullptr;

@@ -20,12 +20,11 @@ std::string openFileRequester(std::string_view title, std::string_view proposedF
     if (QApplication::instance() == nullptr || modalLoopsEnded()) {
         return {};
     }
-    const QString chosen =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), platform::toQString(title),
-                                     QString::fromStdString(platform::nativePath(proposedFile)),
-                                     platform::toQString(dialogFilterOf(filter)));
+    const QString chosen = QFileDialog::getOpenFileName(
+        QApplication::activeWindow(), platform::toQString(title),
+        platform::pathToQString(proposedFile), platform::toQString(dialogFilterOf(filter)));
     return chosen.isEmpty() || modalLoopsEnded() ? std::string()
-                                                 : platform::programPath(chosen.toStdString());
+                                                 : platform::pathFromQString(chosen);
 }
 
 } // namespace codarium::widgets

@@ -8,7 +8,7 @@ namespace codarium::widgets {
 // filter: "Name|pattern" pairs joined by "|" (e.g. "Executable-Dateien|
 // PureBasic.exe"); patterns may hold several ";"-separated wildcards. The
 // proposed file may be a bare name or a path. Returns the chosen file's
-// program path, or "" when the user cancelled.
+// native path, or "" when the user cancelled.
 std::string openFileRequester(std::string_view title, std::string_view proposedFile,
                               std::string_view filter);
 

@@ -87,7 +87,7 @@ QIcon iconOf(int image) {
 } // namespace detail
 
 bool loadImage(int image, std::string_view path) {
-    QImage img = largestImageInFile(QString::fromStdString(platform::nativePath(path)));
+    QImage img = largestImageInFile(platform::pathToQString(path));
     if (!img.isNull()) {
         img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }

@@ -9,8 +9,10 @@
 #include "program_fixture.h"
 #include "widgets/gadgets.h"
 #include "widgets/menus.h"
+#include "widgets/path_field.h"
 #include "widgets/test_hooks.h"
 #include "widgets/toolbar.h"
+#include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
 
 #include <QImage>
@@ -312,6 +314,100 @@ TEST_F(EditorPathTest, TemplateExportAsksFirstAndReportsHowItWent) {
     EXPECT_EQ(
         std::distance(fs::directory_iterator(templates.parent_path()), fs::directory_iterator()), 1)
         << "no temporary file beside it";
+}
+
+TEST_F(EditorPathTest, AProgramDirectoryNamedBeyondTheCodePageShowsItsOwnLibrary) {
+    // The program directory at ~/Программы/Codarium, writable by the user:
+    // its own library is shown and the editor gets the code's real path.
+    writeStandardSettings("[Einstellungen]\r\nPBPfad = 0\r\n");
+    writeOneCodeLibrary();
+    const fs::path named =
+        home.path() / "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B" /
+        "Codarium";
+    fs::create_directories(named.parent_path());
+    fs::copy(programDir.path(), named, fs::copy_options::recursive);
+    fs::current_path(named);
+    ASSERT_TRUE(startUp());
+    runPendingTurns();
+
+    EXPECT_EQ(startupState().DataDir, fs::canonical(named).string());
+    ASSERT_EQ(widgets::treeItemCount(LibraryTreeGadget), 2);
+    EXPECT_EQ(widgets::treeItemText(LibraryTreeGadget, 0), "Dialoge");
+    EXPECT_EQ(widgets::treeItemText(LibraryTreeGadget, 1), "Datei");
+    EXPECT_FALSE(fs::exists(home.path() / "data/Marvolt")) << "no per-user copy";
+
+    const fs::path record = home.path() / "record";
+    const std::string editor =
+        installEditor("\xC5\x81ukasz/purebasic",
+                      "{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" + record.string() +
+                          ".part'\nmv '" + record.string() + ".part' '" + record.string() + "'\n");
+    hooks::queueFileDialogAnswer(editor);
+    ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::ChooseEditor));
+    runPendingTurns();
+    selectTheCode();
+    ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::OpenInEditor));
+    runPendingTurns();
+    for (int i = 0; i < 200 && !fs::exists(record); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_EQ(readBytes(record.string()),
+              fs::canonical(named).string() + "/Codes/Dialoge/Datei.pb\n");
+}
+
+TEST_F(EditorPathTest, NamesBeyondTheCodePageStayWholeFromTheirDialogsToTheFilesWritten) {
+    // A user called Łukasz whose editor sits in a Japanese folder, and an
+    // emoji in the name of the home itself.
+    const std::string user = "\xC5\x81ukasz \xF0\x9F\x98\x80";
+    const fs::path realHome = home.path() / user;
+    fs::create_directories(realHome);
+    ::setenv("HOME", realHome.c_str(), 1);
+    const std::string editor =
+        installEditor(user + "/\xE6\x97\xA5\xE6\x9C\xAC/pb/compilers/purebasic");
+    ::setenv("PUREBASIC_HOME", (realHome / "\xE6\x97\xA5\xE6\x9C\xAC/pb").c_str(), 1);
+    writeOneCodeLibrary();
+    ASSERT_TRUE(start());
+
+    // The proposal shows and is saved as the system gave it.
+    ASSERT_TRUE(widgets::isWindow(EditorPathWindow));
+    EXPECT_EQ(widgets::fieldPath(EditorPathField), editor);
+    ASSERT_TRUE(hooks::clickButton(SaveEditorPathButton));
+    runPendingTurns();
+    EXPECT_EQ(appSettings().editorPath, editor);
+
+    // A file dialog's answer too.
+    const std::string other = installEditor(
+        "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B/purebasic");
+    hooks::queueFileDialogAnswer(other);
+    ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::ChooseEditor));
+    runPendingTurns();
+    EXPECT_EQ(appSettings().editorPath, other);
+
+    // The template export lands in the real home.
+    const fs::path templates = realHome / ".purebasic/templates.prefs";
+    fs::create_directories(templates.parent_path());
+    writeBytes(templates.string(), "TEMPLATES:1.0\n0\n");
+    hooks::queueMessageBoxAnswer(widgets::MessageResult::Yes);
+    ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::ExportTemplates));
+    runPendingTurns();
+    EXPECT_EQ(readBytes(templates.string()),
+              "TEMPLATES:1.0\r\n0\r\nDirectory: Codarium\r\nDirectory: Dialoge\r\n"
+              "Template: Datei\r\n  Comment: Datei\r\n  Code: MessageRequester(\"a\", \"b\")\r\n"
+              "CloseDirectory\r\nCloseDirectory\r\n");
+
+    // Stored, and read back exactly by the next start.
+    ASSERT_TRUE(saveSettingsAtExit());
+    EXPECT_TRUE(readBytes(standardFile()).starts_with("\xEF\xBB\xBF")) << "UTF-8 with its mark";
+    EXPECT_EQ(testsupport::readStored(standardFile()).editorPath, other);
+    releaseAll();
+    resetAppState();
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(widgets::isWindow(EditorPathWindow));
+    EXPECT_EQ(appSettings().editorPath, other);
+
+    // Nothing was made under a name that lost its characters.
+    for (const auto& entry : fs::recursive_directory_iterator(home.path())) {
+        EXPECT_EQ(entry.path().string().find('?'), std::string::npos) << entry.path();
+    }
 }
 
 } // namespace

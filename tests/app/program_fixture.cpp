@@ -103,7 +103,7 @@ StoredSettings readStored(const std::string& path) {
         return s;
     }
     file.selectGroup("Einstellungen");
-    s.editorPath = file.readString("PBPfad", "<none>");
+    s.editorPath = file.readPath("PBPfad", "<none>");
     s.width = file.readInteger("Fensterbreite", -1);
     s.height = file.readInteger("Fensterhoehe", -1);
     s.state = file.readInteger("Fensterstatus", -1);

@@ -229,5 +229,74 @@ TEST(ProgramRun, AFreshAccountKeepsItsSettingsFromOneStartToTheNext) {
     EXPECT_FALSE(fs::exists(programDir.path() / "Einstellungen.ini"));
 }
 
+// Every path below `root` that holds a "?", which a name that lost its
+// characters on the way through the code page would.
+std::vector<std::string> questionMarkPaths(const fs::path& root) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.path().string().find('?') != std::string::npos) {
+            found.push_back(entry.path().string());
+        }
+    }
+    return found;
+}
+
+TEST(ProgramRun, HomeProgramDirectoryAndTempFolderBeyondTheCodePage) {
+    // Users' names and folders in Polish, Cyrillic and Japanese, and with an
+    // emoji: none of them can be written in Windows-1252.
+    const struct {
+        const char* home;
+        const char* programParent;
+        const char* temp;
+    } cases[] = {
+        {"\xC5\x81ukasz",
+         "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B",
+         "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},
+        {"Anna \xF0\x9F\x98\x80", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E",
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA"},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder root;
+        const fs::path home = root.path() / c.home;
+        const fs::path programDir = home / c.programParent / "Codarium";
+        const fs::path temp = root.path() / c.temp;
+        fs::create_directories(programDir);
+        fs::create_directories(temp);
+        installProgram(programDir);
+        const fs::path exe = programDir / "Codarium";
+        const fs::path settings = home / ".config/Marvolt/Codarium/Einstellungen.ini";
+        const std::vector<std::string> drop = {"APPDATA", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
+                                               "HOME",    "TMPDIR",          "QT_QPA_PLATFORM"};
+        const std::vector<std::string> add = {"HOME=" + home.string(), "TMPDIR=" + temp.string(),
+                                              "QT_QPA_PLATFORM=offscreen"};
+
+        ASSERT_TRUE(runUntilSessionEnd(exe, settings, drop, add)) << c.home;
+        // The settings went to the real home, the library store was made in
+        // the program directory itself, and no per-user copy was made for a
+        // directory the user can write.
+        EXPECT_EQ(readBytes(settings.string()), DefaultFile) << c.home;
+        EXPECT_TRUE(fs::is_regular_file(programDir / "Einstellungen/Kategorien.ini")) << c.home;
+        EXPECT_TRUE(fs::is_directory(programDir / "Codes")) << c.home;
+        EXPECT_FALSE(fs::exists(home / ".local/share/Marvolt")) << c.home;
+        EXPECT_EQ(questionMarkPaths(root.path()), std::vector<std::string>()) << c.home;
+
+        // An editor path beyond the code page is read at the next start and
+        // written back whole, the file staying UTF-8 with its mark.
+        const std::string editor = (home / "\xE6\x97\xA5/purebasic").string();
+        const std::string stored = "\xEF\xBB\xBF[Einstellungen]\r\nPBPfad = " + editor +
+                                   "\r\nFensterbreite = 700\r\nFensterhoehe = 500\r\n";
+        testsupport::writeBytes(settings.string(), stored);
+        ASSERT_TRUE(runUntilSessionEnd(exe, settings, drop, add)) << c.home;
+        const auto back = testsupport::readStored(settings.string());
+        EXPECT_EQ(back.editorPath, editor);
+        EXPECT_EQ(back.width, 700);
+        EXPECT_EQ(back.height, 500);
+        EXPECT_TRUE(readBytes(settings.string()).starts_with("\xEF\xBB\xBF")) << c.home;
+        EXPECT_FALSE(fs::exists(home / ".local/share/Marvolt")) << c.home;
+        EXPECT_EQ(questionMarkPaths(root.path()), std::vector<std::string>()) << c.home;
+    }
+}
+
 } // namespace
 } // namespace codarium::app

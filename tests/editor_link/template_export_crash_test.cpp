@@ -23,8 +23,8 @@ using testsupport::writeBytes;
 TEST(CrashConsistency, ATemplateExportKilledAtAnyStepLeavesTheOldTemplatesOrTheNew) {
     ScratchFolder scratch;
     const fs::path root = scratch.path();
-    const std::string templates = platform::programPath(scratch / "templates.prefs");
-    const std::string codes = platform::programPath(scratch / "Codes");
+    const std::string templates = std::string(scratch / "templates.prefs");
+    const std::string codes = std::string(scratch / "Codes");
     const auto reset = [&] {
         fs::remove_all(root);
         fs::create_directories(root / "Codes/Dateien");

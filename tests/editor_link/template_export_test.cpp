@@ -43,8 +43,8 @@ protected:
     }
 
     void put(const std::string& name, std::string_view bytes) { writeBytes(scratch / name, bytes); }
-    std::string codes() const { return platform::programPath(scratch / "Codes"); }
-    std::string templates() const { return platform::programPath(scratch / "templates.prefs"); }
+    std::string codes() const { return std::string(scratch / "Codes"); }
+    std::string templates() const { return std::string(scratch / "templates.prefs"); }
 
     ScratchFolder scratch;
 };

@@ -13,11 +13,21 @@ using Lines = std::vector<std::string>;
 
 class ListFile : public testing::StoreTest {};
 
-TEST(StorePaths, NamesAreUsedVerbatim) {
+TEST(StorePaths, NamesAreUsedVerbatimInTheFileSystemsForm) {
     EXPECT_EQ(categoryListPath(), "Einstellungen/Kategorien.ini");
     EXPECT_EQ(categoryListTempPath(), "Einstellungen/Kategorien.tmp");
     EXPECT_EQ(codeListPath(" Fenster"), "Einstellungen/ Fenster.ini");
-    EXPECT_EQ(codeListTempPath("\xC4pfel"), "Einstellungen/\xC4pfel.tmp");
+    // Library names are Windows-1252; the paths are the file system's UTF-8.
+    EXPECT_EQ(codeListTempPath("\xC4pfel"), "Einstellungen/\xC3\x84pfel.tmp");
+    EXPECT_EQ(codeListPath("\x80"), "Einstellungen/\xE2\x82\xAC.ini");
+    EXPECT_EQ(sourcePath("Gr\xFC\xDF"
+                         "e",
+                         "\xC4ndern"),
+              "Codes/Gr\xC3\xBC\xC3\x9F"
+              "e/\xC3\x84ndern.pb");
+    EXPECT_EQ(linkFilePath("\xC4", "\x9F"), "Einstellungen/\xC3\x84/\xC5\xB8.ini");
+    EXPECT_EQ(categorySourceDirectory("\xC4"), "Codes/\xC3\x84");
+    EXPECT_EQ(categoryLinkDirectory("\xC4"), "Einstellungen/\xC3\x84");
     EXPECT_EQ(sourcePath("Fenster", "Neu.x"), "Codes/Fenster/Neu.x.pb");
     EXPECT_EQ(linkFilePath("Fenster", "Neu"), "Einstellungen/Fenster/Neu.ini");
     EXPECT_EQ(listTempPathFor("Einstellungen/A.ini"), "Einstellungen/A.tmp");

@@ -47,20 +47,20 @@ public:
 private:
     void folder(const std::string& path) {
         std::error_code ec;
-        const auto canonical = fs::canonical(platform::nativePath(path), ec);
+        const auto canonical = fs::canonical(platform::nativeFormOf(path), ec);
         if (!ec && !visited_.insert(canonical.native()).second) {
             return;
         }
         std::vector<std::string> names;
-        for (fs::directory_iterator it(platform::nativePath(path), ec), end; !ec && it != end;
+        for (fs::directory_iterator it(platform::nativeFormOf(path), ec), end; !ec && it != end;
              it.increment(ec)) {
-            names.push_back(platform::programPath(it->path().filename().native()));
+            names.push_back(platform::libraryFormOf(it->path().filename().native()));
         }
         std::sort(names.begin(), names.end(),
                   [](const std::string& a, const std::string& b) { return searchOrderLess(a, b); });
         for (const auto& name : names) {
             const std::string child = path + "/" + name;
-            if (fs::is_directory(platform::nativePath(child), ec)) {
+            if (fs::is_directory(platform::nativeFormOf(child), ec)) {
                 folder(child);
             } else if (name.size() > 3 && name.ends_with(".pb")) {
                 file(path, name, child);
@@ -70,10 +70,10 @@ private:
 
     void file(const std::string& folder, const std::string& name, const std::string& path) {
         std::error_code ec;
-        if (!fs::is_regular_file(platform::nativePath(path), ec)) {
+        if (!fs::is_regular_file(platform::nativeFormOf(path), ec)) {
             return;
         }
-        std::ifstream in(platform::nativePath(path), std::ios::binary);
+        std::ifstream in(platform::nativeFormOf(path), std::ios::binary);
         if (!in) {
             return;
         }
@@ -153,8 +153,8 @@ protected:
         // ancestor (a loop), and to nothing.
         ASSERT_EQ(::symlink("../Fenster/Alpha0.pb", "Codes/andere/Verweis.pb"), 0);
         ASSERT_EQ(::symlink("../Zeichen", "Codes/Netz/Zeichen"), 0);
-        ASSERT_EQ(::symlink("../..", platform::nativePath("Codes/Netz/tief/zur\xFC"
-                                                          "ck")
+        ASSERT_EQ(::symlink("../..", platform::nativeFormOf("Codes/Netz/tief/zur\xFC"
+                                                            "ck")
                                          .c_str()),
                   0);
         ASSERT_EQ(::symlink("nirgends.pb", "Codes/andere/tot needle.pb"), 0);

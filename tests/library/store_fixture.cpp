@@ -38,7 +38,7 @@ std::string storeSnapshot() {
         if (it->is_symlink()) {
             entry += "-> " + fs::read_symlink(it->path()).string();
         } else if (it->is_regular_file()) {
-            entry += readFile(platform::programPath(path));
+            entry += readFile(platform::libraryFormOf(path));
         }
         entries[path] = entry;
     }

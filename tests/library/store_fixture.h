@@ -17,12 +17,12 @@
 namespace codarium::library::testing {
 
 inline void writeFile(std::string_view path, std::string_view bytes) {
-    std::ofstream out(platform::nativePath(path), std::ios::binary | std::ios::trunc);
+    std::ofstream out(platform::nativeFormOf(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::string readFile(std::string_view path) {
-    std::ifstream in(platform::nativePath(path), std::ios::binary);
+    std::ifstream in(platform::nativeFormOf(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
@@ -41,8 +41,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         previous_ = platform::currentDirectory();
-        ASSERT_TRUE(
-            platform::setCurrentDirectory(platform::programPath(dir_.path().toStdString())));
+        ASSERT_TRUE(platform::setCurrentDirectory(dir_.path().toStdString()));
         ASSERT_TRUE(platform::createDirectory("Codes"));
         ASSERT_TRUE(platform::createDirectory("Einstellungen"));
     }

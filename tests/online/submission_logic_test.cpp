@@ -5,9 +5,11 @@
 #include "online/upload_progress.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <unistd.h>
 
 namespace codarium::online {
 namespace {
@@ -58,6 +60,16 @@ TEST(SubmissionFile, LivesInTheTemporaryFolder) {
     const std::string restore = saved != nullptr ? saved : "";
     ::setenv("TMPDIR", "/var/tmp/codarium-test", 1);
     EXPECT_EQ(submissionFilePath(), "/var/tmp/codarium-test/codar_sendcode.pb");
+    // A temporary folder named beyond the code page is used as it is named.
+    const std::filesystem::path named =
+        std::filesystem::path(restore.empty() ? "/tmp" : restore) /
+        ("codarium-\xC5\x81ukasz-\xE6\x97\xA5 \xF0\x9F\x98\x80-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(named);
+    ::setenv("TMPDIR", named.c_str(), 1);
+    EXPECT_EQ(submissionFilePath(), (named / "codar_sendcode.pb").string());
+    EXPECT_TRUE(writeSubmissionFile(submissionFilePath(), "Debug 1\r\n"));
+    EXPECT_EQ(std::filesystem::file_size(named / "codar_sendcode.pb"), 9u);
+    std::filesystem::remove_all(named);
     ::unsetenv("TMPDIR");
     EXPECT_EQ(submissionFilePath(), "/tmp/codar_sendcode.pb");
     if (saved != nullptr) {

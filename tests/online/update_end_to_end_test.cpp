@@ -203,6 +203,29 @@ TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWa
     EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
 }
 
+TEST_F(UpdateEndToEndTest, AProgramDirectoryNamedBeyondTheCodePageIsUpdatedInPlace) {
+    // ~/Программы/Codarium: the check, the updater and the restart all work there.
+    const fs::path moved =
+        root / "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD1\x8B/Codarium";
+    fs::create_directories(moved.parent_path());
+    fs::rename(program, moved);
+    program = moved;
+
+    runCheck(widgets::MessageResult::Yes);
+    ASSERT_EQ(hooks::recordedMessageBoxes().size(), 1u) << "the question, no error";
+    ASSERT_EQ(workerFlags().UpdaterRequested, 1);
+    fs::copy_file(fs::path(CODARIUM_PROGRAM_DIR) / "Aktualisierung", program / "Aktualisierung");
+    ASSERT_TRUE(startUpdater(program.string()));
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::exists(program / "Neustart.txt"); }));
+
+    EXPECT_EQ(remainingUpdate(), 0);
+    EXPECT_EQ(read(program / "Neustart.txt"), "neu\n");
+    EXPECT_EQ(read(program / "Codes/Dialoge/Datei.pb"), read(release / "Codes/Dialoge/Datei.pb"));
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        EXPECT_EQ(entry.path().string().find('?'), std::string::npos) << entry.path();
+    }
+}
+
 TEST_F(UpdateEndToEndTest, AnInstalledCopyIsLeftToThePackageManager) {
     write(program / "Paketinstallation", "");
     ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));

@@ -15,30 +15,31 @@
 using namespace codarium::platform;
 
 namespace {
-std::string readAll(const std::string& programPath) {
-    std::ifstream in(nativePath(programPath), std::ios::binary);
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 } // namespace
 
-TEST(FileSystem, NamesInTheCodePageBecomeUtf8OnDisk) {
+TEST(FileSystem, LibraryNamesBecomeUtf8OnDiskAndListBackAsNativeNames) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
-    const std::string umlaut = joinPath(base, "\xC4pfel"); // Äpfel
+    const std::string base = dir.path().toStdString();
+    const std::string umlaut = joinLibraryName(base, "\xC4pfel"); // Äpfel in Windows-1252
     ASSERT_TRUE(createDirectory(umlaut));
     EXPECT_TRUE(QFileInfo(dir.path() + QString::fromUtf8("/\xC3\x84pfel")).isDir());
     const auto entries = listDirectory(base);
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].name, "\xC4pfel");
+    EXPECT_EQ(entries[0].name, "\xC3\x84pfel");
+    EXPECT_EQ(libraryFormOf(entries[0].name), "\xC4pfel");
     EXPECT_TRUE(entries[0].isDirectory);
 }
 
 TEST(FileSystem, CopyReplacesTheDestinationAndLeavesNoTemporaryFile) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string from = joinPath(base, "a"), to = joinPath(base, "b");
-    std::ofstream(nativePath(from)) << "new";
-    std::ofstream(nativePath(to)) << "old and longer";
+    std::ofstream(std::string(from)) << "new";
+    std::ofstream(std::string(to)) << "old and longer";
     ASSERT_TRUE(copyFileReplacing(from, to));
     EXPECT_EQ(readAll(to), "new");
     EXPECT_EQ(listDirectory(base).size(), 2u);
@@ -73,19 +74,19 @@ TEST(Paths, ApplicationDataFolderPrefersAppdataThenXdg) {
 
 TEST(FileSystem, CreateDirectoryPathMakesEveryMissingFolderPrivate) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string deep = joinPath(base, "a/b/c");
     ASSERT_TRUE(createDirectoryPath(deep));
     for (const char* made : {"a", "a/b", "a/b/c"}) {
         struct stat st {};
-        ASSERT_EQ(::stat(nativePath(joinPath(base, made)).c_str(), &st), 0) << made;
+        ASSERT_EQ(::stat(std::string(joinPath(base, made)).c_str(), &st), 0) << made;
         EXPECT_EQ(st.st_mode & 0077, 0u) << made;
     }
     // Existing folders are fine, also with a trailing separator; a file in
     // the way is not.
     EXPECT_TRUE(createDirectoryPath(deep));
     EXPECT_TRUE(createDirectoryPath(joinPath(base, "a/b/")));
-    std::ofstream(nativePath(joinPath(base, "file"))) << "x";
+    std::ofstream(std::string(joinPath(base, "file"))) << "x";
     EXPECT_FALSE(createDirectoryPath(joinPath(base, "file/sub")));
     EXPECT_FALSE(createDirectoryPath(joinPath(base, "file")));
     EXPECT_FALSE(createDirectoryPath(""));
@@ -93,18 +94,18 @@ TEST(FileSystem, CreateDirectoryPathMakesEveryMissingFolderPrivate) {
 
 TEST(FileSystem, OnlyRegularFilesOpenAndNothingWaits) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string fifo = joinPath(base, "fifo.pb");
-    ASSERT_EQ(::mkfifo(nativePath(fifo).c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(std::string(fifo).c_str(), 0600), 0);
     const std::string socketPath = joinPath(base, "sock.pb");
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    const std::string native = nativePath(socketPath);
+    const std::string native = std::string(socketPath);
     ASSERT_LT(native.size(), sizeof address.sun_path);
     std::copy(native.begin(), native.end(), address.sun_path);
     ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    std::ofstream(nativePath(joinPath(base, "plain.pb"))) << "text";
+    std::ofstream(std::string(joinPath(base, "plain.pb"))) << "text";
 
     // Without a writer (or reader) at the other end a plain open of the FIFO
     // would wait for ever; here each returns at once.
@@ -146,7 +147,7 @@ TEST(Paths, OwnExecutablePathNamesThisTest) {
 
 TEST(FileSystem, ReadWholeFileReadsEveryByteOfFilesOfAnySize) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     std::string buffer = "stale";
     for (const std::size_t size :
          {std::size_t{0}, std::size_t{1}, std::size_t{65536}, std::size_t{200001}}) {
@@ -155,7 +156,7 @@ TEST(FileSystem, ReadWholeFileReadsEveryByteOfFilesOfAnySize) {
             bytes[i] = static_cast<char>(i * 7);
         }
         const std::string path = joinPath(base, "f" + std::to_string(size));
-        std::ofstream(nativePath(path), std::ios::binary) << bytes;
+        std::ofstream(std::string(path), std::ios::binary) << bytes;
         ASSERT_TRUE(readWholeFile(path, buffer)) << size;
         EXPECT_EQ(buffer, bytes) << size;
     }
@@ -165,7 +166,7 @@ TEST(FileSystem, ReadWholeFileReadsEveryByteOfFilesOfAnySize) {
 
 TEST(FileSystem, ReadFileInAFolderHandleReadsEveryByteAndRefusesWhatIsNoFile) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const int folder = openDirectoryHandle(base);
     ASSERT_GE(folder, 0);
     EXPECT_EQ(openDirectoryHandle(joinPath(base, "missing")), -1);
@@ -179,13 +180,13 @@ TEST(FileSystem, ReadFileInAFolderHandleReadsEveryByteAndRefusesWhatIsNoFile) {
             bytes[i] = static_cast<char>(i * 13);
         }
         const std::string name = "\xC4nderung " + std::to_string(size) + ".pb";
-        std::ofstream(nativePath(joinPath(base, name)), std::ios::binary) << bytes;
+        std::ofstream(std::string(joinPath(base, name)), std::ios::binary) << bytes;
         const auto length = readFileIn(folder, name, buffer);
         ASSERT_TRUE(length) << size;
         ASSERT_EQ(*length, size);
         EXPECT_EQ(std::string_view(buffer.data(), *length), bytes) << size;
     }
-    ASSERT_EQ(::mkfifo(nativePath(joinPath(base, "rohr.pb")).c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(std::string(joinPath(base, "rohr.pb")).c_str(), 0600), 0);
     ASSERT_TRUE(createDirectory(joinPath(base, "ordner.pb")));
     EXPECT_FALSE(readFileIn(folder, "rohr.pb", buffer)); // refused, not waited on
     EXPECT_FALSE(readFileIn(folder, "ordner.pb", buffer));

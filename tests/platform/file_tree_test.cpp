@@ -16,27 +16,27 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string readAll(const std::string& path) {
-    std::ifstream in(nativePath(path), std::ios::binary);
+    std::ifstream in(std::string(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void write(const std::string& path, std::string_view bytes) {
-    std::ofstream(nativePath(path), std::ios::binary) << bytes;
+    std::ofstream(std::string(path), std::ios::binary) << bytes;
 }
 
 } // namespace
 
 TEST(FileTree, CopyTreeCopiesFoldersAndBytesAndStopsAtAnExistingTarget) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string from = joinPath(base, "Codes");
     ASSERT_TRUE(createDirectoryPath(joinPath(from, "Fenster/Leer")));
-    write(joinPath(from, "Fenster/\xC4ndern.pb"), "Debug 1\r\n"); // Ändern.pb
+    write(joinPath(from, "Fenster/\xC3\x84ndern.pb"), "Debug 1\r\n"); // Ändern.pb
     write(joinPath(from, "oben.pb"), std::string("\x00\xFF", 2));
 
     const std::string to = joinPath(base, "Kopie");
     ASSERT_TRUE(copyTree(from, to));
-    EXPECT_EQ(readAll(joinPath(to, "Fenster/\xC4ndern.pb")), "Debug 1\r\n");
+    EXPECT_EQ(readAll(joinPath(to, "Fenster/\xC3\x84ndern.pb")), "Debug 1\r\n");
     EXPECT_EQ(readAll(joinPath(to, "oben.pb")), std::string("\x00\xFF", 2));
     EXPECT_TRUE(directoryExists(joinPath(to, "Fenster/Leer")));
     EXPECT_FALSE(isSymbolicLink(joinPath(to, "oben.pb")));
@@ -49,7 +49,7 @@ TEST(FileTree, CopyTreeCopiesFoldersAndBytesAndStopsAtAnExistingTarget) {
 
 TEST(FileTree, RemoveTreeRemovesLinksButNeverWhatTheyPointAt) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string outside = joinPath(base, "installiert");
     ASSERT_TRUE(createDirectoryPath(joinPath(outside, "Grafiken")));
     write(joinPath(outside, "Grafiken/Bild.ico"), "icon");
@@ -72,7 +72,7 @@ TEST(FileTree, RemoveTreeRemovesLinksButNeverWhatTheyPointAt) {
 
 TEST(FileTree, LinksAreMadeReadAndReplacedInOneStep) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string link = joinPath(base, "SyntaxHilighting.so");
     write(joinPath(base, "alt"), "alt");
     write(joinPath(base, "neu"), "neu");
@@ -98,7 +98,7 @@ TEST(FileTree, LinksAreMadeReadAndReplacedInOneStep) {
 
 TEST(FileTree, DirectoryPathsAndUniqueDirectories) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     const std::string deep = joinPath(base, "a/b/c");
     ASSERT_TRUE(createDirectoryPath(deep));
     EXPECT_TRUE(directoryExists(deep));
@@ -119,7 +119,7 @@ TEST(FileTree, DirectoryPathsAndUniqueDirectories) {
 
 TEST(FileTree, WritableDirectoryFollowsTheKernelsAnswer) {
     QTemporaryDir dir;
-    const std::string base = programPath(dir.path().toStdString());
+    const std::string base = dir.path().toStdString();
     EXPECT_TRUE(isWritableDirectory(base));
     EXPECT_FALSE(isWritableDirectory(joinPath(base, "fehlt")));
     write(joinPath(base, "datei"), "");

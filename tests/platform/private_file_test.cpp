@@ -35,7 +35,7 @@ TEST_F(PrivateFile, APlantedLinkIsReplacedNotFollowedAndAnOldFileNotAppendedTo) 
     const std::string bytes("new\0bytes\r\n", 11);
     for (const char* name : {"link", "old", "fresh"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(writeFreshPrivateFile(programPath(native(name)), bytes));
+        ASSERT_TRUE(writeFreshPrivateFile(std::string(native(name)), bytes));
         EXPECT_FALSE(fs::is_symlink(native(name)));
         EXPECT_EQ(readAll(native(name)), bytes);
         // Readable and writable by this user alone.
@@ -50,8 +50,8 @@ TEST_F(PrivateFile, APlantedLinkIsReplacedNotFollowedAndAnOldFileNotAppendedTo) 
 TEST_F(PrivateFile, ARefusedRenameOrMissingFolderFailsAndLeavesNothingBehind) {
     fs::create_directory(native("taken"));
     std::ofstream(native("taken/inside")) << "x";
-    EXPECT_FALSE(writeFreshPrivateFile(programPath(native("taken")), "bytes"));
+    EXPECT_FALSE(writeFreshPrivateFile(std::string(native("taken")), "bytes"));
     EXPECT_TRUE(fs::is_directory(native("taken")));
-    EXPECT_FALSE(writeFreshPrivateFile(programPath(native("missing/file")), "bytes"));
+    EXPECT_FALSE(writeFreshPrivateFile(std::string(native("missing/file")), "bytes"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path().toStdString()), {}), 1);
 }

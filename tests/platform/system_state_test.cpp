@@ -28,7 +28,7 @@ TEST(RunningPrograms, FindsARunningExecutableByItsFile) {
     EXPECT_TRUE(programRunning(ownExecutablePath()));
     const fs::path copy =
         fs::temp_directory_path() / ("codarium-not-running-" + std::to_string(::getpid()));
-    fs::copy_file(programPath(ownExecutablePath()), copy, fs::copy_options::overwrite_existing);
+    fs::copy_file(std::string(ownExecutablePath()), copy, fs::copy_options::overwrite_existing);
     EXPECT_FALSE(programRunning(copy.string())) << "a copy that nobody started";
     fs::remove(copy);
     EXPECT_FALSE(programRunning(copy.string())) << "a missing file";

@@ -180,6 +180,71 @@ TEST(PrefsFile, EightBitFilesPassBytesThrough) {
     EXPECT_EQ(readBytes(path), "k = \xC3\xA4\r\nl = \xE4\r\n");
 }
 
+TEST(PrefsFile, PathsRoundTripExactlyAndOnlyThoseBeyondTheCodePageMakeTheFileUtf8) {
+    const std::string before = "; Kopf\r\n[Einstellungen]\r\nName = M\xFCller \x80\r\n";
+    const struct {
+        const char* path;  // native, UTF-8
+        const char* bytes; // the whole file afterwards
+    } cases[] = {
+        // Every character in the code page: the file stays in it, byte for
+        // byte as writeString of the code-page text would leave it.
+        {"/home/anna/pb", "; Kopf\r\n[Einstellungen]\r\nName = M\xFCller \x80\r\n"
+                          "PBPfad = /home/anna/pb\r\n"},
+        {"/home/M\xC3\xBCller/\xE2\x82\xAC",
+         "; Kopf\r\n[Einstellungen]\r\nName = M\xFCller \x80\r\n"
+         "PBPfad = /home/M\xFCller/\x80\r\n"},
+        // Beyond it: the whole file becomes UTF-8 with its mark.
+        {"/home/\xC5\x81ukasz/pb",
+         "\xEF\xBB\xBF\r\n; Kopf\r\n[Einstellungen]\r\n"
+         "Name = M\xC3\xBCller \xC2\x80\r\nPBPfad = /home/\xC5\x81ukasz/pb\r\n"},
+        {"/\xE6\x97\xA5 \xF0\x9F\x98\x80/pb", "\xEF\xBB\xBF\r\n; Kopf\r\n[Einstellungen]\r\n"
+                                              "Name = M\xC3\xBCller \xC2\x80\r\n"
+                                              "PBPfad = /\xE6\x97\xA5 \xF0\x9F\x98\x80/pb\r\n"},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder dir;
+        const std::string path = dir.file("Einstellungen.ini");
+        writeBytes(path, before);
+        PrefsFile prefs;
+        ASSERT_TRUE(prefs.openFile(path));
+        ASSERT_TRUE(prefs.selectGroup("Einstellungen"));
+        prefs.writePath("PBPfad", c.path);
+        EXPECT_EQ(prefs.readPath("PBPfad", ""), c.path) << "before close: " << c.path;
+        prefs.close();
+        EXPECT_EQ(readBytes(path), c.bytes) << c.path;
+
+        // Read back at the next start: the path whole, the other text as
+        // before, and a second write changes nothing more.
+        ASSERT_TRUE(prefs.openFile(path));
+        ASSERT_TRUE(prefs.selectGroup("Einstellungen"));
+        EXPECT_EQ(prefs.readPath("PBPfad", ""), c.path);
+        EXPECT_EQ(prefs.readString("Name", ""), "M\xFCller \x80") << c.path;
+        prefs.writePath("PBPfad", c.path);
+        prefs.close();
+        EXPECT_EQ(readBytes(path), c.bytes) << c.path;
+    }
+}
+
+TEST(PrefsFile, PathsIntoAGroupNotYetWrittenAndMissingKeys) {
+    ScratchFolder dir;
+    const std::string path = dir.file("neu.ini");
+    writeBytes(path, "a = \xE4\r\n");
+    PrefsFile prefs;
+    ASSERT_TRUE(prefs.openFile(path));
+    EXPECT_FALSE(prefs.selectGroup("Gr\xFC\xDF"
+                                   "e"));
+    EXPECT_EQ(prefs.readPath("PBPfad", "/vorgabe"), "/vorgabe");
+    prefs.writePath("PBPfad", "/\xD0\x9F");
+    prefs.close();
+    EXPECT_EQ(readBytes(path), "\xEF\xBB\xBF\r\na = \xC3\xA4\r\n[Gr\xC3\xBC\xC3\x9F"
+                               "e]\r\nPBPfad = /\xD0\x9F\r\n");
+    ASSERT_TRUE(prefs.openFile(path));
+    EXPECT_EQ(prefs.readString("a", ""), "\xE4");
+    ASSERT_TRUE(prefs.selectGroup("Gr\xFC\xDF"
+                                  "e"));
+    EXPECT_EQ(prefs.readPath("PBPfad", ""), "/\xD0\x9F");
+}
+
 TEST(PrefsFile, EmptyFilesOpenAndGainTheirFirstLine) {
     ScratchFolder dir;
     const std::string path = dir.file("e.ini");

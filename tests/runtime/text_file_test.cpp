@@ -1,5 +1,6 @@
 #include "runtime/text_file.h"
 
+#include "platform/paths.h"
 #include "runtime/buffered_file.h"
 
 #include "tests/support/scratch_folder.h"
@@ -461,12 +462,20 @@ TEST(TextFile, CloseAllFlushesEveryFile) {
     EXPECT_EQ(tf::writeText(h, "x"), 0);
 }
 
-TEST(TextFile, ProgramPathsAreConvertedForTheFileSystem) {
+TEST(TextFile, NativePathsReachTheFileSystemUnchanged) {
     CloseAllAtEnd guard;
     ScratchFolder dir;
-    // The Windows-1252 bytes of "Grüße €" name the file; on disk it is UTF-8.
-    const std::string programPath = dir.path().string() + "/Gr\xFC\xDF" + "e \x80.txt";
-    ASSERT_NE(tf::create(1, programPath), 0);
+    // Names beyond Windows-1252 (Polish, Cyrillic, Japanese, an emoji) stay whole.
+    const std::string native =
+        dir.path().string() +
+        "/\xC5\x81ukasz \xD0\x9F\xD1\x80\xD0\xBE \xE6\x97\xA5 \xF0\x9F\x98\x80.txt";
+    ASSERT_NE(tf::create(1, native), 0);
+    tf::close(1);
+    EXPECT_TRUE(testsupport::exists(native));
+    // A library name is converted once, where it joins the native folder.
+    ASSERT_NE(tf::create(1, platform::joinLibraryName(dir.path().string(), "Gr\xFC\xDF"
+                                                                           "e \x80.txt")),
+              0);
     tf::close(1);
     EXPECT_TRUE(
         testsupport::exists(dir.path().string() + "/Gr\xC3\xBC\xC3\x9F" + "e \xE2\x82\xAC.txt"));
