@@ -2,11 +2,13 @@
 
 #include "online/update_index.h"
 #include "online/update_texts.h"
+#include "platform/code_page.h"
 #include "platform/network_state.h"
 #include "platform/paths.h"
 #include "runtime/connection_check.h"
 #include "runtime/http_download.h"
 #include "runtime/http_url.h"
+#include "runtime/url_path_encoding.h"
 #include "widgets/message_box.h"
 
 namespace codarium::online {
@@ -34,11 +36,14 @@ bool connectionAvailable(const UpdateSource& source) {
 } // namespace
 
 std::string releaseUrl(const UpdateSource& source, std::string_view name) {
+    // The server's names are the native names of the release's files, so
+    // both parts go out as UTF-8. "Verzeichnis" is written by hand and may
+    // already hold escapes; a file name is taken literally.
     std::string url = source.server;
     url += "/aktualisierung/";
-    url += source.directory;
+    url += percentEncodePath(platform::toUtf8(source.directory), PercentSigns::KeepEscapes);
     url += '/';
-    url += name;
+    url += percentEncodePath(platform::nativePath(name), PercentSigns::Literal);
     return url;
 }
 

@@ -137,6 +137,39 @@ TEST_F(UpdateCheckTest, ChangedAndMissingFilesAreOfferedWithTheirSize) {
     EXPECT_TRUE(wakeUpQueued());
 }
 
+TEST_F(UpdateCheckTest, TheIndexAddressIsPercentEncodedAsUtf8) {
+    struct Case {
+        std::string directory; // as Konfiguration.ini holds it, Windows-1252
+        std::string name;
+        std::string url;
+    };
+    const Case cases[] = {
+        {"codarium", "Index.ini", "http://h/aktualisierung/codarium/Index.ini"},
+        {"Mein Ordner \xE4", "Index.ini",
+         "http://h/aktualisierung/Mein%20Ordner%20%C3%A4/Index.ini"},
+        {"schon%20kodiert/100%", "Codes/A b/\xDC 5%.pb",
+         "http://h/aktualisierung/schon%20kodiert/100%25/Codes/A%20b/%C3%9C%205%25.pb"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(releaseUrl({"http://h", c.directory, ""}, c.name), c.url) << c.directory;
+    }
+
+    // A directory with a blank and an umlaut on a real server, which
+    // refuses a raw blank.
+    const std::string folder = serverRoot.path() + "/aktualisierung/Mein Ordner \xC3\xA4";
+    fs::create_directories(folder);
+    writeBytes(program.file("a.txt"), "abc");
+    writeBytes(folder + "/Index.ini", std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    runCheck(
+        {"http://127.0.0.1:" + std::to_string(http.port()), "Mein Ordner \xE4", program.path()});
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Keine neue Version vorhanden.");
+}
+
 TEST_F(UpdateCheckTest, FailingStepsShowTheirBoxAndEndTheCheck) {
     // The index is missing on the server: the older copy stays and is not read.
     writeBytes(program.file("Index.ini"), "old index\r\n");

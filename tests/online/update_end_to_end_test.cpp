@@ -182,6 +182,37 @@ TEST_F(UpdateEndToEndTest, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain)
     }
 }
 
+// Nearly every code has blanks in its name, many a letter outside ASCII:
+// python's server answers 400 to a raw blank, so each name must arrive
+// percent-encoded as the UTF-8 form of the file's native name.
+TEST_F(UpdateEndToEndTest, CodesWhoseNamesHaveBlanksUmlautsAndPercentSignsAreInstalled) {
+    const std::string blank = "Codes/Fenster/Halbtransparentes Fenster.pb";
+    const std::string umlaut = "Codes/Gr\xC3\xB6\xC3\x9F"
+                               "en/F\xC3\xBCnf 100% #1?.pb";
+    write(release / blank, "SetLayeredWindowAttributes_(neu)\r\n");
+    write(release / umlaut, "Debug \"neu\"\r\n");
+    write(program / blank, "SetLayeredWindowAttributes_(alt)\r\n");
+    write(program / umlaut, "Debug \"alt\"\r\n");
+    publishIndex();
+    // The index holds the names as the library does, in Windows-1252.
+    EXPECT_NE(read(release / "Index.ini")
+                  .find("Codes/Gr\xF6\xDF"
+                        "en/F\xFCnf 100% #1?.pb\r\n"),
+              std::string::npos);
+
+    runCheck(widgets::MessageResult::Yes);
+    ASSERT_EQ(workerFlags().UpdaterRequested, 1);
+    fs::copy_file(fs::path(CODARIUM_PROGRAM_DIR) / "Aktualisierung", program / "Aktualisierung");
+    ASSERT_TRUE(startUpdater(program.string()));
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::exists(program / "Neustart.txt"); }));
+
+    EXPECT_EQ(hooks::recordedMessageBoxes().size(), 1u) << "only the offer, no error box";
+    EXPECT_EQ(remainingUpdate(), 0) << "every digest matches the release";
+    EXPECT_EQ(read(program / blank), read(release / blank));
+    EXPECT_EQ(read(program / umlaut), read(release / umlaut));
+    EXPECT_EQ(read(program / "Neustart.txt"), "neu\n");
+}
+
 TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWas) {
     // Same size, other bytes: the index no longer matches what is served.
     write(release / "Grafiken/Neu.ico", std::string(3000, '\x43'));
