@@ -3,11 +3,13 @@
 #include "online/installed_copy.h"
 
 #include "online/update_install.h"
+#include "online/update_leftovers.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/running_programs.h"
+#include "platform/update_folder.h"
 #include "runtime/prefs_file.h"
 #include "runtime/run_program.h"
 #include "widgets/gadgets.h"
@@ -104,28 +106,50 @@ std::optional<UpdateSource> readUpdaterSource(std::string_view programDirectory)
     return source;
 }
 
-int runUpdater(std::string_view programDirectory) {
-    const std::string program = platform::joinPath(programDirectory, ProgramExecutableName);
-    waitForProgramEnd(program);
+namespace {
 
-    std::string failure;
-    const auto source = readUpdaterSource(programDirectory);
-    const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
+// Everything the updater does while it holds the program directory; the
+// German sentence of a failure, "" when the release is in place.
+std::string updateHeld(std::string_view programDirectory) {
+    const platform::FolderHold hold(programDirectory);
+    if (!hold.held()) {
+        return platform::fromUtf8("Eine andere Aktualisierung läuft gerade. Es wurde keine "
+                                  "Datei geändert.");
+    }
     if (platform::fileExists(platform::joinPath(programDirectory, InstalledCopyMarker))) {
         // Started by hand in an installed copy: the package manager owns
         // these files and would overwrite whatever the updater put there.
-        failure = platform::fromUtf8("Diese Installation von Codarium wird über die "
-                                     "Paketverwaltung des Systems aktualisiert. Es wurde keine "
-                                     "Datei geändert.");
-    } else if (!source) {
-        failure = platform::fromUtf8("Die Datei Konfiguration.ini nennt keinen Server. Es wurde "
-                                     "keine Datei geändert.");
-    } else if (!entries) {
-        failure = platform::fromUtf8("Die Index-Datei konnte nicht gelesen werden. Es wurde "
-                                     "keine Datei geändert.");
-    } else {
-        failure = installFailureText(installWithWindow(*source, *entries));
+        return platform::fromUtf8("Diese Installation von Codarium wird über die "
+                                  "Paketverwaltung des Systems aktualisiert. Es wurde keine "
+                                  "Datei geändert.");
     }
+    {
+        FingerprintBuffer buffer;
+        if (cleanUpAfterUpdatesHeld(programDirectory, buffer) == CleanUp::Unreadable) {
+            return platform::fromUtf8("Das Journal einer früheren Aktualisierung "
+                                      "(Aktualisierung.journal) kann nicht gelesen werden. Es "
+                                      "wurde keine Datei geändert.");
+        }
+    }
+    const auto source = readUpdaterSource(programDirectory);
+    const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
+    if (!source) {
+        return platform::fromUtf8("Die Datei Konfiguration.ini nennt keinen Server. Es wurde "
+                                  "keine Datei geändert.");
+    }
+    if (!entries) {
+        return platform::fromUtf8("Die Index-Datei konnte nicht gelesen werden. Es wurde "
+                                  "keine Datei geändert.");
+    }
+    return installFailureText(installWithWindow(*source, *entries));
+}
+
+} // namespace
+
+int runUpdater(std::string_view programDirectory) {
+    const std::string program = platform::joinPath(programDirectory, ProgramExecutableName);
+    waitForProgramEnd(program);
+    const std::string failure = updateHeld(programDirectory);
     if (!failure.empty()) {
         widgets::errorBox(failure);
     }

@@ -14,10 +14,24 @@ bool standsRaw(unsigned char byte) {
         return true;
     }
     switch (byte) {
-    case '-': case '.': case '_': case '~':                       // unreserved
-    case '!': case '$': case '&': case '\'': case '(': case ')':  // sub-delimiters
-    case '*': case '+': case ',': case ';': case '=':
-    case ':': case '@': case '/':
+    case '-':
+    case '.':
+    case '_':
+    case '~': // unreserved
+    case '!':
+    case '$':
+    case '&':
+    case '\'':
+    case '(':
+    case ')': // sub-delimiters
+    case '*':
+    case '+':
+    case ',':
+    case ';':
+    case '=':
+    case ':':
+    case '@':
+    case '/':
         return true;
     default:
         return false;
@@ -33,8 +47,8 @@ std::string percentEncodePath(std::string_view path, PercentSigns percentSigns) 
     for (std::size_t at = 0; at < path.size(); ++at) {
         const auto byte = static_cast<unsigned char>(path[at]);
         const bool keptEscape = byte == '%' && percentSigns == PercentSigns::KeepEscapes &&
-                                at + 2 < path.size() &&
-                                isHexDigit(path[at + 1]) && isHexDigit(path[at + 2]);
+                                at + 2 < path.size() && isHexDigit(path[at + 1]) &&
+                                isHexDigit(path[at + 2]);
         if (standsRaw(byte) || keptEscape) {
             encoded += static_cast<char>(byte);
         } else {
