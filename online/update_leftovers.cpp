@@ -67,7 +67,8 @@ int clearFolder(const std::string& folder, bool top) {
             continue;
         }
         if (const auto temporary = temporaryName(entry.name);
-            temporary && isUpdaterTemporary(entry.name) && (top || endsWith(temporary->stem, FetchedSuffix))) {
+            temporary && isUpdaterTemporary(entry.name) &&
+            (top || endsWith(temporary->stem, FetchedSuffix))) {
             if (!platform::processRunning(temporary->process) && platform::removeFile(path)) {
                 ++cleared;
             }

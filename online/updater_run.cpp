@@ -4,6 +4,7 @@
 
 #include "online/update_install.h"
 #include "online/update_leftovers.h"
+#include "online/update_trust.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -58,8 +59,8 @@ void showProgress(std::string_view file, int done, int total) {
 
 // Runs the installation on a worker while the window keeps its events
 // flowing (the worker's progress calls wait for the GUI thread).
-InstallResult installWithWindow(const UpdateSource& source,
-                                const std::vector<IndexEntry>& entries) {
+InstallResult installWithWindow(const UpdateSource& source, const std::vector<IndexEntry>& entries,
+                                std::int64_t releaseTimestamp) {
     openUpdaterWindow();
     struct Shared {
         std::atomic<bool> done{false};
@@ -67,16 +68,17 @@ InstallResult installWithWindow(const UpdateSource& source,
     };
     auto shared = std::make_shared<Shared>();
     const int thread = startThread(
-        [shared, source, entries](int, const StopToken& stop) {
+        [shared, source, entries, releaseTimestamp](int, const StopToken& stop) {
             FingerprintBuffer buffer;
-            shared->result = installUpdate(source, entries, buffer, showProgress, &stop);
+            shared->result =
+                installUpdate(source, entries, buffer, showProgress, &stop, {}, releaseTimestamp);
             shared->done = true;
             widgets::postWindowEvent({widgets::EventKind::WakeUp});
         },
         0);
     if (thread == 0) {
         FingerprintBuffer buffer;
-        shared->result = installUpdate(source, entries, buffer);
+        shared->result = installUpdate(source, entries, buffer, {}, nullptr, {}, releaseTimestamp);
     } else {
         while (!shared->done) {
             widgets::waitWindowEvent();
@@ -131,6 +133,13 @@ std::string updateHeld(std::string_view programDirectory) {
                                       "wurde keine Datei geändert.");
         }
     }
+    // Checked again here, before anything is fetched: the index beside the
+    // program may have changed since the check read it.
+    const IndexVerdict verdict = checkIndexTrust(programDirectory);
+    if (verdict.trust != IndexTrust::Trusted) {
+        return indexTrustFailureText(verdict.trust) +
+               platform::fromUtf8(" Es wurde keine Datei geändert.");
+    }
     const auto source = readUpdaterSource(programDirectory);
     const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
     if (!source) {
@@ -141,7 +150,7 @@ std::string updateHeld(std::string_view programDirectory) {
         return platform::fromUtf8("Die Index-Datei konnte nicht gelesen werden. Es wurde "
                                   "keine Datei geändert.");
     }
-    return installFailureText(installWithWindow(*source, *entries));
+    return installFailureText(installWithWindow(*source, *entries, verdict.timestamp));
 }
 
 } // namespace

@@ -2,13 +2,16 @@
 // over HTTP on 127.0.0.1, its index made by scripts/make-update-index, the
 // check in this process and the real updater executable.
 #include "online/update_install.h"
+#include "online/update_state.h"
 #include "online/update_texts.h"
+#include "online/update_trust.h"
 #include "online/update_wait_window.h"
 #include "online/updater_run.h"
 #include "online/updater_start.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "tests/online/gui_events.h"
+#include "tests/online/minisign_keys.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
@@ -18,6 +21,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <thread>
@@ -103,6 +107,8 @@ protected:
         write(program / "Codes/Dialoge/Gleich.pb", "Debug 1\r\n");
         write(program / "Einstellungen.ini", "[Einstellungen]\r\n");
 
+        key = codarium::testsupport::makeSigningKey(root / "keys", "maker");
+        fs::copy_file(key.publicKey, program / "Aktualisierung.pub");
         publishIndex();
     }
     void TearDown() override {
@@ -113,15 +119,23 @@ protected:
         fs::remove_all(root);
     }
 
+    // The index as the maker publishes it: made and signed by the script.
     void publishIndex() {
         QProcess make;
         make.start("python3", {QString(CODARIUM_SOURCE_DIR) + "/scripts/make-update-index",
-                               QString::fromStdString(release.string())});
+                               QString::fromStdString(release.string()), "--sign",
+                               QString::fromStdString(key.secretKey.string())});
         ASSERT_TRUE(make.waitForFinished(20000));
-        ASSERT_EQ(make.exitCode(), 0);
-        const QByteArray index = make.readAllStandardOutput();
-        write(release / "Index.ini",
-              std::string_view(index.constData(), std::size_t(index.size())));
+        ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+        ASSERT_TRUE(fs::exists(release / "Index.ini.minisig"));
+    }
+
+    // The check's download of the index and its signature.
+    void copyIndexToProgram() {
+        fs::copy_file(release / "Index.ini", program / "Index.ini",
+                      fs::copy_options::overwrite_existing);
+        fs::copy_file(release / "Index.ini.minisig", program / "Index.ini.minisig",
+                      fs::copy_options::overwrite_existing);
     }
 
     UpdateSource source() const {
@@ -146,6 +160,7 @@ protected:
     }
 
     fs::path root, release, program;
+    codarium::testsupport::SigningKey key;
     std::unique_ptr<testing::ServerProcess> http;
 };
 
@@ -216,7 +231,7 @@ TEST_F(UpdateEndToEndTest, CodesWhoseNamesHaveBlanksUmlautsAndPercentSignsAreIns
 TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWas) {
     // Same size, other bytes: the index no longer matches what is served.
     write(release / "Grafiken/Neu.ico", std::string(3000, '\x43'));
-    ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));
+    copyIndexToProgram();
     const auto before = contents(program);
     const auto modeBefore = modeOf(program / "Codarium");
 
@@ -234,9 +249,90 @@ TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWa
     EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
 }
 
+// The updater checks the index beside it on its own: one changed after the
+// check, one signed by another key, and an older release than the one it
+// installed last are refused before anything is fetched.
+TEST_F(UpdateEndToEndTest, TheUpdaterInstallsNothingFromAnIndexItCannotTrust) {
+    const auto other = codarium::testsupport::makeSigningKey(root / "keys", "other");
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        IndexTrust trust;
+    } cases[] = {
+        {"altered after the check",
+         [&] {
+             copyIndexToProgram();
+             std::string index = read(program / "Index.ini");
+             index[0] = 'X';
+             write(program / "Index.ini", index);
+         },
+         IndexTrust::NotSigned},
+        {"no signature",
+         [&] {
+             copyIndexToProgram();
+             fs::remove(program / "Index.ini.minisig");
+         },
+         IndexTrust::NotSigned},
+        {"another key",
+         [&] {
+             copyIndexToProgram();
+             ASSERT_TRUE(codarium::testsupport::signFile(other, program / "Index.ini"));
+         },
+         IndexTrust::NotSigned},
+        {"older than the installed release",
+         [&] {
+             copyIndexToProgram();
+             ASSERT_TRUE(codarium::testsupport::signFile(key, program / "Index.ini",
+                                                         "timestamp:1000\tfile:Index.ini"));
+             ASSERT_TRUE(recordInstalledTimestamp(program.string(), 2000));
+         },
+         IndexTrust::Older},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        hooks::clearRecordedDialogs();
+        fs::remove(program / "Neustart.txt");
+        c.prepare();
+        const auto before = contents(program);
+        EXPECT_EQ(runUpdater(program.string()), 0);
+        const auto boxes = hooks::recordedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "Fehler");
+        EXPECT_TRUE(boxes[0].text.starts_with(indexTrustFailureText(c.trust))) << boxes[0].text;
+        EXPECT_TRUE(handleEventsUntil([&] { return read(program / "Neustart.txt") == "alt\n"; }))
+            << "the old program runs again";
+        auto after = contents(program);
+        after.erase("Neustart.txt");
+        EXPECT_EQ(after, before);
+    }
+}
+
+// Once a release is in, the same server cannot bring back the one before.
+TEST_F(UpdateEndToEndTest, AfterAnUpdateAnOlderSignedReleaseIsRefused) {
+    copyIndexToProgram();
+    ASSERT_TRUE(codarium::testsupport::signFile(key, release / "Index.ini",
+                                                "timestamp:2000\tfile:Index.ini"));
+    copyIndexToProgram();
+    EXPECT_EQ(runUpdater(program.string()), 0);
+    EXPECT_TRUE(hooks::recordedMessageBoxes().empty());
+    EXPECT_EQ(lastInstalledTimestamp(program.string()), 2000);
+    EXPECT_EQ(remainingUpdate(), 0);
+
+    // The old release, signed by the maker at its time, served again.
+    write(release / "Codarium", standIn("alt"));
+    ASSERT_TRUE(codarium::testsupport::signFile(key, release / "Index.ini",
+                                                "timestamp:1999\tfile:Index.ini"));
+    hooks::clearRecordedDialogs();
+    runCheck(widgets::MessageResult::Yes);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, indexTrustFailureText(IndexTrust::Older));
+    EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+}
+
 TEST_F(UpdateEndToEndTest, AnInstalledCopyIsLeftToThePackageManager) {
     write(program / "Paketinstallation", "");
-    ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));
+    copyIndexToProgram();
     const auto before = contents(program);
 
     EXPECT_EQ(runUpdater(program.string()), 0);

@@ -6,11 +6,13 @@
 #include "online/update_install.h"
 #include "online/update_leftovers.h"
 #include "online/update_texts.h"
+#include "online/update_trust.h"
 #include "online/update_wait_window.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "runtime/http_download.h"
 #include "tests/online/gui_events.h"
+#include "tests/online/minisign_keys.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
 #include "widgets/window_event.h"
@@ -157,16 +159,22 @@ TEST_F(HostileUpdateServer, TheCheckGivesUpOnATricklingIndexWhenItsTimeIsOver) {
 }
 
 TEST_F(HostileUpdateServer, AnIndexOfPathsOutsideIsOnlyStoredAsTheIndex) {
+    const auto key = codarium::testsupport::makeSigningKey(parent_ / "keys", "maker");
+    fs::copy_file(key.publicKey, program() / "Aktualisierung.pub");
+    fs::remove_all(parent_ / "keys");
     const auto before = contents(parent_);
     hooks::queueMessageBoxAnswer(MessageResult::No);
     runCheck(source("outside"));
+    // The server signs nothing, so nothing of its index is offered.
     const auto boxes = hooks::recordedMessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].icon, widgets::MessageIcon::Question);
+    EXPECT_EQ(boxes[0].icon, widgets::MessageIcon::Error);
+    EXPECT_EQ(boxes[0].text, indexTrustFailureText(IndexTrust::NotSigned));
 
     auto after = contents(parent_);
     EXPECT_NE(after["Codarium/Index.ini"], before.at("Codarium/Index.ini"));
     after["Codarium/Index.ini"] = before.at("Codarium/Index.ini");
+    EXPECT_EQ(after.erase("Codarium/Index.ini.minisig"), 1u) << "what it sent as the signature";
     EXPECT_EQ(after, before);
     EXPECT_FALSE(fs::exists("/tmp/codarium-hostile-outside.txt"));
 }
@@ -220,6 +228,10 @@ TEST_F(HostileUpdateServer, AFailedOrKilledUpdateLeavesNoFolderOrPartialFileBehi
     write(program() / "Index.ini",
           std::string("Neu/Tief/Datei.bin\r\n") + AbcDigest + "\r\n100000\r\n");
     fs::copy_file(fs::path(CODARIUM_PROGRAM_DIR) / "Aktualisierung", program() / "Aktualisierung");
+    const auto key = codarium::testsupport::makeSigningKey(parent_ / "keys", "maker");
+    fs::copy_file(key.publicKey, program() / "Aktualisierung.pub");
+    ASSERT_TRUE(codarium::testsupport::signFile(key, program() / "Index.ini"));
+    fs::remove_all(parent_ / "keys");
     const auto installed = contents(parent_);
     QProcess updater;
     updater.start(QString::fromStdString((program() / "Aktualisierung").string()), {});

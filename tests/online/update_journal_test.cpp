@@ -87,8 +87,8 @@ TEST(UpdateLeftovers, TellsTheUpdatersTemporaryFilesFromOthers) {
 }
 
 TEST(UpdateLeftovers, RemovesOnlyWhatAKilledUpdateLeft) {
-    const fs::path root = fs::temp_directory_path() /
-                          ("codarium-leftovers-" + std::to_string(::getpid()));
+    const fs::path root =
+        fs::temp_directory_path() / ("codarium-leftovers-" + std::to_string(::getpid()));
     fs::remove_all(root);
     const auto write = [&](const std::string& name, std::string_view bytes) {
         fs::create_directories((root / name).parent_path());
