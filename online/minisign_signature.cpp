@@ -101,8 +101,8 @@ SignatureResult verifyMinisign(const MinisignKey& key, std::string_view signatur
         verified = crypto_sign_verify_detached(fileSignature, hash.data(), hash.size(),
                                                key.publicKey.data());
     } else {
-        verified = crypto_sign_verify_detached(fileSignature, bytes, message.size(),
-                                               key.publicKey.data());
+        verified =
+            crypto_sign_verify_detached(fileSignature, bytes, message.size(), key.publicKey.data());
     }
     if (verified != 0) {
         result.check = SignatureCheck::BadSignature;

@@ -22,9 +22,9 @@ std::optional<MinisignKey> parseMinisignKey(std::string_view text);
 
 enum class SignatureCheck {
     Valid,
-    Malformed,      // no signature file of this format
-    OtherKey,       // signed, but with another key
-    BadSignature,   // the file is not what was signed
+    Malformed,         // no signature file of this format
+    OtherKey,          // signed, but with another key
+    BadSignature,      // the file is not what was signed
     BadTrustedComment, // the trusted comment was altered
 };
 
