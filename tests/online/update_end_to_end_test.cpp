@@ -307,6 +307,22 @@ TEST_F(UpdateEndToEndTest, TheUpdaterInstallsNothingFromAnIndexItCannotTrust) {
     }
 }
 
+// A journal that cannot be read is never guessed at: the updater says so and
+// touches nothing, and the program start leaves it as well.
+TEST_F(UpdateEndToEndTest, AnUnreadableJournalStopsTheUpdaterBeforeItChangesAnything) {
+    copyIndexToProgram();
+    write(program / "Aktualisierung.journal", "Aktualisierungsjournal 1\r\nPhase=Erse");
+    const auto before = contents(program);
+    EXPECT_EQ(runUpdater(program.string()), 0);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("Aktualisierung.journal"), std::string::npos);
+    EXPECT_TRUE(handleEventsUntil([&] { return read(program / "Neustart.txt") == "alt\n"; }));
+    auto after = contents(program);
+    after.erase("Neustart.txt");
+    EXPECT_EQ(after, before);
+}
+
 // Once a release is in, the same server cannot bring back the one before.
 TEST_F(UpdateEndToEndTest, AfterAnUpdateAnOlderSignedReleaseIsRefused) {
     copyIndexToProgram();
@@ -378,6 +394,13 @@ TEST_F(UpdateEndToEndTest, PathsOutsideTheProgramDirectoryAreRefusedBeforeAnythi
     EXPECT_EQ(result.error, InstallError::UnsafePath);
     EXPECT_EQ(result.file, "..\\..\\etc\\profile");
     EXPECT_EQ(fetched, 0);
+    EXPECT_EQ(contents(program), before);
+
+    // Nor may a release replace the record of the installed one.
+    const InstallResult own = installUpdate(
+        source(), {{"Codarium", "0123", "10"}, {"Aktualisierung.stand", "0123", "2"}}, buffer);
+    EXPECT_EQ(own.error, InstallError::UnsafePath);
+    EXPECT_EQ(own.file, "Aktualisierung.stand");
     EXPECT_EQ(contents(program), before);
 }
 

@@ -1,5 +1,6 @@
 // The updater's journal format and the rules by which leftovers of killed
 // updates are told from everything else in the program directory.
+#include "online/update_install.h"
 #include "online/update_journal.h"
 #include "online/update_leftovers.h"
 #include "platform/update_folder.h"
@@ -83,6 +84,28 @@ TEST(UpdateLeftovers, TellsTheUpdatersTemporaryFilesFromOthers) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(isUpdaterTemporary(c.name), c.updaters) << c.name;
+    }
+}
+
+// A release that lists the updater's own files would let a server reset
+// the record of the installed release or feed the journal.
+TEST(UpdateLeftovers, NoReleaseMayReplaceTheUpdatersOwnFiles) {
+    const struct {
+        const char* path;
+        bool own;
+    } cases[] = {
+        {"Aktualisierung.journal", true},
+        {"Aktualisierung.stand", true},
+        {"Codes/A.pb.aktualisierung", true},
+        {"Codes/A.pb.vorher", true},
+        {"Index.ini.tmp-1-2", true},
+        {"Aktualisierung", false},
+        {"Aktualisierung.pub", false}, // a new key comes signed by the old one
+        {"Codes/Aktualisierung.journal.pb", false},
+        {"Codarium", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(updaterOwnPath(c.path), c.own) << c.path;
     }
 }
 
