@@ -119,7 +119,11 @@ CleanUp cleanUpAfterUpdatesHeld(std::string_view programDirectory, FingerprintBu
     if (finishInterruptedUpdate(programDirectory, buffer) == Recovery::Unreadable) {
         return CleanUp::Unreadable;
     }
-    removeUpdateLeftovers(programDirectory);
+    // A journal kept for a folder that could not go yet still speaks for
+    // what is beside it.
+    if (!journalExists(programDirectory)) {
+        removeUpdateLeftovers(programDirectory);
+    }
     return CleanUp::Done;
 }
 
