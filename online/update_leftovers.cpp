@@ -5,6 +5,7 @@
 #include "online/update_replacement.h"
 #include "online/update_state.h"
 #include "platform/file_system.h"
+#include "platform/file_tree.h"
 #include "platform/paths.h"
 #include "platform/update_folder.h"
 
@@ -62,6 +63,11 @@ int clearFolder(const std::string& folder, bool top) {
     int cleared = 0;
     for (const platform::DirectoryEntry& entry : platform::listDirectory(folder)) {
         const std::string path = platform::joinPath(folder, entry.name);
+        // A link may lead out of the program directory or back into it;
+        // nothing the updater makes is one.
+        if (platform::isSymbolicLink(path)) {
+            continue;
+        }
         if (entry.isDirectory) {
             cleared += clearFolder(path, false);
             continue;

@@ -145,12 +145,21 @@ TEST(UpdateLeftovers, RemovesOnlyWhatAKilledUpdateLeft) {
         write(name, name);
     }
     write("Codes/Fehlt.pb.vorher", "die alte Fassung");
+    // A link back up, and one to a folder outside holding a fetched copy:
+    // the walk neither loops nor reaches outside.
+    fs::create_directory_symlink(root, root / "Codes/Schleife");
+    const fs::path outside = root.string() + "-draussen";
+    fs::create_directories(outside);
+    std::ofstream(outside / "X.pb.aktualisierung") << "fremd";
+    fs::create_directory_symlink(outside, root / "Draussen");
 
     EXPECT_EQ(cleanUpAfterUpdates(root.string()), CleanUp::Done);
     for (const auto& [name, kept] : files) {
         EXPECT_EQ(fs::exists(root / name), kept) << name;
     }
     EXPECT_FALSE(fs::exists(root / "Codes/Fehlt.pb.vorher"));
+    EXPECT_TRUE(fs::exists(outside / "X.pb.aktualisierung"));
+    fs::remove_all(outside);
     std::ifstream restored(root / "Codes/Fehlt.pb");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(restored), {}), "die alte Fassung")
         << "the only copy of a file whose replacement stopped is put back";
