@@ -1,5 +1,6 @@
 #include "online/update_journal.h"
 
+#include "online/update_index.h"
 #include "platform/atomic_save.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -124,11 +125,12 @@ std::optional<UpdateJournal> parseJournal(std::string_view text) {
                 return std::nullopt;
             }
             journal.timestamp = *stamp;
-        } else if (key == "Ordner" && !value.empty()) {
+        } else if (key == "Ordner" && safeReleasePath(value)) {
             journal.folders.emplace_back(value);
         } else if (key == "Datei") {
+            // Recovery renames and removes by these paths: none may lead out.
             auto file = parseFile(value);
-            if (!file) {
+            if (!file || !safeReleasePath(file->path)) {
                 return std::nullopt;
             }
             journal.files.push_back(std::move(*file));

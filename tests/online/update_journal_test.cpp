@@ -57,6 +57,8 @@ TEST(UpdateJournal, ReadsBackWhatItWroteAndRefusesAnythingElse) {
         "Aktualisierungsjournal 1\r\nPhase=Laden\r\nZeitstempel=12x\r\nEnde\r\n",
         "Aktualisierungsjournal 1\r\nPhase=Laden\r\nEnde\r\nOrdner=a\r\n",
         "Aktualisierungsjournal 1\nPhase=Laden\nEnde\n",
+        "Aktualisierungsjournal 1\r\nPhase=Laden\r\nDatei=1|d|3|../../etc/profile\r\nEnde\r\n",
+        "Aktualisierungsjournal 1\r\nPhase=Laden\r\nOrdner=/tmp\r\nEnde\r\n",
     };
     for (const char* text : damaged) {
         EXPECT_FALSE(parseJournal(text)) << text;
