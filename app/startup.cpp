@@ -15,6 +15,7 @@
 #include "app/ui_text.h"
 #include "library/api_links.h"
 #include "library/library_tree.h"
+#include "online/update_leftovers.h"
 #include "online/updater_start.h"
 #include "online/upload_window.h"
 #include "online/worker_threads.h"
@@ -39,6 +40,9 @@ bool startUp() {
     }
     // An installed, read-only program directory is replaced by the user's own copy.
     startupState().DataDir = useProgramDirectory(*dataDir);
+    // An updater that was killed may have left the directory between two
+    // releases; it is brought to one before anything in it is read.
+    online::cleanUpAfterUpdates(startupState().DataDir);
 
     ensureLibraryStore();
     if (const auto missing = missingComponentMessage()) {

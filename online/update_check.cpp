@@ -2,12 +2,18 @@
 
 #include "online/update_index.h"
 #include "online/update_texts.h"
+#include "online/update_trust.h"
+#include "platform/code_page.h"
+#include "platform/file_system.h"
 #include "platform/network_state.h"
 #include "platform/paths.h"
 #include "runtime/connection_check.h"
 #include "runtime/http_download.h"
 #include "runtime/http_url.h"
+#include "runtime/url_path_encoding.h"
 #include "widgets/message_box.h"
+
+#include <ctime>
 
 namespace codarium::online {
 namespace {
@@ -35,11 +41,14 @@ bool connectionAvailable(const UpdateSource& source) {
 } // namespace
 
 std::string releaseUrl(const UpdateSource& source, std::string_view name) {
+    // The server's names are the native names of the release's files, so
+    // both parts go out as UTF-8. "Verzeichnis" is written by hand and may
+    // already hold escapes; a file name is taken literally.
     std::string url = source.server;
     url += "/aktualisierung/";
-    url += source.directory;
+    url += percentEncodePath(platform::toUtf8(source.directory), PercentSigns::KeepEscapes);
     url += '/';
-    url += name;
+    url += percentEncodePath(platform::nativeFormOf(name), PercentSigns::Literal);
     return url;
 }
 
@@ -60,6 +69,25 @@ UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buf
                  IndexDownloadSeconds) == 0) {
         return stop ? UpdateCheckEnd::Stopped : failWith(indexDownloadFailedText(), stop);
     }
+    // The index counts only when the maker signed it: nothing of it is read
+    // before its signature and its time are checked.
+    const std::string signaturePath =
+        platform::joinPath(source.programDirectory, SignatureFileName);
+    platform::removeFile(signaturePath);
+    download(releaseUrl(source, SignatureFileName), signaturePath, &stop, MaxSignatureBytes,
+             IndexDownloadSeconds);
+    if (stop) {
+        return UpdateCheckEnd::Stopped;
+    }
+    const IndexVerdict verdict = checkIndexTrust(source.programDirectory);
+    if (verdict.trust != IndexTrust::Trusted) {
+        return failWith(indexTrustFailureText(verdict.trust), stop);
+    }
+    std::string ageNote;
+    if (const auto days = tooOldByDays(verdict.timestamp, std::time(nullptr),
+                                       maxReleaseAgeDays(source.programDirectory))) {
+        ageNote = "\r" + releaseAgeNote(*days);
+    }
     std::int32_t size = 0;
     if (const auto entries = readUpdateIndex(indexPath)) {
         const auto sum = updateSize(*entries, source.programDirectory, buffer, &stop);
@@ -72,12 +100,13 @@ UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buf
         return UpdateCheckEnd::Stopped;
     }
     if (size == 0) {
-        const auto shown = widgets::messageRequester(
-            UpdateCaption, noNewVersionText(), MessageIcon::Information, MessageButtons::Ok, &stop);
+        const auto shown =
+            widgets::messageRequester(UpdateCaption, noNewVersionText() + ageNote,
+                                      MessageIcon::Information, MessageButtons::Ok, &stop);
         return shown == MessageResult::Cancelled ? UpdateCheckEnd::Stopped
                                                  : UpdateCheckEnd::NoUpdate;
     }
-    switch (widgets::messageRequester(UpdateCaption, updateQuestionText(size),
+    switch (widgets::messageRequester(UpdateCaption, updateQuestionText(size) + ageNote,
                                       MessageIcon::Question, MessageButtons::YesNo, &stop)) {
     case MessageResult::Yes:
         return UpdateCheckEnd::Accepted;

@@ -32,7 +32,8 @@ enum class UpdateCheckEnd {
     Stopped,  // stopped from outside; nothing more was shown
 };
 
-// "Server" + "/aktualisierung/" + "Verzeichnis" + "/" + name.
+// "Server" + "/aktualisierung/" + "Verzeichnis" + "/" + name, the last two
+// percent-encoded; name is a release path with "/" between its parts.
 std::string releaseUrl(const UpdateSource& source, std::string_view name);
 
 // The check up to the user's answer: the connection and the server are

@@ -5,6 +5,7 @@
 // leaves every installed file as it was.
 #include "online/update_check.h"
 #include "online/update_index.h"
+#include "online/update_replacement.h"
 
 #include <functional>
 #include <string>
@@ -32,26 +33,25 @@ struct InstallResult {
 // it and how many are to come in all.
 using InstallProgress = std::function<void(std::string_view file, int done, int total)>;
 
-// The suffixes of the fetched copy beside its target, and of the installed
-// file while it is being replaced.
-inline constexpr std::string_view FetchedSuffix = ".aktualisierung";
-inline constexpr std::string_view PreviousSuffix = ".vorher";
-
 // The whole time one file's download may take: a minute, and a second more
 // for every 4 KiB of its listed size. The updater has no way to be stopped,
 // so a server that sends just often enough for every read must not keep it
 // waiting without end.
 int fileDownloadSeconds(std::int32_t listedSize);
 
-// Called before each rename that puts the release in place (the installed
-// file aside, then the fetched one in its place). Tests end the process
-// there; the updater passes none.
-using InstallStepHook = std::function<void()>;
+// True for an index path that names one of the updater's own files (its
+// journal, its record of the installed release, a fetched or set-aside copy
+// or a temporary file): no release may replace those.
+bool updaterOwnPath(std::string_view releasePathText);
 
+// Every folder it makes and every rename it does is journaled first (see
+// update_replacement.h); `step` is called before each change on disk.
+// releaseTimestamp, the signed time of the index, is recorded once the
+// release is in place.
 InstallResult installUpdate(const UpdateSource& source, const std::vector<IndexEntry>& entries,
                             FingerprintBuffer& buffer, const InstallProgress& progress = {},
-                            const StopToken* stop = nullptr,
-                            const InstallStepHook& beforeRename = {});
+                            const StopToken* stop = nullptr, const UpdateStepHook& step = {},
+                            std::int64_t releaseTimestamp = 0);
 
 // The German sentence for a failed result ("" for None).
 std::string installFailureText(const InstallResult& result);

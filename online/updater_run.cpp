@@ -3,11 +3,14 @@
 #include "online/installed_copy.h"
 
 #include "online/update_install.h"
+#include "online/update_leftovers.h"
+#include "online/update_trust.h"
 #include "online/worker_threads.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "platform/running_programs.h"
+#include "platform/update_folder.h"
 #include "runtime/prefs_file.h"
 #include "runtime/run_program.h"
 #include "widgets/gadgets.h"
@@ -56,8 +59,8 @@ void showProgress(std::string_view file, int done, int total) {
 
 // Runs the installation on a worker while the window keeps its events
 // flowing (the worker's progress calls wait for the GUI thread).
-InstallResult installWithWindow(const UpdateSource& source,
-                                const std::vector<IndexEntry>& entries) {
+InstallResult installWithWindow(const UpdateSource& source, const std::vector<IndexEntry>& entries,
+                                std::int64_t releaseTimestamp) {
     openUpdaterWindow();
     struct Shared {
         std::atomic<bool> done{false};
@@ -65,16 +68,17 @@ InstallResult installWithWindow(const UpdateSource& source,
     };
     auto shared = std::make_shared<Shared>();
     const int thread = startThread(
-        [shared, source, entries](int, const StopToken& stop) {
+        [shared, source, entries, releaseTimestamp](int, const StopToken& stop) {
             FingerprintBuffer buffer;
-            shared->result = installUpdate(source, entries, buffer, showProgress, &stop);
+            shared->result =
+                installUpdate(source, entries, buffer, showProgress, &stop, {}, releaseTimestamp);
             shared->done = true;
             widgets::postWindowEvent({widgets::EventKind::WakeUp});
         },
         0);
     if (thread == 0) {
         FingerprintBuffer buffer;
-        shared->result = installUpdate(source, entries, buffer);
+        shared->result = installUpdate(source, entries, buffer, {}, nullptr, {}, releaseTimestamp);
     } else {
         while (!shared->done) {
             widgets::waitWindowEvent();
@@ -104,28 +108,57 @@ std::optional<UpdateSource> readUpdaterSource(std::string_view programDirectory)
     return source;
 }
 
-int runUpdater(std::string_view programDirectory) {
-    const std::string program = platform::joinPath(programDirectory, ProgramExecutableName);
-    waitForProgramEnd(program);
+namespace {
 
-    std::string failure;
-    const auto source = readUpdaterSource(programDirectory);
-    const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
+// Everything the updater does while it holds the program directory; the
+// German sentence of a failure, "" when the release is in place.
+std::string updateHeld(std::string_view programDirectory) {
+    const platform::FolderHold hold(programDirectory);
+    if (!hold.held()) {
+        return platform::fromUtf8("Eine andere Aktualisierung läuft gerade. Es wurde keine "
+                                  "Datei geändert.");
+    }
     if (platform::fileExists(platform::joinPath(programDirectory, InstalledCopyMarker))) {
         // Started by hand in an installed copy: the package manager owns
         // these files and would overwrite whatever the updater put there.
-        failure = platform::fromUtf8("Diese Installation von Codarium wird über die "
-                                     "Paketverwaltung des Systems aktualisiert. Es wurde keine "
-                                     "Datei geändert.");
-    } else if (!source) {
-        failure = platform::fromUtf8("Die Datei Konfiguration.ini nennt keinen Server. Es wurde "
-                                     "keine Datei geändert.");
-    } else if (!entries) {
-        failure = platform::fromUtf8("Die Index-Datei konnte nicht gelesen werden. Es wurde "
-                                     "keine Datei geändert.");
-    } else {
-        failure = installFailureText(installWithWindow(*source, *entries));
+        return platform::fromUtf8("Diese Installation von Codarium wird über die "
+                                  "Paketverwaltung des Systems aktualisiert. Es wurde keine "
+                                  "Datei geändert.");
     }
+    {
+        FingerprintBuffer buffer;
+        if (cleanUpAfterUpdatesHeld(programDirectory, buffer) == CleanUp::Unreadable) {
+            return platform::fromUtf8("Das Journal einer früheren Aktualisierung "
+                                      "(Aktualisierung.journal) kann nicht gelesen werden. Es "
+                                      "wurde keine Datei geändert.");
+        }
+    }
+    // Checked again here, before anything is fetched: the index beside the
+    // program may have changed since the check read it.
+    const IndexVerdict verdict = checkIndexTrust(programDirectory);
+    if (verdict.trust != IndexTrust::Trusted) {
+        return indexTrustFailureText(verdict.trust) +
+               platform::fromUtf8(" Es wurde keine Datei geändert.");
+    }
+    const auto source = readUpdaterSource(programDirectory);
+    const auto entries = readUpdateIndex(platform::joinPath(programDirectory, IndexFileName));
+    if (!source) {
+        return platform::fromUtf8("Die Datei Konfiguration.ini nennt keinen Server. Es wurde "
+                                  "keine Datei geändert.");
+    }
+    if (!entries) {
+        return platform::fromUtf8("Die Index-Datei konnte nicht gelesen werden. Es wurde "
+                                  "keine Datei geändert.");
+    }
+    return installFailureText(installWithWindow(*source, *entries, verdict.timestamp));
+}
+
+} // namespace
+
+int runUpdater(std::string_view programDirectory) {
+    const std::string program = platform::joinPath(programDirectory, ProgramExecutableName);
+    waitForProgramEnd(program);
+    const std::string failure = updateHeld(programDirectory);
     if (!failure.empty()) {
         widgets::errorBox(failure);
     }

@@ -1,6 +1,9 @@
 #include "app/app_state.h"
 #include "app/event_loop.h"
 #include "app/main_window_numbers.h"
+#include "online/file_fingerprint.h"
+#include "online/update_journal.h"
+#include "online/update_state.h"
 #include "online/update_wait_window.h"
 #include "online/updater_start.h"
 #include "online/worker_threads.h"
@@ -14,7 +17,9 @@
 #include <QApplication>
 #include <chrono>
 #include <filesystem>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace codarium::app {
 namespace {
@@ -127,6 +132,53 @@ TEST_F(UpdateCommandTest, AnAcceptedCheckEndsTheLoopAndStartsTheUpdater) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     EXPECT_TRUE(fs::exists(program("gestartet")));
+}
+
+// The program's start brings a directory that a killed updater left between
+// two releases to one of them before it reads anything.
+TEST_F(UpdateCommandTest, TheStartFinishesOrUndoesAnUpdateThatWasKilled) {
+    // Killed while renaming: A is in place, B still waits beside its old copy.
+    fs::create_directories(program("Codes"));
+    writeBytes(program("Codes/A.pb"), "neu A");
+    writeBytes(program("Codes/A.pb.vorher"), "alt A");
+    writeBytes(program("Codes/B.pb"), "alt B");
+    writeBytes(program("Codes/B.pb.aktualisierung"), "neu B");
+    online::FingerprintBuffer buffer;
+    online::UpdateJournal replacing;
+    replacing.phase = online::JournalPhase::Replacing;
+    replacing.timestamp = 1765000000;
+    replacing.files = {
+        {"Codes/A.pb", online::fileFingerprint(program("Codes/A.pb"), buffer), 5, true},
+        {"Codes/B.pb", online::fileFingerprint(program("Codes/B.pb.aktualisierung"), buffer), 5,
+         true},
+    };
+    ASSERT_TRUE(online::saveJournal(programDir.path().string(), replacing));
+    ASSERT_TRUE(start());
+    EXPECT_EQ(testsupport::readBytes(program("Codes/A.pb")), "neu A");
+    EXPECT_EQ(testsupport::readBytes(program("Codes/B.pb")), "neu B");
+    for (const char* left :
+         {"Codes/A.pb.vorher", "Codes/B.pb.aktualisierung", "Aktualisierung.journal"}) {
+        EXPECT_FALSE(fs::exists(program(left))) << left;
+    }
+    EXPECT_EQ(online::lastInstalledTimestamp(programDir.path().string()), 1765000000);
+}
+
+TEST_F(UpdateCommandTest, TheStartRemovesTheFoldersAndPartialFilesOfAKilledDownload) {
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        std::_Exit(0);
+    }
+    ::waitpid(ended, nullptr, 0);
+    const std::string partial = "Neu/Tief/X.pb.aktualisierung.tmp-" + std::to_string(ended) + "-0";
+    fs::create_directories(program("Neu/Tief"));
+    writeBytes(program(partial), "halb");
+    online::UpdateJournal fetching;
+    fetching.folders = {"Neu", "Neu/Tief"};
+    fetching.files = {{"Neu/Tief/X.pb", "0123", 10, false}};
+    ASSERT_TRUE(online::saveJournal(programDir.path().string(), fetching));
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(fs::exists(program("Neu")));
+    EXPECT_FALSE(fs::exists(program("Aktualisierung.journal")));
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "online/update_check.h"
+#include "online/update_state.h"
 #include "online/update_texts.h"
+#include "online/update_trust.h"
 #include "online/update_wait_window.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "runtime/tcp_connection.h"
 #include "tests/online/gui_events.h"
+#include "tests/online/minisign_keys.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "tests/support/scratch_folder.h"
@@ -15,7 +18,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace codarium::online {
@@ -63,6 +68,7 @@ protected:
         widgets::clearWindowEvents();
         resetWorkerFlags();
         fs::create_directories(release());
+        fs::copy_file(maker().publicKey, program.file("Aktualisierung.pub"));
     }
     void TearDown() override {
         releaseAllThreads();
@@ -72,7 +78,20 @@ protected:
     }
 
     std::string release() const { return serverRoot.path().string() + "/aktualisierung/codarium"; }
-    void publish(std::string_view index) { writeBytes(release() + "/Index.ini", index); }
+    // The index, signed by the maker (or by `by`) with minisign.
+    void publish(std::string_view index, const char* trustedComment = nullptr,
+                 const codarium::testsupport::SigningKey* by = nullptr) {
+        writeBytes(release() + "/Index.ini", index);
+        ASSERT_TRUE(codarium::testsupport::signFile(
+            by ? *by : maker(), release() + "/Index.ini",
+            trustedComment ? std::optional<std::string>(trustedComment) : std::nullopt));
+    }
+    static const codarium::testsupport::SigningKey& maker() {
+        static const codarium::testsupport::SigningKey key = codarium::testsupport::makeSigningKey(
+            fs::temp_directory_path() / ("codarium-check-keys-" + std::to_string(::getpid())),
+            "maker");
+        return key;
+    }
 
     UpdateSource sourceOnPort(std::uint16_t port) const {
         return {"http://127.0.0.1:" + std::to_string(port), "codarium", program.path()};
@@ -162,6 +181,106 @@ TEST_F(UpdateCheckTest, ChangedAndMissingFilesAreOfferedWithTheirSize) {
     EXPECT_EQ(workerFlags().UpdaterRequested, 1) << "Yes hands over to the updater";
     EXPECT_EQ(workerFlags().UpdateCheckFinished, 0);
     EXPECT_TRUE(wakeUpQueued());
+}
+
+TEST_F(UpdateCheckTest, TheIndexAddressIsPercentEncodedAsUtf8) {
+    struct Case {
+        std::string directory; // as Konfiguration.ini holds it, Windows-1252
+        std::string name;
+        std::string url;
+    };
+    const Case cases[] = {
+        {"codarium", "Index.ini", "http://h/aktualisierung/codarium/Index.ini"},
+        {"Mein Ordner \xE4", "Index.ini",
+         "http://h/aktualisierung/Mein%20Ordner%20%C3%A4/Index.ini"},
+        {"schon%20kodiert/100%", "Codes/A b/\xDC 5%.pb",
+         "http://h/aktualisierung/schon%20kodiert/100%25/Codes/A%20b/%C3%9C%205%25.pb"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(releaseUrl({"http://h", c.directory, ""}, c.name), c.url) << c.directory;
+    }
+
+    // A directory with a blank and an umlaut on a real server, which
+    // refuses a raw blank.
+    const std::string folder = serverRoot.path().string() + "/aktualisierung/Mein Ordner \xC3\xA4";
+    fs::create_directories(folder);
+    writeBytes(program.file("a.txt"), "abc");
+    writeBytes(folder + "/Index.ini", std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n");
+    ASSERT_TRUE(codarium::testsupport::signFile(maker(), folder + "/Index.ini"));
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    runCheck(
+        {"http://127.0.0.1:" + std::to_string(http.port()), "Mein Ordner \xE4", program.path()});
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Keine neue Version vorhanden.");
+}
+
+// Whatever the server sends, an index the maker did not sign, or signed
+// before the installed release, is never offered.
+TEST_F(UpdateCheckTest, AnIndexNotSignedByTheMakerOrOlderThanTheInstalledOneIsNotOffered) {
+    writeBytes(program.file("a.txt"), "changed");
+    const std::string index = std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n";
+    const codarium::testsupport::SigningKey other = codarium::testsupport::makeSigningKey(
+        fs::temp_directory_path() / ("codarium-check-keys-" + std::to_string(::getpid())), "other");
+    testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
+                                 QString::fromStdString(serverRoot.path())});
+    ASSERT_NE(http.port(), 0);
+    const std::string signature = release() + "/Index.ini.minisig";
+    const struct {
+        const char* what;
+        std::function<void()> serve;
+        IndexTrust trust;
+    } cases[] = {
+        {"unsigned",
+         [&] {
+             publish(index);
+             fs::remove(signature);
+         },
+         IndexTrust::NotSigned},
+        {"another key", [&] { publish(index, nullptr, &other); }, IndexTrust::NotSigned},
+        {"one byte altered after signing",
+         [&] {
+             publish(index);
+             writeBytes(release() + "/Index.ini", "b" + index.substr(1));
+         },
+         IndexTrust::NotSigned},
+        {"signed before the installed release",
+         [&] {
+             publish(index, "timestamp:1000\tfile:Index.ini");
+             ASSERT_TRUE(recordInstalledTimestamp(program.path().string(), 2000));
+         },
+         IndexTrust::Older},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetWorkerFlags();
+        hooks::clearRecordedDialogs();
+        c.serve();
+        runCheck(sourceOnPort(http.port()));
+        const auto boxes = hooks::recordedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "Fehler");
+        EXPECT_EQ(boxes[0].icon, MessageIcon::Error);
+        EXPECT_EQ(boxes[0].text, indexTrustFailureText(c.trust));
+        EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+    }
+
+    // The same release again is fine, and one signed long ago is offered
+    // with a note on its age.
+    resetWorkerFlags();
+    hooks::clearRecordedDialogs();
+    writeBytes(program.file("Konfiguration.ini"), "[Konfiguration]\r\nMaximalesAlter = 30\r\n");
+    publish(index, "timestamp:2000\tfile:Index.ini");
+    hooks::queueMessageBoxAnswer(MessageResult::No);
+    runCheck(sourceOnPort(http.port()));
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Question);
+    EXPECT_TRUE(boxes[0].text.starts_with(updateQuestionText(3)));
+    const auto days = (std::time(nullptr) - 2000) / 86400;
+    EXPECT_NE(boxes[0].text.find("\r" + releaseAgeNote(days)), std::string::npos);
 }
 
 TEST_F(UpdateCheckTest, FailingStepsShowTheirBoxAndEndTheCheck) {

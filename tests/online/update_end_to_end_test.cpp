@@ -2,13 +2,16 @@
 // over HTTP on 127.0.0.1, its index made by scripts/make-update-index, the
 // check in this process and the real updater executable.
 #include "online/update_install.h"
+#include "online/update_state.h"
 #include "online/update_texts.h"
+#include "online/update_trust.h"
 #include "online/update_wait_window.h"
 #include "online/updater_run.h"
 #include "online/updater_start.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "tests/online/gui_events.h"
+#include "tests/online/minisign_keys.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
@@ -18,6 +21,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <thread>
@@ -103,6 +107,8 @@ protected:
         write(program / "Codes/Dialoge/Gleich.pb", "Debug 1\r\n");
         write(program / "Einstellungen.ini", "[Einstellungen]\r\n");
 
+        key = codarium::testsupport::makeSigningKey(root / "keys", "maker");
+        fs::copy_file(key.publicKey, program / "Aktualisierung.pub");
         publishIndex();
     }
     void TearDown() override {
@@ -113,15 +119,23 @@ protected:
         fs::remove_all(root);
     }
 
+    // The index as the maker publishes it: made and signed by the script.
     void publishIndex() {
         QProcess make;
         make.start("python3", {QString(CODARIUM_SOURCE_DIR) + "/scripts/make-update-index",
-                               QString::fromStdString(release.string())});
+                               QString::fromStdString(release.string()), "--sign",
+                               QString::fromStdString(key.secretKey.string())});
         ASSERT_TRUE(make.waitForFinished(20000));
-        ASSERT_EQ(make.exitCode(), 0);
-        const QByteArray index = make.readAllStandardOutput();
-        write(release / "Index.ini",
-              std::string_view(index.constData(), std::size_t(index.size())));
+        ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+        ASSERT_TRUE(fs::exists(release / "Index.ini.minisig"));
+    }
+
+    // The check's download of the index and its signature.
+    void copyIndexToProgram() {
+        fs::copy_file(release / "Index.ini", program / "Index.ini",
+                      fs::copy_options::overwrite_existing);
+        fs::copy_file(release / "Index.ini.minisig", program / "Index.ini.minisig",
+                      fs::copy_options::overwrite_existing);
     }
 
     UpdateSource source() const {
@@ -146,6 +160,7 @@ protected:
     }
 
     fs::path root, release, program;
+    codarium::testsupport::SigningKey key;
     std::unique_ptr<testing::ServerProcess> http;
 };
 
@@ -182,10 +197,41 @@ TEST_F(UpdateEndToEndTest, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain)
     }
 }
 
+// Nearly every code has blanks in its name, many a letter outside ASCII:
+// python's server answers 400 to a raw blank, so each name must arrive
+// percent-encoded as the UTF-8 form of the file's native name.
+TEST_F(UpdateEndToEndTest, CodesWhoseNamesHaveBlanksUmlautsAndPercentSignsAreInstalled) {
+    const std::string blank = "Codes/Fenster/Halbtransparentes Fenster.pb";
+    const std::string umlaut = "Codes/Gr\xC3\xB6\xC3\x9F"
+                               "en/F\xC3\xBCnf 100% #1?.pb";
+    write(release / blank, "SetLayeredWindowAttributes_(neu)\r\n");
+    write(release / umlaut, "Debug \"neu\"\r\n");
+    write(program / blank, "SetLayeredWindowAttributes_(alt)\r\n");
+    write(program / umlaut, "Debug \"alt\"\r\n");
+    publishIndex();
+    // The index holds the names as the library does, in Windows-1252.
+    EXPECT_NE(read(release / "Index.ini")
+                  .find("Codes/Gr\xF6\xDF"
+                        "en/F\xFCnf 100% #1?.pb\r\n"),
+              std::string::npos);
+
+    runCheck(widgets::MessageResult::Yes);
+    ASSERT_EQ(workerFlags().UpdaterRequested, 1);
+    fs::copy_file(fs::path(CODARIUM_PROGRAM_DIR) / "Aktualisierung", program / "Aktualisierung");
+    ASSERT_TRUE(startUpdater(program.string()));
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::exists(program / "Neustart.txt"); }));
+
+    EXPECT_EQ(hooks::recordedMessageBoxes().size(), 1u) << "only the offer, no error box";
+    EXPECT_EQ(remainingUpdate(), 0) << "every digest matches the release";
+    EXPECT_EQ(read(program / blank), read(release / blank));
+    EXPECT_EQ(read(program / umlaut), read(release / umlaut));
+    EXPECT_EQ(read(program / "Neustart.txt"), "neu\n");
+}
+
 TEST_F(UpdateEndToEndTest, ADamagedFileOnTheServerLeavesEveryInstalledFileAsItWas) {
     // Same size, other bytes: the index no longer matches what is served.
     write(release / "Grafiken/Neu.ico", std::string(3000, '\x43'));
-    ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));
+    copyIndexToProgram();
     const auto before = contents(program);
     const auto modeBefore = modeOf(program / "Codarium");
 
@@ -226,9 +272,106 @@ TEST_F(UpdateEndToEndTest, AProgramDirectoryNamedBeyondTheCodePageIsUpdatedInPla
     }
 }
 
+// The updater checks the index beside it on its own: one changed after the
+// check, one signed by another key, and an older release than the one it
+// installed last are refused before anything is fetched.
+TEST_F(UpdateEndToEndTest, TheUpdaterInstallsNothingFromAnIndexItCannotTrust) {
+    const auto other = codarium::testsupport::makeSigningKey(root / "keys", "other");
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        IndexTrust trust;
+    } cases[] = {
+        {"altered after the check",
+         [&] {
+             copyIndexToProgram();
+             std::string index = read(program / "Index.ini");
+             index[0] = 'X';
+             write(program / "Index.ini", index);
+         },
+         IndexTrust::NotSigned},
+        {"no signature",
+         [&] {
+             copyIndexToProgram();
+             fs::remove(program / "Index.ini.minisig");
+         },
+         IndexTrust::NotSigned},
+        {"another key",
+         [&] {
+             copyIndexToProgram();
+             ASSERT_TRUE(codarium::testsupport::signFile(other, program / "Index.ini"));
+         },
+         IndexTrust::NotSigned},
+        {"older than the installed release",
+         [&] {
+             copyIndexToProgram();
+             ASSERT_TRUE(codarium::testsupport::signFile(key, program / "Index.ini",
+                                                         "timestamp:1000\tfile:Index.ini"));
+             ASSERT_TRUE(recordInstalledTimestamp(program.string(), 2000));
+         },
+         IndexTrust::Older},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        hooks::clearRecordedDialogs();
+        fs::remove(program / "Neustart.txt");
+        c.prepare();
+        const auto before = contents(program);
+        EXPECT_EQ(runUpdater(program.string()), 0);
+        const auto boxes = hooks::recordedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "Fehler");
+        EXPECT_TRUE(boxes[0].text.starts_with(indexTrustFailureText(c.trust))) << boxes[0].text;
+        EXPECT_TRUE(handleEventsUntil([&] { return read(program / "Neustart.txt") == "alt\n"; }))
+            << "the old program runs again";
+        auto after = contents(program);
+        after.erase("Neustart.txt");
+        EXPECT_EQ(after, before);
+    }
+}
+
+// A journal that cannot be read is never guessed at: the updater says so and
+// touches nothing, and the program start leaves it as well.
+TEST_F(UpdateEndToEndTest, AnUnreadableJournalStopsTheUpdaterBeforeItChangesAnything) {
+    copyIndexToProgram();
+    write(program / "Aktualisierung.journal", "Aktualisierungsjournal 1\r\nPhase=Erse");
+    const auto before = contents(program);
+    EXPECT_EQ(runUpdater(program.string()), 0);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("Aktualisierung.journal"), std::string::npos);
+    EXPECT_TRUE(handleEventsUntil([&] { return read(program / "Neustart.txt") == "alt\n"; }));
+    auto after = contents(program);
+    after.erase("Neustart.txt");
+    EXPECT_EQ(after, before);
+}
+
+// Once a release is in, the same server cannot bring back the one before.
+TEST_F(UpdateEndToEndTest, AfterAnUpdateAnOlderSignedReleaseIsRefused) {
+    copyIndexToProgram();
+    ASSERT_TRUE(codarium::testsupport::signFile(key, release / "Index.ini",
+                                                "timestamp:2000\tfile:Index.ini"));
+    copyIndexToProgram();
+    EXPECT_EQ(runUpdater(program.string()), 0);
+    EXPECT_TRUE(hooks::recordedMessageBoxes().empty());
+    EXPECT_EQ(lastInstalledTimestamp(program.string()), 2000);
+    EXPECT_EQ(remainingUpdate(), 0);
+
+    // The old release, signed by the maker at its time, served again.
+    write(release / "Codarium", standIn("alt"));
+    ASSERT_TRUE(codarium::testsupport::signFile(key, release / "Index.ini",
+                                                "timestamp:1999\tfile:Index.ini"));
+    hooks::clearRecordedDialogs();
+    runCheck(widgets::MessageResult::Yes);
+    const auto boxes = hooks::recordedMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, indexTrustFailureText(IndexTrust::Older));
+    EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+}
+
 TEST_F(UpdateEndToEndTest, AnInstalledCopyIsLeftToThePackageManager) {
     write(program / "Paketinstallation", "");
-    ASSERT_TRUE(fs::copy_file(release / "Index.ini", program / "Index.ini"));
+    copyIndexToProgram();
     const auto before = contents(program);
 
     EXPECT_EQ(runUpdater(program.string()), 0);
@@ -274,6 +417,13 @@ TEST_F(UpdateEndToEndTest, PathsOutsideTheProgramDirectoryAreRefusedBeforeAnythi
     EXPECT_EQ(result.error, InstallError::UnsafePath);
     EXPECT_EQ(result.file, "..\\..\\etc\\profile");
     EXPECT_EQ(fetched, 0);
+    EXPECT_EQ(contents(program), before);
+
+    // Nor may a release replace the record of the installed one.
+    const InstallResult own = installUpdate(
+        source(), {{"Codarium", "0123", "10"}, {"Aktualisierung.stand", "0123", "2"}}, buffer);
+    EXPECT_EQ(own.error, InstallError::UnsafePath);
+    EXPECT_EQ(own.file, "Aktualisierung.stand");
     EXPECT_EQ(contents(program), before);
 }
 

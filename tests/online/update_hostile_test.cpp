@@ -4,17 +4,21 @@
 // Each ends within the download's time limits, with bounded memory, and
 // writes nothing but the index, and that only inside the program directory.
 #include "online/update_install.h"
+#include "online/update_leftovers.h"
 #include "online/update_texts.h"
+#include "online/update_trust.h"
 #include "online/update_wait_window.h"
 #include "online/worker_flags.h"
 #include "online/worker_threads.h"
 #include "runtime/http_download.h"
 #include "tests/online/gui_events.h"
+#include "tests/online/minisign_keys.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
 #include "widgets/window_event.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -155,16 +159,22 @@ TEST_F(HostileUpdateServer, TheCheckGivesUpOnATricklingIndexWhenItsTimeIsOver) {
 }
 
 TEST_F(HostileUpdateServer, AnIndexOfPathsOutsideIsOnlyStoredAsTheIndex) {
+    const auto key = codarium::testsupport::makeSigningKey(parent_ / "keys", "maker");
+    fs::copy_file(key.publicKey, program() / "Aktualisierung.pub");
+    fs::remove_all(parent_ / "keys");
     const auto before = contents(parent_);
     hooks::queueMessageBoxAnswer(MessageResult::No);
     runCheck(source("outside"));
+    // The server signs nothing, so nothing of its index is offered.
     const auto boxes = hooks::recordedMessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].icon, widgets::MessageIcon::Question);
+    EXPECT_EQ(boxes[0].icon, widgets::MessageIcon::Error);
+    EXPECT_EQ(boxes[0].text, indexTrustFailureText(IndexTrust::NotSigned));
 
     auto after = contents(parent_);
     EXPECT_NE(after["Codarium/Index.ini"], before.at("Codarium/Index.ini"));
     after["Codarium/Index.ini"] = before.at("Codarium/Index.ini");
+    EXPECT_EQ(after.erase("Codarium/Index.ini.minisig"), 1u) << "what it sent as the signature";
     EXPECT_EQ(after, before);
     EXPECT_FALSE(fs::exists("/tmp/codarium-hostile-outside.txt"));
 }
@@ -199,6 +209,78 @@ TEST_F(HostileUpdateServer, TheUpdaterGivesUpOnATricklingFileWhenItsTimeIsOver) 
         << "the server would go on for 150 seconds";
     EXPECT_EQ(result.error, InstallError::Download);
     EXPECT_EQ(contents(parent_), before);
+}
+
+// A failed update takes away every folder it made, and a killed one leaves
+// partial files and folders that the next start clears and that a release
+// made from the killed directory never lists.
+TEST_F(HostileUpdateServer, AFailedOrKilledUpdateLeavesNoFolderOrPartialFileBehind) {
+    const std::vector<IndexEntry> entries = {{"Neu/Tief/a.txt", AbcDigest, "3"}};
+    const auto before = contents(parent_);
+    FingerprintBuffer buffer;
+    EXPECT_EQ(installUpdate(source("endless-body"), entries, buffer).error, InstallError::Download);
+    EXPECT_EQ(contents(parent_), before) << "the folders it made are gone";
+
+    // The real updater, killed while the file trickles in.
+    write(program() / "Konfiguration.ini",
+          "[Konfiguration]\r\nServer = http://127.0.0.1:" + std::to_string(server_->port()) +
+              "\r\nVerzeichnis = trickle\r\n");
+    write(program() / "Index.ini",
+          std::string("Neu/Tief/Datei.bin\r\n") + AbcDigest + "\r\n100000\r\n");
+    fs::copy_file(fs::path(CODARIUM_PROGRAM_DIR) / "Aktualisierung", program() / "Aktualisierung");
+    const auto key = codarium::testsupport::makeSigningKey(parent_ / "keys", "maker");
+    fs::copy_file(key.publicKey, program() / "Aktualisierung.pub");
+    ASSERT_TRUE(codarium::testsupport::signFile(key, program() / "Index.ini"));
+    fs::remove_all(parent_ / "keys");
+    const auto installed = contents(parent_);
+    QProcess updater;
+    updater.start(QString::fromStdString((program() / "Aktualisierung").string()), {});
+    ASSERT_TRUE(updater.waitForStarted(5000));
+    const std::string partialStem =
+        "Datei.bin.aktualisierung.tmp-" + std::to_string(updater.processId()) + "-";
+    fs::path partial;
+    ASSERT_TRUE(handleEventsUntil(
+        [&] {
+            std::error_code error;
+            for (const auto& entry : fs::directory_iterator(program() / "Neu/Tief", error)) {
+                if (entry.path().filename().string().starts_with(partialStem)) {
+                    partial = entry.path();
+                }
+            }
+            return !partial.empty();
+        },
+        20000));
+    ASSERT_TRUE(handleEventsUntil([&] { return fs::file_size(partial) > 0; }, 5000));
+    updater.kill();
+    ASSERT_TRUE(updater.waitForFinished(5000));
+    ASSERT_TRUE(fs::exists(partial));
+
+    QProcess make;
+    make.start("python3", {QString(CODARIUM_SOURCE_DIR) + "/scripts/make-update-index",
+                           QString::fromStdString(program().string())});
+    ASSERT_TRUE(make.waitForFinished(20000));
+    ASSERT_EQ(make.exitCode(), 0);
+    const QByteArray index = make.readAllStandardOutput();
+    EXPECT_TRUE(index.contains("Konfiguration.ini\r\n")) << index.toStdString();
+    EXPECT_FALSE(index.contains("aktualisierung")) << index.toStdString();
+    EXPECT_FALSE(index.contains("Aktualisierung.journal")) << index.toStdString();
+
+    // A temporary file of a process that still runs is never taken.
+    const fs::path running =
+        program() / ("Neu/Tief/Datei.bin.aktualisierung.tmp-" + std::to_string(::getpid()) + "-7");
+    write(running, "in Arbeit");
+    EXPECT_EQ(cleanUpAfterUpdates(program().string()), CleanUp::Done);
+    auto after = contents(parent_);
+    EXPECT_EQ(after.erase(fs::relative(running, parent_).generic_string()), 1u);
+    // The folder the running process writes in stays, and so does the
+    // journal that names it.
+    EXPECT_EQ(after.erase("Codarium/Neu/Tief"), 1u);
+    EXPECT_EQ(after.erase("Codarium/Neu"), 1u);
+    EXPECT_EQ(after.erase("Codarium/Aktualisierung.journal"), 1u);
+    EXPECT_EQ(after, installed);
+    fs::remove(running);
+    EXPECT_EQ(cleanUpAfterUpdates(program().string()), CleanUp::Done);
+    EXPECT_EQ(contents(parent_), installed) << "a second start has nothing left to clear";
 }
 
 TEST_F(HostileUpdateServer, TheUpdaterFetchesNothingForAnIndexOfPathsOutside) {

@@ -1,16 +1,22 @@
-// The updater's replacement of the installed files, killed before any of
-// its renames, and failing at any file. A release is a set of files renamed
-// into place one after another, so a kill can leave some files new and
-// others old; what must hold is that each file is, in full, its old or its
-// new version (the old one possibly still under its ".vorher" name, the new
-// one under its ".aktualisierung" name), that nothing else changes and that
-// nothing is lost. A failure instead of a kill puts the whole old set back.
+// The updater killed at every step (each journal save, folder, download,
+// rename and removal, and each step of the saves inside them), and failing
+// at any file. A release is a set of files renamed into place one after
+// another, so right after a kill some files may be new and others old: each
+// file is then, in full, its old or its new version (the old one possibly
+// under its ".vorher" name, the new one under its ".aktualisierung" name),
+// nothing else changes and nothing is lost. The next program start (also
+// killed at every step of its own) then brings the whole directory to one
+// release, old or new, with no leftover of the update. A failure instead of
+// a kill puts the whole old set back.
 #include "online/file_fingerprint.h"
 #include "online/update_install.h"
+#include "online/update_journal.h"
+#include "online/update_leftovers.h"
 #include "tests/runtime/net/server_process.h"
 
 #include "../platform/kill_at_every_step.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -24,6 +30,7 @@ namespace fs = std::filesystem;
 using testsupport::folderFiles;
 using testsupport::FolderFiles;
 using testsupport::killAtEveryStep;
+using testsupport::runInChild;
 using testsupport::StepMark;
 
 void write(const fs::path& path, std::string_view bytes) {
@@ -40,7 +47,7 @@ struct ReleaseFile {
 const ReleaseFile Files[] = {
     {"Codarium", "#!/bin/sh\necho alt\n", "#!/bin/sh\necho neu\n"},
     {"Codes/Dialoge/Datei.pb", "MessageRequester(\"alt\")\r\n", "MessageRequester(\"neu\")\r\n"},
-    {"Grafiken/Neu.ico", std::nullopt, std::string(3000, '\x42')},
+    {"Grafiken/Neu/Neu.ico", std::nullopt, std::string(3000, '\x42')},
     {"Codes/Dialoge/Gleich.pb", "Debug 1\r\n", "Debug 1\r\n"},
     {"Konfiguration.ini", "[Konfiguration]\r\nAlt = 1\r\n", "[Konfiguration]\r\nNeu = 1\r\n"},
 };
@@ -97,6 +104,12 @@ protected:
     // What a killed updater may leave, file by file.
     void expectEachFileOldOrNew(const FolderFiles& after, bool finished) const {
         FolderFiles rest = after;
+        // Once every file is new, the set-aside copies may go.
+        bool allNew = true;
+        for (const ReleaseFile& file : Files) {
+            const auto found = after.find(file.path);
+            allNew = allNew && found != after.end() && found->second == file.released;
+        }
         for (const ReleaseFile& file : Files) {
             SCOPED_TRACE(file.path);
             const std::string name = file.path;
@@ -120,9 +133,9 @@ protected:
             if (fetched) {
                 EXPECT_EQ(*fetched, file.released);
             }
-            // Nothing is lost: until the end the old version is in place or
-            // set aside.
-            if (file.installed && !finished) {
+            // Nothing is lost: until the whole set is new the old version
+            // is in place or set aside.
+            if (file.installed && !allNew) {
                 EXPECT_TRUE(target == file.installed || previous == file.installed)
                     << "the old version is gone";
             }
@@ -131,8 +144,37 @@ protected:
                 EXPECT_FALSE(previous || fetched) << "left behind after the end";
             }
         }
+        for (auto entry = rest.begin(); entry != rest.end();) {
+            const bool own =
+                entry->first == std::string(JournalFileName) || isUpdaterTemporary(entry->first);
+            EXPECT_FALSE(own && finished) << entry->first << " left after the end";
+            entry = own ? rest.erase(entry) : std::next(entry);
+        }
         EXPECT_EQ(rest, (FolderFiles{{"Einstellungen.ini", before_.at("Einstellungen.ini")}}))
             << "the other files are as they were";
+    }
+
+    // The whole directory is the old installation or the whole new release,
+    // with nothing of the update left and no folder it made left empty.
+    void expectOneRelease(const std::string& when) const {
+        SCOPED_TRACE(when);
+        const FolderFiles after = folderFiles(program());
+        FolderFiles released = before_;
+        for (const ReleaseFile& file : Files) {
+            released[file.path] = file.released;
+        }
+        EXPECT_TRUE(after == before_ || after == released) << [&] {
+            std::string names;
+            for (const auto& [name, bytes] : after) {
+                names += name + (before_.count(name) && before_.at(name) == bytes     ? " (alt)\n"
+                                 : released.count(name) && released.at(name) == bytes ? " (neu)\n"
+                                                                                      : " (?)\n");
+            }
+            return names;
+        }();
+        if (after == before_) {
+            EXPECT_FALSE(fs::exists(program() / "Grafiken")) << "the update's folder stayed";
+        }
     }
 
     fs::path root_;
@@ -141,16 +183,63 @@ protected:
     FolderFiles before_;
 };
 
-TEST_F(CrashConsistency, TheUpdaterKilledBeforeAnyRenameLeavesEachFileOldOrNew) {
+TEST_F(CrashConsistency, TheUpdaterKilledAtAnyStepIsFinishedOrUndoneAtTheNextStart) {
+    int undone = 0;
+    int finishedByRecovery = 0;
+    const auto update = [&](const StepMark& mark) {
+        platform::setSaveStepObserver([&mark](platform::SaveStep) { mark(); });
+        FingerprintBuffer buffer;
+        static_cast<void>(installUpdate(source(), entries_, buffer, {}, nullptr, mark));
+    };
     const int steps = killAtEveryStep(
-        [&] { install(); },
-        [&](const StepMark& mark) {
-            FingerprintBuffer buffer;
-            static_cast<void>(installUpdate(source(), entries_, buffer, {}, nullptr, mark));
-        },
-        [&](int, bool finished) { expectEachFileOldOrNew(folderFiles(program()), finished); });
-    // Three installed files change (each set aside, then replaced) and one is new.
-    EXPECT_EQ(steps, 3 * 2 + 1);
+        [&] { install(); }, update,
+        [&](int n, bool finished) {
+            expectEachFileOldOrNew(folderFiles(program()), finished);
+            if (finished) {
+                expectOneRelease("the update that ran to its end");
+                return;
+            }
+            // The next start, itself killed at every step of its clearing,
+            // and then a start that runs through.
+            const fs::path copy = root_ / "killed";
+            fs::remove_all(copy);
+            fs::copy(program(), copy, fs::copy_options::recursive);
+            for (int m = 1; m <= 200; ++m) {
+                fs::remove_all(program());
+                fs::copy(copy, program(), fs::copy_options::recursive);
+                int seen = 0;
+                const auto mark = [&] {
+                    if (++seen == m) {
+                        ::raise(SIGKILL);
+                    }
+                };
+                const int status = runInChild([&] {
+                    platform::setSaveStepObserver([&](platform::SaveStep) { mark(); });
+                    FingerprintBuffer buffer;
+                    if (finishInterruptedUpdate(program().string(), buffer, mark) ==
+                        Recovery::Unreadable) {
+                        std::_Exit(3);
+                    }
+                });
+                ASSERT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+                    << "step " << n << "/" << m;
+                EXPECT_EQ(cleanUpAfterUpdates(program().string()), CleanUp::Done);
+                expectOneRelease("killed at step " + std::to_string(n) + ", its clearing at " +
+                                 std::to_string(m));
+                if (folderFiles(program()) == before_) {
+                    ++undone;
+                } else {
+                    ++finishedByRecovery;
+                }
+                if (WIFEXITED(status)) {
+                    break;
+                }
+            }
+            fs::remove_all(copy);
+        });
+    EXPECT_GT(steps, 20);
+    EXPECT_GT(undone, 0) << "a kill while fetching takes the update back";
+    EXPECT_GT(finishedByRecovery, 0) << "a kill while renaming finishes the update";
 }
 
 TEST_F(CrashConsistency, TheUpdaterFailingAtAnyFilePutsTheOldSetBack) {
@@ -170,6 +259,7 @@ TEST_F(CrashConsistency, TheUpdaterFailingAtAnyFilePutsTheOldSetBack) {
         FolderFiles after = folderFiles(program());
         after.erase(fs::relative(blocker / "blockiert", program()).generic_string());
         EXPECT_EQ(after, before_);
+        EXPECT_FALSE(fs::exists(program() / "Grafiken")) << "the update's folder stayed";
         fs::remove_all(blocker);
     }
 }
