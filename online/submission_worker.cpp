@@ -104,9 +104,7 @@ UploadCancel& uploadCancel() {
 SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToken& stop) {
     const StopToken& cancel = uploadCancel().requested;
     const auto cancelled = [&] { return cancel.load() || stop.load(); };
-    if (NetworkStarted.exchange(1) == 0) {
-        startNetwork();
-    }
+    ensureNetworkStarted();
     if (!writeSubmissionFile(request.filePath, request.fileBytes)) {
         return SubmissionOutcome::FileNotWritten;
     }

@@ -60,10 +60,7 @@ UpdateCheckEnd checkForUpdate(const UpdateSource& source, FingerprintBuffer& buf
     if (!serverReachable(source.server, ServerCheckSeconds, &stop)) {
         return stop ? UpdateCheckEnd::Stopped : failWith(serverUnreachableText(), stop);
     }
-    if (NetworkStarted == 0) {
-        startNetwork();
-        NetworkStarted = 1;
-    }
+    ensureNetworkStarted();
     const std::string indexPath = platform::joinPath(source.programDirectory, IndexFileName);
     if (download(releaseUrl(source, IndexFileName), indexPath, &stop, MaxIndexBytes,
                  IndexDownloadSeconds) == 0) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 namespace codarium {
@@ -73,6 +74,14 @@ ReceiveOutcome fromTls(TlsReceived received) {
 
 void startNetwork() {
     platform::startSockets();
+}
+
+void ensureNetworkStarted() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        startNetwork();
+        NetworkStarted = 1;
+    });
 }
 
 std::int64_t nowSeconds() {

@@ -20,9 +20,12 @@ using TcpConnectionPtr = TcpConnection*;
 
 enum class PollResult { DataWaiting, Closed, Nothing };
 
-// Tested and set by the workers before their first network use.
+// 1 once the sockets library has been started for this process.
 extern std::atomic<int> NetworkStarted;
 void startNetwork();
+// Starts the network exactly once, whichever worker gets there first and
+// however many ask at the same time; every caller returns with it started.
+void ensureNetworkStarted();
 
 std::int64_t nowSeconds();
 

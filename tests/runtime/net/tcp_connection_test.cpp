@@ -2,6 +2,7 @@
 
 #include "local_listener.h"
 
+#include <atomic>
 #include <chrono>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -180,14 +181,22 @@ TEST(TcpConnection, SendingToAClosedPeerFailsWithoutKillingTheProcess) {
 // from two workers at once, or again later, does no harm: connections made
 // afterwards carry bytes both ways.
 TEST(TcpConnection, NetworkStartsOnce) {
+    // Workers asking at the same moment all come back with the network
+    // started, not only the one that started it.
+    std::atomic<int> startedOnReturn{0};
     std::vector<std::thread> workers;
     for (int i = 0; i < 4; ++i) {
-        workers.emplace_back([] { startNetwork(); });
+        workers.emplace_back([&] {
+            ensureNetworkStarted();
+            startedOnReturn += NetworkStarted.load();
+        });
     }
     for (auto& worker : workers) {
         worker.join();
     }
-    startNetwork();
+    EXPECT_EQ(startedOnReturn.load(), 4);
+    ensureNetworkStarted();
+    EXPECT_EQ(NetworkStarted.load(), 1);
 
     LocalListener listener;
     auto pair = connectTo(listener);
