@@ -3,9 +3,11 @@
 // search use. Defined here, the lowest folder that uses them; the app names
 // them after these.
 
+#include "widgets/main_window_number.h"
+
 namespace codarium::library {
 
-inline constexpr int MainWindow = 0;
+inline constexpr int MainWindow = widgets::MainWindow;
 inline constexpr int SearchField = 1;
 inline constexpr int SearchButton = 2;
 inline constexpr int LibraryTree = 3;

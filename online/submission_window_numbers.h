@@ -1,11 +1,11 @@
 #pragma once
 // The numbers of the submission dialog (window 2) and the upload window
 // (window 3), and of what they borrow from the main window.
-#include "library/library_numbers.h"
+#include "widgets/main_window_number.h"
 
 namespace codarium::online {
 
-inline constexpr int MainWindowNumber = library::MainWindow;
+inline constexpr int MainWindowNumber = widgets::MainWindow;
 inline constexpr int SubmissionWindowNumber = 2;
 inline constexpr int UploadWindowNumber = 3;
 

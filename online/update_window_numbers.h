@@ -1,6 +1,6 @@
 #pragma once
 // The numbers of the update wait window (window 10) and its gadgets.
-#include "library/library_numbers.h"
+#include "widgets/main_window_number.h"
 
 namespace codarium::online {
 
@@ -12,7 +12,7 @@ inline constexpr int UpdateProgressBar = 1004;
 inline constexpr int UpdateCancelButton = 1005;
 
 // The window that owns it, and the icon loaded at start-up.
-inline constexpr int OwnerWindow = library::MainWindow;
+inline constexpr int OwnerWindow = widgets::MainWindow;
 inline constexpr int UpdateIconImage = 7;
 
 } // namespace codarium::online

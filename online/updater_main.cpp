@@ -2,11 +2,10 @@
 // update. It works in its own directory, the program directory.
 #include "online/updater_run.h"
 #include "platform/paths.h"
-
-#include <QApplication>
+#include "widgets/application.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    codarium::widgets::Application application(argc, argv);
     const std::string directory =
         codarium::platform::directoryOf(codarium::platform::ownExecutablePath());
     codarium::platform::setCurrentDirectory(directory);
