@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <csignal>
 #include <fstream>
-#include <iterator>
 #include <spawn.h>
-#include <sstream>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -14,27 +13,20 @@ extern char** environ;
 namespace codarium::testsupport {
 namespace {
 
-// User and system time so far, in clock ticks; nothing once it has gone.
-std::optional<long long> processorTime(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    // The name in parentheses may hold blanks; the fields after it do not.
-    const auto close = text.rfind(')');
-    if (close == std::string::npos) {
-        return std::nullopt;
+// Whether the process's main thread waits in poll, as its event loop does
+// when every start-up step is done and no event is pending.
+bool waitsInPoll(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/syscall");
+    long number = -1;
+    if (!(in >> number)) {
+        return false; // "running", or the process is gone
     }
-    std::istringstream fields(text.substr(close + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    // Fields from the state on: state is the 3rd of stat, utime the 14th.
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14) {
-            utime = std::stoll(field);
-        } else if (i == 15) {
-            stime = std::stoll(field);
-        }
+#ifdef SYS_poll
+    if (number == SYS_poll) {
+        return true;
     }
-    return utime + stime;
+#endif
+    return number == SYS_ppoll;
 }
 
 } // namespace
@@ -76,18 +68,20 @@ std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit) {
 }
 
 bool waitUntilIdle(pid_t pid, std::chrono::milliseconds quiet, std::chrono::milliseconds limit) {
+    constexpr auto Look = std::chrono::milliseconds(5);
     const auto until = std::chrono::steady_clock::now() + limit;
-    std::optional<long long> before = processorTime(pid);
-    auto since = std::chrono::steady_clock::now();
-    while (before && std::chrono::steady_clock::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        const std::optional<long long> now = processorTime(pid);
-        if (now != before) {
-            before = now;
-            since = std::chrono::steady_clock::now();
-        } else if (std::chrono::steady_clock::now() - since >= quiet) {
+    auto idleSince = std::chrono::steady_clock::now();
+    bool idle = false;
+    while (std::chrono::steady_clock::now() < until) {
+        if (!waitsInPoll(pid)) {
+            idle = false;
+        } else if (!idle) {
+            idle = true;
+            idleSince = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - idleSince >= quiet) {
             return true;
         }
+        std::this_thread::sleep_for(Look);
     }
     return false;
 }
@@ -96,6 +90,18 @@ void killProgram(pid_t pid) {
     if (!waitForExit(pid, std::chrono::milliseconds(0))) {
         ::kill(pid, SIGKILL);
         waitForExit(pid, std::chrono::seconds(5));
+    }
+}
+
+void installProgram(const std::filesystem::path& dir, bool withServerConfig) {
+    namespace fs = std::filesystem;
+    const fs::path built(CODARIUM_PROGRAM_DIR);
+    fs::copy_file(built / "Codarium", dir / "Codarium");
+    fs::copy_file(built / "SyntaxHilighting.so", dir / "SyntaxHilighting.so");
+    fs::copy(fs::path(CODARIUM_SOURCE_DIR) / "data/Grafiken", dir / "Grafiken");
+    if (withServerConfig) {
+        fs::copy_file(fs::path(CODARIUM_SOURCE_DIR) / "data/Konfiguration.ini",
+                      dir / "Konfiguration.ini");
     }
 }
 

@@ -18,11 +18,16 @@ pid_t startProgram(const std::filesystem::path& exe, const std::vector<std::stri
 // Waits at most `limit` for the child; its wait status, or nothing.
 std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit);
 
-// Waits at most `limit` until the child has used no processor time for
-// `quiet`, i.e. it waits for the user; false when it never settles.
+// Waits at most `limit` until the child's main thread has waited in poll,
+// as its event loop does when nothing is pending, for about `quiet` without
+// interruption: it waits for the user. False when it never settles.
 bool waitUntilIdle(pid_t pid, std::chrono::milliseconds quiet, std::chrono::milliseconds limit);
 
 // Kills a child that is still running and reaps it.
 void killProgram(pid_t pid);
+
+// A program directory with the built executable, the plug-in and the icons,
+// and the server configuration unless told otherwise.
+void installProgram(const std::filesystem::path& dir, bool withServerConfig = true);
 
 } // namespace codarium::testsupport

@@ -1,22 +1,17 @@
 // The real executable, started on a program directory of its own and ended
 // the way a desktop session ends it.
 #include "default_settings_bytes.h"
+#include "program_child.h"
 #include "program_fixture.h"
 #include "tests/support/scratch_folder.h"
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace codarium::app {
 namespace {
@@ -29,37 +24,6 @@ using namespace std::chrono_literals;
 
 constexpr std::string_view DefaultFile = testsupport::DefaultSettingsFile;
 
-// Waits at most `limit` for the child; its wait status, or nothing.
-std::optional<int> waitFor(pid_t pid, std::chrono::milliseconds limit) {
-    std::optional<int> ended;
-    waitUntil(
-        [&] {
-            int status = 0;
-            if (::waitpid(pid, &status, WNOHANG) == pid) {
-                ended = status;
-            }
-            return ended.has_value();
-        },
-        limit);
-    return ended;
-}
-
-// Whether the program's main thread waits in poll, as its event loop does
-// when every start-up step is done and no event is pending.
-bool waitsInPoll(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/syscall");
-    long number = -1;
-    if (!(in >> number)) {
-        return false; // "running", or the process is gone
-    }
-#ifdef SYS_poll
-    if (number == SYS_poll) {
-        return true;
-    }
-#endif
-    return number == SYS_ppoll;
-}
-
 // Waits until `ready` exists and the program has then waited in its event
 // loop for a while without interruption: it has come up fully, and a session
 // end is handled by the loop rather than in the middle of start-up.
@@ -67,58 +31,32 @@ bool waitsInPoll(pid_t pid) {
     if (!waitUntil([&] { return fs::exists(ready); }, 20s)) {
         return ::testing::AssertionFailure() << ready << " did not appear";
     }
-    int idleLooks = 0;
-    const bool settled = waitUntil(
-        [&] {
-            idleLooks = waitsInPoll(pid) ? idleLooks + 1 : 0;
-            return idleLooks >= 20; // about 100 ms idle
-        },
-        20s);
-    return settled ? ::testing::AssertionSuccess()
-                   : ::testing::AssertionFailure() << "the program never waited in its event loop";
+    return testsupport::waitUntilIdle(pid, 100ms, 20s)
+               ? ::testing::AssertionSuccess()
+               : ::testing::AssertionFailure() << "the program never waited in its event loop";
 }
 
 TEST(ProgramRun, FirstStartThenSessionEndLeavesTheStoreAndTheDefaultSettings) {
     ScratchFolder programDir;
     ScratchFolder appData;
     ScratchFolder elsewhere;
-    const fs::path built(CODARIUM_PROGRAM_DIR);
-    fs::copy_file(built / "Codarium", programDir.path() / "Codarium");
-    fs::copy_file(built / "SyntaxHilighting.so", programDir.path() / "SyntaxHilighting.so");
-    fs::copy_file(fs::path(CODARIUM_SOURCE_DIR) / "data/Konfiguration.ini",
-                  programDir.path() / "Konfiguration.ini");
-    fs::copy(fs::path(CODARIUM_SOURCE_DIR) / "data/Grafiken", programDir.path() / "Grafiken");
-
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string_view v(*e);
-        if (!v.starts_with("APPDATA=") && !v.starts_with("QT_QPA_PLATFORM=")) {
-            env.emplace_back(v);
-        }
-    }
-    env.push_back("APPDATA=" + appData.path().string());
-    env.push_back("QT_QPA_PLATFORM=offscreen");
-    std::vector<char*> envp;
-    for (std::string& s : env) {
-        envp.push_back(s.data());
-    }
-    envp.push_back(nullptr);
-    std::string exe = (programDir.path() / "Codarium").string();
-    char* argv[] = {exe.data(), nullptr};
+    testsupport::installProgram(programDir.path());
 
     // Started from another directory: the program finds its own.
     testsupport::WorkingDirectoryGuard guard;
     fs::current_path(elsewhere.path());
-    pid_t pid = 0;
-    ASSERT_EQ(::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()), 0);
+    const pid_t pid = testsupport::startProgram(
+        programDir.path() / "Codarium", {"APPDATA", "QT_QPA_PLATFORM"},
+        {"APPDATA=" + appData.path().string(), "QT_QPA_PLATFORM=offscreen"});
+    ASSERT_NE(pid, 0);
 
     const fs::path settings = appData.path() / "Marvolt/Codarium/Einstellungen.ini";
     EXPECT_TRUE(cameUp(pid, settings));
     ASSERT_EQ(::kill(pid, SIGTERM), 0);
-    auto status = waitFor(pid, std::chrono::seconds(15));
+    auto status = testsupport::waitForExit(pid, std::chrono::seconds(15));
     if (!status) {
         ::kill(pid, SIGKILL);
-        waitFor(pid, std::chrono::seconds(5));
+        testsupport::waitForExit(pid, std::chrono::seconds(5));
         FAIL() << "the program did not end after SIGTERM";
     }
     ASSERT_TRUE(WIFEXITED(*status));
@@ -132,17 +70,6 @@ TEST(ProgramRun, FirstStartThenSessionEndLeavesTheStoreAndTheDefaultSettings) {
     EXPECT_FALSE(fs::exists(programDir.path() / "Einstellungen.ini"));
 }
 
-// A program directory with the built executable, the plug-in, the icons and
-// the server configuration.
-void installProgram(const fs::path& dir) {
-    const fs::path built(CODARIUM_PROGRAM_DIR);
-    fs::copy_file(built / "Codarium", dir / "Codarium");
-    fs::copy_file(built / "SyntaxHilighting.so", dir / "SyntaxHilighting.so");
-    fs::copy_file(fs::path(CODARIUM_SOURCE_DIR) / "data/Konfiguration.ini",
-                  dir / "Konfiguration.ini");
-    fs::copy(fs::path(CODARIUM_SOURCE_DIR) / "data/Grafiken", dir / "Grafiken");
-}
-
 // Starts the program with this process's environment less the variables
 // named in `drop`, plus `add`; waits until `ready` exists and the program has
 // come up, then ends it as a desktop session does. False when it does not
@@ -150,34 +77,16 @@ void installProgram(const fs::path& dir) {
 ::testing::AssertionResult runUntilSessionEnd(const fs::path& exe, const fs::path& ready,
                                               const std::vector<std::string>& drop,
                                               const std::vector<std::string>& add) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string_view v(*e);
-        const bool dropped = std::any_of(drop.begin(), drop.end(), [&](const std::string& name) {
-            return v.starts_with(name + "=");
-        });
-        if (!dropped) {
-            env.emplace_back(v);
-        }
-    }
-    env.insert(env.end(), add.begin(), add.end());
-    std::vector<char*> envp;
-    for (std::string& e : env) {
-        envp.push_back(e.data());
-    }
-    envp.push_back(nullptr);
-    std::string path = exe.string();
-    char* argv[] = {path.data(), nullptr};
-    pid_t pid = 0;
-    if (::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
-        return ::testing::AssertionFailure() << "cannot start " << path;
+    const pid_t pid = testsupport::startProgram(exe, drop, add);
+    if (pid == 0) {
+        return ::testing::AssertionFailure() << "cannot start " << exe;
     }
     auto up = cameUp(pid, ready);
     ::kill(pid, SIGTERM);
-    const auto status = waitFor(pid, std::chrono::seconds(15));
+    const auto status = testsupport::waitForExit(pid, std::chrono::seconds(15));
     if (!status) {
         ::kill(pid, SIGKILL);
-        waitFor(pid, std::chrono::seconds(5));
+        testsupport::waitForExit(pid, std::chrono::seconds(5));
         return ::testing::AssertionFailure() << "the program did not end after SIGTERM";
     }
     if (!up) {
@@ -194,7 +103,7 @@ TEST(ProgramRun, AFreshAccountKeepsItsSettingsFromOneStartToTheNext) {
     // XDG_CONFIG_HOME.
     ScratchFolder programDir;
     ScratchFolder home;
-    installProgram(programDir.path());
+    testsupport::installProgram(programDir.path());
     const fs::path exe = programDir.path() / "Codarium";
     const fs::path settings = home.path() / ".config/Marvolt/Codarium/Einstellungen.ini";
     const std::vector<std::string> drop = {"APPDATA", "XDG_CONFIG_HOME", "HOME", "QT_QPA_PLATFORM"};
@@ -263,7 +172,7 @@ TEST(ProgramRun, HomeProgramDirectoryAndTempFolderBeyondTheCodePage) {
         const fs::path temp = root.path() / c.temp;
         fs::create_directories(programDir);
         fs::create_directories(temp);
-        installProgram(programDir);
+        testsupport::installProgram(programDir);
         const fs::path exe = programDir / "Codarium";
         const fs::path settings = home / ".config/Marvolt/Codarium/Einstellungen.ini";
         const std::vector<std::string> drop = {"APPDATA", "XDG_CONFIG_HOME", "XDG_DATA_HOME",

@@ -85,26 +85,13 @@ TEST_F(SessionEndInProcess, AnOpenBoxOrFileDialogClosesAndNoOtherOpens) {
     EXPECT_TRUE(runPendingTurns()) << "the close request reaches the loop";
 }
 
-// A program directory with the built executable, the plug-in and the icons;
-// the server configuration only when asked for.
-void installProgram(const fs::path& dir, bool withServerConfig) {
-    const fs::path built(CODARIUM_PROGRAM_DIR);
-    fs::copy_file(built / "Codarium", dir / "Codarium");
-    fs::copy_file(built / "SyntaxHilighting.so", dir / "SyntaxHilighting.so");
-    fs::copy(fs::path(CODARIUM_SOURCE_DIR) / "data/Grafiken", dir / "Grafiken");
-    if (withServerConfig) {
-        fs::copy_file(fs::path(CODARIUM_SOURCE_DIR) / "data/Konfiguration.ini",
-                      dir / "Konfiguration.ini");
-    }
-}
-
 // Started on `settings` (none: a first start), idle, then SIGTERM: ended
 // with 0 within two seconds. Returns the settings file as it is afterwards.
 std::optional<std::string> endWhileWaiting(bool withServerConfig,
                                            const std::optional<std::string>& settings) {
     testsupport::ScratchFolder programDir;
     testsupport::ScratchFolder appData;
-    installProgram(programDir.path(), withServerConfig);
+    testsupport::installProgram(programDir.path(), withServerConfig);
     const fs::path file = appData.path() / "Marvolt/Codarium/Einstellungen.ini";
     if (settings) {
         fs::create_directories(file.parent_path());
