@@ -184,16 +184,31 @@ bool PrefsFile::selectGroup(std::string_view name) {
     return false;
 }
 
-std::string PrefsFile::readString(std::string_view key, std::string_view defaultValue) {
-    const State& s = *state_;
+namespace {
+
+// The stored bytes of `key` in the selected group, as the file holds them;
+// nothing when there is no such key to read.
+template <typename State>
+std::optional<std::string_view> storedValue(const State& s, std::string_view key) {
     if (!s.active() || s.pendingGroup) {
-        return std::string(defaultValue);
+        return std::nullopt;
     }
     const auto at = s.findKey(s.encoded(key));
     if (!at) {
+        return std::nullopt;
+    }
+    return s.text.value(s.text.entries[*at]);
+}
+
+} // namespace
+
+std::string PrefsFile::readString(std::string_view key, std::string_view defaultValue) {
+    const State& s = *state_;
+    const std::optional<std::string_view> stored = storedValue(s, key);
+    if (!stored) {
         return std::string(defaultValue);
     }
-    const std::string_view raw = s.text.value(s.text.entries[*at]);
+    const std::string_view raw = *stored;
     if (s.text.utf8) {
         return std::string(trimmedBlanks(utf8ToBytesPrefs(raw)));
     }
@@ -234,14 +249,11 @@ std::int32_t PrefsFile::readInteger(std::string_view key, std::int32_t defaultVa
 
 std::string PrefsFile::readPath(std::string_view key, std::string_view defaultValue) {
     const State& s = *state_;
-    if (!s.active() || s.pendingGroup) {
+    const std::optional<std::string_view> stored = storedValue(s, key);
+    if (!stored) {
         return std::string(defaultValue);
     }
-    const auto at = s.findKey(s.encoded(key));
-    if (!at) {
-        return std::string(defaultValue);
-    }
-    const std::string_view raw = trimmedBlanks(s.text.value(s.text.entries[*at]));
+    const std::string_view raw = trimmedBlanks(*stored);
     return s.text.utf8 ? std::string(raw) : platform::nativeFormOf(raw);
 }
 
