@@ -15,6 +15,13 @@ function(codarium_add_test)
     return()
   endif()
   cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  # A build without the widget parts leaves out the tests of what it does not
+  # build.
+  foreach(lib IN LISTS T_LIBS)
+    if(lib MATCHES "^codarium_" AND NOT TARGET ${lib})
+      return()
+    endif()
+  endforeach()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} codarium_test_support
     GTest::gtest GTest::gmock GTest::gtest_main codarium_warnings)
