@@ -2,6 +2,7 @@
 
 #include "platform/code_page.h"
 #include "widgets/internal_images.h"
+#include "widgets/layer_tables.h"
 
 #include <QGuiApplication>
 #include <map>
@@ -9,8 +10,7 @@
 namespace codarium::widgets {
 namespace {
 std::map<int, QFont>& fonts() {
-    static std::map<int, QFont> table;
-    return table;
+    return detail::layerTables().fonts;
 }
 } // namespace
 

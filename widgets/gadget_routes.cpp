@@ -1,5 +1,7 @@
 #include "widgets/gadget_routes.h"
 
+#include "widgets/layer_tables.h"
+
 #include <algorithm>
 #include <map>
 
@@ -7,8 +9,7 @@ namespace codarium::widgets {
 namespace {
 
 std::map<int, std::span<const GadgetRoute>>& routesByWindow() {
-    static std::map<int, std::span<const GadgetRoute>> routes;
-    return routes;
+    return detail::layerTables().gadgetRoutes;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "widgets/internal_images.h"
+#include "widgets/layer_tables.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -18,8 +19,7 @@ namespace codarium::widgets {
 namespace {
 
 std::map<int, QImage>& images() {
-    static std::map<int, QImage> table;
-    return table;
+    return detail::layerTables().images;
 }
 
 // An icon file holds several pictures; the largest looks best when Qt scales

@@ -5,6 +5,7 @@
 #include "widgets/internal_menus.h"
 #include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
+#include "widgets/layer_tables.h"
 #include "widgets/window_event.h"
 
 #include <QCursor>
@@ -15,8 +16,7 @@ namespace codarium::widgets {
 namespace detail {
 
 std::map<int, MenuRecord>& menuRecords() {
-    static std::map<int, MenuRecord> records;
-    return records;
+    return layerTables().menus;
 }
 
 MenuRecord* menuRecord(int menu) {

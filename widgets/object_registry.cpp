@@ -1,19 +1,17 @@
 #include "widgets/object_registry.h"
 
+#include "widgets/layer_tables.h"
+
 #include <map>
 
 namespace codarium::widgets {
 namespace {
 
-// QPointer empties itself when Qt deletes the object with its window, so a
-// number never names a destroyed widget.
 std::map<int, QPointer<QWidget>>& windows() {
-    static std::map<int, QPointer<QWidget>> w;
-    return w;
+    return detail::layerTables().windows;
 }
 std::map<int, QPointer<QWidget>>& gadgets() {
-    static std::map<int, QPointer<QWidget>> g;
-    return g;
+    return detail::layerTables().gadgets;
 }
 
 QWidget* lookup(std::map<int, QPointer<QWidget>>& table, int number) {

@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "widgets/internal_bars.h"
 #include "widgets/internal_window.h"
+#include "widgets/layer_tables.h"
 
 #include <QAccessible>
 
@@ -10,8 +11,7 @@ namespace codarium::widgets {
 namespace detail {
 namespace {
 std::map<int, StatusBarRecord>& statusBars() {
-    static std::map<int, StatusBarRecord> records;
-    return records;
+    return layerTables().statusBars;
 }
 } // namespace
 

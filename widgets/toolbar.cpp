@@ -5,14 +5,14 @@
 #include "widgets/internal_images.h"
 #include "widgets/internal_properties.h"
 #include "widgets/internal_window.h"
+#include "widgets/layer_tables.h"
 #include "widgets/window_event.h"
 
 namespace codarium::widgets {
 namespace detail {
 namespace {
 std::map<int, ToolBarRecord>& toolBars() {
-    static std::map<int, ToolBarRecord> records;
-    return records;
+    return layerTables().toolBars;
 }
 } // namespace
 
