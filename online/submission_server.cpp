@@ -1,5 +1,7 @@
 #include "online/submission_server.h"
 
+#include "online/online_state.h"
+
 #ifndef CODARIUM_SUBMISSION_HOST
 #error "CODARIUM_SUBMISSION_HOST is set by the build"
 #endif
@@ -11,8 +13,7 @@ SubmissionServer makerServer() {
 }
 
 SubmissionServer& submissionServer() {
-    static SubmissionServer server = makerServer();
-    return server;
+    return onlineState().submissionServer;
 }
 
 } // namespace codarium::online

@@ -1,5 +1,6 @@
 #include "online/submission_worker.h"
 
+#include "online/online_state.h"
 #include "online/submission_file.h"
 #include "online/submission_window_numbers.h"
 #include "online/upload_progress.h"
@@ -97,8 +98,7 @@ void reportOutcome(SubmissionOutcome outcome, const StopToken& stop) {
 } // namespace
 
 UploadCancel& uploadCancel() {
-    static UploadCancel cancel;
-    return cancel;
+    return onlineState().uploadCancel;
 }
 
 SubmissionOutcome runSubmission(const SubmissionRequest& request, const StopToken& stop) {

@@ -1,5 +1,6 @@
 #include "online/update_wait_window.h"
 
+#include "online/online_state.h"
 #include "online/update_texts.h"
 #include "online/update_window_numbers.h"
 #include "online/window_routes.h"
@@ -21,9 +22,6 @@ constexpr int Height = 120;
 // The icon's 48 pixels at x 20 would reach into the text at x 60; it is
 // shown at this size, as in the administrator's dialogs.
 constexpr int IconSize = 32;
-
-// Written and read on the main thread only.
-int UpdateThread = 0;
 
 void addGadgets() {
     const int w = Width, h = Height;
@@ -61,17 +59,17 @@ void openUpdateWaitWindow(const UpdateSource& source) {
     // A check that was stopped earlier may still be unwinding; its flags never
     // land, so a stale "finished" cannot close this window.
     workerFlags().UpdateCheckFinished = 0;
-    UpdateThread =
+    onlineState().updateThread =
         startThread([source](int, const StopToken& stop) { runUpdateCheck(source, stop); }, 0);
 }
 
 void cancelUpdateCheck() {
-    killThread(UpdateThread);
+    killThread(onlineState().updateThread);
     widgets::closeWindow(UpdateWaitWindow);
 }
 
 int updateThread() {
-    return UpdateThread;
+    return onlineState().updateThread;
 }
 
 void runUpdateCheck(const UpdateSource& source, const StopToken& stop) {

@@ -10,30 +10,34 @@
 namespace codarium::platform {
 namespace {
 
-// The write end of the pipe the handler signals through; a signal handler may
-// only write to it (async-signal-safe), the event loop reads it.
-int wakeWriteEnd = -1;
+// The watch of the process: whether it is installed, and the write end of
+// the pipe the handler signals through. A signal handler may only write to
+// that pipe (async-signal-safe); the event loop reads it.
+struct SessionWatch {
+    bool installed = false;
+    int wakeWriteEnd = -1;
+};
+SessionWatch watch;
 
 extern "C" void onSessionEndSignal(int) {
     const int saved = errno;
     const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(wakeWriteEnd, &byte, 1);
+    [[maybe_unused]] const ssize_t n = ::write(watch.wakeWriteEnd, &byte, 1);
     errno = saved;
 }
 
 } // namespace
 
 bool watchSessionEnd(std::function<void()> onEnd) {
-    static bool installed = false;
-    if (installed || QCoreApplication::instance() == nullptr) {
+    if (watch.installed || QCoreApplication::instance() == nullptr) {
         return false;
     }
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
         return false;
     }
-    installed = true;
-    wakeWriteEnd = fds[1];
+    watch.installed = true;
+    watch.wakeWriteEnd = fds[1];
     auto* notifier =
         new QSocketNotifier(fds[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier,
