@@ -27,8 +27,7 @@ std::optional<CataloguedCall> callAt(std::intptr_t position) {
         return std::nullopt;
     }
     const std::string code = viewer::viewText(viewer::MainCodeView);
-    const auto k =
-        cataloguedCallIndexAt(code, static_cast<std::size_t>(position), apiLinks());
+    const auto k = cataloguedCallIndexAt(code, static_cast<std::size_t>(position), apiLinks());
     if (!k) {
         return std::nullopt;
     }
@@ -77,8 +76,8 @@ bool openApiCallAt(std::intptr_t position) {
 }
 
 void attachApiCallPointer() {
-    widgets::setTextPointerHandlers(viewer::MainCodeView, {.toolTip = apiCallToolTip,
-                                                           .ctrlClick = openApiCallAt});
+    widgets::setTextPointerHandlers(viewer::MainCodeView,
+                                    {.toolTip = apiCallToolTip, .ctrlClick = openApiCallAt});
 }
 
 } // namespace codarium::library

@@ -10,8 +10,9 @@ namespace {
 
 std::string foldedName(std::string_view name) {
     std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return folded;
 }
 
@@ -19,8 +20,8 @@ void addCallEntries(std::vector<LinkMenuEntry>& entries, const std::vector<Catal
                     std::size_t k) {
     const int offset = static_cast<int>(k);
     entries.push_back({LinkMenuEntry::Kind::Item, FirstApiLinkCommand + offset, calls[k].name});
-    entries.push_back(
-        {LinkMenuEntry::Kind::Item, FirstApiCallersCommand + offset, callersEntryText(calls[k].name)});
+    entries.push_back({LinkMenuEntry::Kind::Item, FirstApiCallersCommand + offset,
+                       callersEntryText(calls[k].name)});
 }
 
 } // namespace
@@ -86,7 +87,8 @@ std::vector<LinkMenuEntry> linkMenuEntries(const std::vector<std::string>& linkN
         }
     }
     if (entries.empty()) {
-        entries.push_back({LinkMenuEntry::Kind::Disabled, NoLinksCommand, std::string(NoLinksText)});
+        entries.push_back(
+            {LinkMenuEntry::Kind::Disabled, NoLinksCommand, std::string(NoLinksText)});
     }
     return entries;
 }
