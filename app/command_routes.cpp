@@ -8,6 +8,7 @@
 #include "app/shell_commands.h"
 #include "app/zoom_rule.h"
 #include "library/admin_windows.h"
+#include "library/api_link_commands.h"
 #include "library/library_tree.h"
 #include "library/search_marks.h"
 #include "online/submission_window.h"
@@ -110,6 +111,8 @@ bool dispatchCommand(int cmd, bool byKeyboard) {
     }
     if (cmd >= command::FirstLink && cmd <= command::LastLink) {
         library::openLink(cmd);
+    } else {
+        static_cast<void>(library::runApiLinkCommand(cmd));
     }
     // Later link items (131 and up) are listed but do nothing.
     return false;

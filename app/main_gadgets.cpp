@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/main_window_numbers.h"
 #include "app/ui_text.h"
+#include "library/api_link_commands.h"
 #include "viewer/code_view.h"
 #include "widgets/gadgets.h"
 #include "widgets/keyboard.h"
@@ -23,6 +24,7 @@ void prepareCodeView(const AppSettings& settings) {
     widgets::setContextMenuHandler(CodeViewGadget, [](QPoint at) {
         widgets::displayPopupMenu(CodeViewPopupMenu, MainWindow, at.x() - 1, at.y() - 1);
     });
+    library::attachApiCallPointer();
     viewer::setWordWrap(CodeViewGadget, settings.wordWrap == 1);
     viewer::setZoom(CodeViewGadget, settings.zoom);
 }

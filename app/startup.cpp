@@ -21,6 +21,7 @@
 #include "online/worker_threads.h"
 #include "platform/paths.h"
 #include "widgets/application_style.h"
+#include "widgets/gui_thread.h"
 #include "widgets/menus.h"
 #include "widgets/message_box.h"
 #include "widgets/windows.h"
@@ -31,7 +32,7 @@ namespace codarium::app {
 
 bool startUp() {
     widgets::installApplicationStyle();
-    library::apiLinkMap().clear();
+    library::resetApiLinks();
 
     const auto dataDir = findProgramDirectory(platform::ownExecutablePath());
     if (!dataDir) {
@@ -75,8 +76,11 @@ bool startUp() {
     library::reloadLibraryTree();
     if (administratorMode()) {
         widgets::setWindowTitle(MainWindow, widgets::windowTitle(MainWindow) + " - Administrator");
-        library::loadApiLinks();
+        library::loadApiLinks(); // the add-link dialog proposes from it at once
     }
+    // The popup, the view's tooltips and Ctrl+click use it in every mode; it is
+    // read once the window is up, or at its first use if that comes sooner.
+    widgets::runWhenIdle([] { static_cast<void>(library::apiLinks()); });
     return true;
 }
 

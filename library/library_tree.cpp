@@ -1,5 +1,7 @@
 #include "library/library_tree.h"
 
+#include "library/api_links.h"
+#include "library/code_api_links.h"
 #include "library/library_contents.h"
 #include "library/library_numbers.h"
 #include "library/link_file.h"
@@ -143,15 +145,41 @@ widgets::ScreenPoint keyboardFocusPoint() {
 void showLinkMenu(bool atKeyboardFocus) {
     widgets::createPopupMenu(LinkPopupMenu);
     CurrentCode code;
-    if (currentCode(code)) {
-        int command = FirstLinkCommand;
-        for (const auto& name : linkNames(linkFilePath(code.category, code.title))) {
-            widgets::addMenuItem(LinkPopupMenu, command++, name);
+    if (!currentCode(code)) {
+        return; // no code: nothing to offer, and no empty popup
+    }
+    // The calls are those of the text the view shows, which is the code's.
+    const std::string shown = viewer::viewText(viewer::MainCodeView);
+    const auto calls = cataloguedCalls(shown, apiLinks());
+    // From the keyboard in the view, the call at the caret comes first.
+    const bool fromView = atKeyboardFocus && widgets::gadgetHasFocus(viewer::MainCodeView);
+    const auto first =
+        fromView
+            ? cataloguedCallIndexAt(
+                  shown, static_cast<std::size_t>(widgets::caretPosition(viewer::MainCodeView)),
+                  apiLinks())
+            : std::nullopt;
+    const auto entries =
+        linkMenuEntries(linkNames(linkFilePath(code.category, code.title)), calls, first);
+    for (const LinkMenuEntry& entry : entries) {
+        switch (entry.kind) {
+        case LinkMenuEntry::Kind::Item:
+            widgets::addMenuItem(LinkPopupMenu, entry.command, entry.text);
+            break;
+        case LinkMenuEntry::Kind::Separator:
+            widgets::addMenuSeparator(LinkPopupMenu);
+            break;
+        case LinkMenuEntry::Kind::Disabled:
+            widgets::addMenuNote(LinkPopupMenu, entry.command, entry.text);
+            break;
         }
     }
     if (atKeyboardFocus) {
         const widgets::ScreenPoint at = keyboardFocusPoint();
         widgets::displayPopupMenu(LinkPopupMenu, MainWindow, at.x, at.y);
+        if (first) {
+            widgets::highlightMenuItem(LinkPopupMenu, entries.front().command);
+        }
     } else {
         widgets::displayPopupMenu(LinkPopupMenu, MainWindow);
     }

@@ -1,5 +1,6 @@
 #include "library/search_core.h"
 
+#include "highlighter/api_calls.h"
 #include "library/folded_search.h"
 
 #include "platform/code_page.h"
@@ -71,11 +72,23 @@ void lineAt(std::string_view text, std::size_t at, FileMatch& match) {
     match.lineText = std::string(text.substr(start, length));
 }
 
+// A call's name as PureBasic compares it: ASCII letters without case.
+std::string foldedName(std::string_view name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return folded;
+}
+
 class Search {
 public:
-    Search(std::string_view root, std::string_view text, MatchLines lines)
+    // With `callOf` set, a file matches only when it calls that API function;
+    // `text` (its name and '_') then only rules out the files that cannot.
+    Search(std::string_view root, std::string_view text, MatchLines lines,
+           std::string_view callOf = {})
         : lines_(lines), rootLength_(root.size()), needle_(platform::lowerCased(text)),
-          searcher_(needle_),
+          callOf_(foldedName(callOf)), searcher_(needle_),
           // Lines end at CR, LF and NUL, so a text holding one of them can
           // only ever be found in a file name.
           contentCanMatch_(needle_.find_first_of(std::string_view("\r\n\0", 3)) ==
@@ -229,6 +242,9 @@ private:
             return result;
         }
         const std::string_view content(buffer.data(), *length);
+        if (!callOf_.empty()) {
+            return callMatch(content);
+        }
         const bool byName = searcher_.foundIn(platform::libraryFormOf(name));
         // A match by name alone needs the content only for its line.
         std::size_t at = std::string_view::npos;
@@ -238,6 +254,25 @@ private:
         result.found = byName || at != std::string_view::npos;
         if (lines_ == MatchLines::Collected && at != std::string_view::npos) {
             lineAt(content, at, result);
+        }
+        return result;
+    }
+
+    // The first call of the function, by the highlighter's rules; the text
+    // search first passes over the many files that do not even mention it.
+    FileMatch callMatch(std::string_view content) const {
+        FileMatch result;
+        if (searcher_.find(content) == std::string_view::npos) {
+            return result;
+        }
+        for (const highlighter::ApiCallSite& site : highlighter::apiCallSites(content)) {
+            if (foldedName(highlighter::apiFunctionName(content, site)) == callOf_) {
+                result.found = true;
+                if (lines_ == MatchLines::Collected) {
+                    lineAt(content, site.offset, result);
+                }
+                break;
+            }
         }
         return result;
     }
@@ -252,6 +287,7 @@ private:
     const MatchLines lines_;
     const std::size_t rootLength_;
     const std::string needle_;
+    const std::string callOf_;
     const FoldedSearcher searcher_;
     const bool contentCanMatch_;
     // The walk's own, on the calling thread.
@@ -279,6 +315,15 @@ bool searchOrderLess(std::string_view a, std::string_view b) {
 std::vector<SearchResult> searchCodes(std::string_view root, std::string_view text,
                                       MatchLines lines, unsigned threads) {
     Search search(root, text, lines);
+    return search.run(std::string(root), poolSize(threads));
+}
+
+std::vector<SearchResult> searchCallers(std::string_view root, std::string_view function,
+                                        MatchLines lines, unsigned threads) {
+    if (function.empty()) {
+        return {};
+    }
+    Search search(root, std::string(function) + "_", lines, function);
     return search.run(std::string(root), poolSize(threads));
 }
 

@@ -39,6 +39,14 @@ std::vector<SearchResult> searchCodes(std::string_view root, std::string_view te
                                       MatchLines lines = MatchLines::Collected,
                                       unsigned threads = 0);
 
+// Every source file below `root`, in the same order, that calls the API
+// function `function` (its name without the '_', any case) by the
+// highlighter's rules: a mention in a comment or a string, or a file named
+// after it, does not count. The line is that of its first call.
+std::vector<SearchResult> searchCallers(std::string_view root, std::string_view function,
+                                        MatchLines lines = MatchLines::Collected,
+                                        unsigned threads = 0);
+
 // A result row's tooltip: "Zeile N: text" for a content match, "Name" when
 // only the name matched.
 std::string matchToolTip(const SearchResult& result);

@@ -21,9 +21,11 @@ namespace {
 constexpr int ColumnWidth = 235;
 
 // The text the rows of list 903 were found with; field 901 may have been
-// edited since.
+// edited since. callOf: the API function whose callers the window lists, as
+// long as field 901 still holds the text it was opened with.
 struct SearchWindowState {
     std::string resultText;
+    std::string callOf;
 };
 SearchWindowState state;
 
@@ -52,9 +54,11 @@ constexpr widgets::GadgetRoute SearchWindowRoutes[] = {
     {ShowAndCloseButton, onSearchGadget}, {CloseSearchButton, onSearchGadget},
 };
 
-} // namespace
+std::string callersFieldText(std::string_view function) {
+    return std::string(function) + "_()";
+}
 
-void openSearchWindow() {
+void openWindowWith(const std::string& text) {
     widgets::closeWindow(SearchWindow);
     clearSearchMarks(); // they belong to the earlier search
     const widgets::WindowFlags flags =
@@ -68,8 +72,7 @@ void openSearchWindow() {
     widgets::routeGadgets(SearchWindow, SearchWindowRoutes);
     const SearchLayout l = searchWindowLayout(SearchWindowWidth, SearchWindowHeight);
     widgets::stringGadget(SearchTextField, SearchWindow, l.field.x, l.field.y, l.field.width,
-                          l.field.height, widgets::gadgetText(SearchField),
-                          widgets::TextFieldReportsReturn);
+                          l.field.height, text, widgets::TextFieldReportsReturn);
     widgets::buttonGadget(SearchAgainButton, SearchWindow, l.button.x, l.button.y, l.button.width,
                           l.button.height, "Suchen");
     widgets::listIconGadget(ResultList, SearchWindow, l.list.x, l.list.y, l.list.width,
@@ -98,6 +101,18 @@ void openSearchWindow() {
     widgets::setWindowMinimumSize(SearchWindow, SearchWindowWidth, SearchWindowMinimumHeight);
 }
 
+} // namespace
+
+void openSearchWindow() {
+    state.callOf.clear();
+    openWindowWith(widgets::gadgetText(SearchField));
+}
+
+void openCallersSearchWindow(std::string_view function) {
+    state.callOf = std::string(function);
+    openWindowWith(callersFieldText(function));
+}
+
 void relayoutSearchWindow() {
     using widgets::Ignore;
     const SearchLayout l =
@@ -112,7 +127,13 @@ void relayoutSearchWindow() {
 
 void runSearch(std::string_view directory) {
     state.resultText = widgets::gadgetText(SearchTextField);
-    for (const auto& result : searchCodes(directory, state.resultText)) {
+    // Another text typed into the field is an ordinary search again.
+    if (!state.callOf.empty() && state.resultText != callersFieldText(state.callOf)) {
+        state.callOf.clear();
+    }
+    const auto results = state.callOf.empty() ? searchCodes(directory, state.resultText)
+                                              : searchCallers(directory, state.callOf);
+    for (const auto& result : results) {
         widgets::addListRow(ResultList, {result.name, result.category});
         widgets::setListRowToolTip(ResultList, widgets::listRowCount(ResultList) - 1,
                                    matchToolTip(result));
@@ -137,7 +158,8 @@ void showSearchResult(bool close) {
     }
     const std::string name = widgets::listCellText(ResultList, row, 0);
     const std::string category = widgets::listCellText(ResultList, row, 1);
-    const std::string text = state.resultText;
+    // A call is marked by its name, which its arguments follow.
+    const std::string text = state.callOf.empty() ? state.resultText : state.callOf + "_";
     if (close) {
         widgets::closeWindow(SearchWindow);
     }

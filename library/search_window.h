@@ -24,6 +24,11 @@ inline constexpr int SearchWindowMinimumHeight = 200;
 
 // Opens (or replaces) window 9 with field 1's text and runs the first search.
 void openSearchWindow();
+// Opens (or replaces) window 9 listing the codes that call the API function
+// `function` (its name without the '_'), its field holding "function_()".
+// Searching again with that text lists the callers again; another text is
+// an ordinary search.
+void openCallersSearchWindow(std::string_view function);
 // Places window 9's gadgets for its current size.
 void relayoutSearchWindow();
 // Appends the codes found under `directory` for field 901's text to list 903.

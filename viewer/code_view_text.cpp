@@ -130,6 +130,15 @@ std::string viewFileBytes(int view) {
     return bytes;
 }
 
+std::string viewText(int view) {
+    std::string text = viewFileBytes(view);
+    // The mark is the file's, not the view's.
+    if (textEncoding(view) == TextEncoding::Utf8) {
+        text.erase(0, 3);
+    }
+    return text;
+}
+
 void copySelection() {
     widgets::copyToClipboard(MainCodeView);
 }

@@ -26,6 +26,10 @@ int saveViewToFile(int view, std::string_view path);
 // 65001, then the view's text unchanged. Empty when there is no such view.
 std::string viewFileBytes(int view);
 
+// The view's text as it holds it (UTF-8 in code page 65001), without a
+// mark; positions in the view are offsets into it. Empty for no such view.
+std::string viewText(int view);
+
 void copySelection();
 void selectAll();
 

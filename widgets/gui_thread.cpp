@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <QTimer>
 
 namespace codarium::widgets {
 
@@ -20,6 +21,15 @@ void runOnGuiThread(const std::function<void()>& work) {
     // the GUI thread therefore must never wait for this worker meanwhile.
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&work] { work(); }, Qt::BlockingQueuedConnection);
+}
+
+void runWhenIdle(std::function<void()> work) {
+    auto* app = QCoreApplication::instance();
+    if (app == nullptr) {
+        work();
+        return;
+    }
+    QTimer::singleShot(0, app, std::move(work));
 }
 
 } // namespace codarium::widgets

@@ -15,4 +15,9 @@ bool onGuiThread();
 // work runs directly.
 void runOnGuiThread(const std::function<void()>& work);
 
+// Runs work on the GUI thread once its event loop has taken what is already
+// queued (a window just shown draws itself first). Without a QApplication
+// the work runs directly.
+void runWhenIdle(std::function<void()> work);
+
 } // namespace codarium::widgets

@@ -168,6 +168,17 @@ void addMenuItem(int menu, int command, std::string_view text, int image) {
     menuRecord(menu)->items[command] = action;
 }
 
+void addMenuSeparator(int menu) {
+    if (QMenu* parent = menuBeingBuilt(menu)) {
+        parent->addSeparator();
+    }
+}
+
+void addMenuNote(int menu, int command, std::string_view text) {
+    addMenuItem(menu, command, text);
+    disableMenuItem(menu, command, true);
+}
+
 void setMenuItemChecked(int menu, int command, bool checked) {
     if (QAction* a = menuAction(menu, command)) {
         a->setCheckable(true);
@@ -210,6 +221,14 @@ void displayPopupMenu(int menu, int window, int x, int y) {
     r->window = window;
     const QPoint at = x >= 0 && y >= 0 ? QPoint(x, y) : QCursor::pos();
     r->popup->popup(at);
+}
+
+void highlightMenuItem(int menu, int command) {
+    MenuRecord* r = menuRecord(menu);
+    QAction* a = menuAction(menu, command);
+    if (r != nullptr && r->popup != nullptr && a != nullptr) {
+        r->popup->setActiveAction(a);
+    }
 }
 
 } // namespace codarium::widgets

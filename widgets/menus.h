@@ -25,6 +25,11 @@ void closeSubMenu(int menu);
 // image: an image number (see images.h), or -1; an empty image shows nothing.
 void addMenuItem(int menu, int command, std::string_view text, int image = -1);
 
+// A line between the entries before and after it.
+void addMenuSeparator(int menu);
+// A disabled item that only tells something (never chosen).
+void addMenuNote(int menu, int command, std::string_view text);
+
 void setMenuItemChecked(int menu, int command, bool checked);
 bool menuItemChecked(int menu, int command);
 void disableMenuItem(int menu, int command, bool disabled);
@@ -36,5 +41,8 @@ bool hasMenuItem(int menu, int command);
 // screen position x, y when given (both >= 0). Returns at once; a chosen item
 // arrives later as a Menu event.
 void displayPopupMenu(int menu, int window, int x = -1, int y = -1);
+// Highlights an item of a shown popup, as the arrow keys would, so that
+// Return chooses it.
+void highlightMenuItem(int menu, int command);
 
 } // namespace codarium::widgets

@@ -6,11 +6,13 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QToolTip>
 #include <Qsci/qsciscintilla.h>
 #include <optional>
 #include <string>
@@ -68,6 +70,7 @@ public:
     void setContextMenuHandler(std::function<void(QPoint)> handler) {
         contextMenuHandler_ = std::move(handler);
     }
+    void setPointerHandlers(TextPointerHandlers handlers) { pointer_ = std::move(handlers); }
 
 protected:
     // Typed text of a code-page view goes in as the system code page's bytes.
@@ -131,6 +134,34 @@ protected:
         QsciScintilla::contextMenuEvent(event);
     }
 
+    // Tooltips come to the viewport, which the component leaves alone.
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip && pointer_.toolTip) {
+            auto* help = static_cast<QHelpEvent*>(event);
+            const std::string text = pointer_.toolTip(positionAt(help->pos()));
+            if (text.empty()) {
+                QToolTip::hideText();
+                event->ignore();
+            } else {
+                QToolTip::showText(help->globalPos(), platform::toQString(text), viewport());
+            }
+            return true;
+        }
+        return QsciScintilla::viewportEvent(event);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier &&
+            pointer_.ctrlClick) {
+            auto handler = pointer_.ctrlClick; // it may replace the handlers
+            if (handler(positionAt(event->position().toPoint()))) {
+                event->accept();
+                return;
+            }
+        }
+        QsciScintilla::mousePressEvent(event);
+    }
+
     // The right button's release belongs to the program, not to the component.
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::RightButton) {
@@ -142,6 +173,12 @@ protected:
     }
 
 private:
+    // The character position nearest to a viewport point, -1 when none is near.
+    long positionAt(QPoint point) {
+        return SendScintilla(SCI_POSITIONFROMPOINTCLOSE, static_cast<unsigned long>(point.x()),
+                             static_cast<long>(point.y()));
+    }
+
     // A query only; SendScintilla has no const form.
     bool inCodePage() const {
         return const_cast<ScintillaGadget*>(this)->SendScintilla(GetCodePage) != Utf8CodePage;
@@ -169,6 +206,7 @@ private:
     int number_;
     ScintillaCallback callback_;
     std::function<void(QPoint)> contextMenuHandler_;
+    TextPointerHandlers pointer_;
 };
 
 ScintillaGadget* gadget(int number) {
@@ -231,6 +269,17 @@ void disableOwnPopup(int number) {
 void setContextMenuHandler(int number, std::function<void(QPoint globalPos)> handler) {
     if (auto* view = gadget(number)) {
         view->setContextMenuHandler(std::move(handler));
+    }
+}
+
+std::intptr_t caretPosition(int number) {
+    auto* view = gadget(number);
+    return view != nullptr ? view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS) : 0;
+}
+
+void setTextPointerHandlers(int number, TextPointerHandlers handlers) {
+    if (auto* view = gadget(number)) {
+        view->setPointerHandlers(std::move(handlers));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace codarium::widgets {
 
@@ -62,6 +63,20 @@ void disableOwnPopup(int number);
 // Called with the pointer's global position whenever the view is asked for a
 // context menu; the component's own menu is still shown unless switched off.
 void setContextMenuHandler(int number, std::function<void(QPoint globalPos)> handler);
+
+// The caret's text position, 0 for an unknown gadget.
+std::intptr_t caretPosition(int number);
+
+// What the pointer over the view's text asks of the program, by the text
+// position under it (-1 where no character is near).
+struct TextPointerHandlers {
+    // The tooltip of a pointer resting there (program text; "" for none).
+    std::function<std::string(std::intptr_t position)> toolTip;
+    // A Ctrl+click there; true when the program took it, which then neither
+    // moves the caret nor selects.
+    std::function<bool(std::intptr_t position)> ctrlClick;
+};
+void setTextPointerHandlers(int number, TextPointerHandlers handlers);
 
 // The system's button-face colour as 0x00BBGGRR.
 std::int32_t buttonFaceColour();

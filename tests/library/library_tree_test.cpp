@@ -1,14 +1,20 @@
+#include "library/api_link_commands.h"
+#include "library/api_links.h"
+#include "library/code_api_links.h"
 #include "library/library_numbers.h"
 #include "library/library_tree.h"
+#include "library/search_window.h"
 #include "library/store_paths.h"
 #include "main_window_fixture.h"
 #include "tests/support/scratch_folder.h"
 #include "widgets/gadgets.h"
+#include "widgets/list_gadget.h"
 #include "widgets/menus.h"
 #include "widgets/status_bar.h"
 #include "widgets/test_hooks.h"
 #include "widgets/toolbar.h"
 #include "widgets/tree_gadget.h"
+#include "widgets/windows.h"
 
 #include <QAbstractItemView>
 #include <QScrollBar>
@@ -275,7 +281,9 @@ TEST_F(LinkTest, ACodeTheNameCheckRefusesIsListedButNothingIsReadOrOpened) {
 
 TEST_F(LinkTest, NoLinkFileGivesAnEmptyMenuAndNothingToOpen) {
     showLinkMenu();
-    EXPECT_EQ(menu(), std::vector<std::string>{});
+    // Never an empty popup: one disabled note says there is nothing.
+    EXPECT_EQ(menu(), std::vector<std::string>{"112000:Keine Links zu diesem Code"});
+    EXPECT_TRUE(widgets::menuItemDisabled(LinkPopupMenu, NoLinksCommand));
     // A name on the last line without an address, and a file gone meanwhile.
     writeFile(linkFilePath("Fenster", "Neu"), "Allein\r\n");
     showLinkMenu();
@@ -287,6 +295,49 @@ TEST_F(LinkTest, NoLinkFileGivesAnEmptyMenuAndNothingToOpen) {
     select(0);
     showLinkMenu();
     EXPECT_EQ(menu(), std::vector<std::string>{});
+}
+
+TEST_F(LinkTest, OwnLinksThenCataloguedCallsEachOpeningAndListingItsCallers) {
+    writeFile("MSDNLinks.ini",
+              "Beep\r\n" + linkTo("beep") + "\r\nSleep\r\n" + linkTo("sleep") + "\r\n");
+    resetApiLinks();
+    writeFile(sourcePath("Fenster", "Neu"), "; Sleep_(1)\r\nBeep_(440, 9)\r\nUnbekannt_(1)\r\n");
+    writeFile(linkFilePath("Fenster", "Neu"), "Eigener\r\n" + linkTo("eigener") + "\r\n");
+    addCategory("Andere", {"Ruft", "Erwaehnt"}, [](std::string_view title) {
+        return title == "Ruft" ? std::string("beep_(1, 1)") : std::string("; Beep_(1, 1)");
+    });
+    reloadLibraryTree();
+    select(1);
+    showLinkMenu();
+    EXPECT_EQ(menu(), (std::vector<std::string>{"100:Eigener", "-", "110000:Beep",
+                                                "111000:Codes mit Beep_()"}));
+    EXPECT_TRUE(runApiLinkCommand(FirstApiLinkCommand));
+    EXPECT_TRUE(opened("beep"));
+    EXPECT_FALSE(platform::fileExists("sleep.opened")) << "only mentioned in a comment";
+
+    // The companion: exactly the codes that call it, not one that mentions it.
+    EXPECT_TRUE(runApiLinkCommand(FirstApiCallersCommand));
+    ASSERT_TRUE(widgets::isWindow(SearchWindow));
+    EXPECT_EQ(widgets::gadgetText(SearchTextField), "Beep_()");
+    std::vector<std::string> rows;
+    for (int r = 0; r < widgets::listRowCount(ResultList); ++r) {
+        rows.push_back(widgets::listCellText(ResultList, r, 1) + "|" +
+                       widgets::listCellText(ResultList, r, 0));
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{"Andere|Ruft", "Fenster|Neu"}));
+
+    // The view: the tooltip names the address, Ctrl+click opens it.
+    const std::string text = viewText();
+    const auto at = static_cast<std::intptr_t>(text.find("Beep_") + 2);
+    EXPECT_EQ(apiCallToolTip(at).substr(0, apiCallToolTip(at).find('\n')),
+              platform::joinPath(platform::currentDirectory(), "beep"));
+    EXPECT_EQ(apiCallToolTip(static_cast<std::intptr_t>(text.find("Sleep_"))), "");
+    ASSERT_TRUE(platform::removeFile("beep.opened"));
+    EXPECT_TRUE(openApiCallAt(at));
+    EXPECT_TRUE(opened("beep"));
+    EXPECT_FALSE(openApiCallAt(static_cast<std::intptr_t>(text.find("Unbekannt_"))));
+    widgets::closeWindow(SearchWindow);
+    resetApiLinks();
 }
 
 } // namespace
