@@ -3,13 +3,15 @@
 #include "runtime/byte_utf8.h"
 #include "viewer/colouring.h"
 #include "viewer/editor_styles.h"
-#include "viewer/scintilla_messages.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/scintilla_messages.h"
 
 #include <string>
 
 namespace codarium::viewer {
 namespace {
+
+namespace sci = widgets::sci;
 
 constexpr int LineNumberMargin = 0;
 constexpr int LineNumberMarginWidth = 40;

@@ -4,8 +4,8 @@
 #include "runtime/byte_utf8.h"
 #include "runtime/text_file.h"
 #include "viewer/code_view.h"
-#include "viewer/scintilla_messages.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/scintilla_messages.h"
 
 #include <QString>
 #include <cstring>
@@ -15,6 +15,8 @@
 
 namespace codarium::viewer {
 namespace {
+
+namespace sci = widgets::sci;
 
 // Scintilla's positions and the highlighter's lengths are 32-bit.
 constexpr std::int64_t LargestLoadableFile = std::numeric_limits<std::int32_t>::max() / 2;

@@ -7,6 +7,7 @@
 #include "widgets/gadget_host.h"
 
 #include <QDir>
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::viewer::test {
 namespace {
@@ -65,7 +66,7 @@ TEST_F(Failure, AFailedCreationKeepsTheLastHighlighter) {
     EXPECT_EQ(colouringState().colourFunction, entry);
 
     setText(Working, "ab 1\n");
-    send(Working, 4003, 0, -1);
+    send(Working, QsciScintillaBase::SCI_COLOURISE, 0, -1);
     EXPECT_EQ(stylesOf(Working, 0, 5), "11090");
 }
 

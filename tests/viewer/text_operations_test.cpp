@@ -6,14 +6,17 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <Qsci/qsciscintillabase.h>
 #include <sys/stat.h>
 
 namespace codarium::viewer::test {
 namespace {
 
 constexpr int View = MainCodeView;
-constexpr unsigned GetReadOnly = 2140, GetCodePage = 2137, GetSelectionStart = 2143,
-                   GetSelectionEnd = 2145;
+constexpr unsigned GetReadOnly = QsciScintillaBase::SCI_GETREADONLY,
+                   GetCodePage = QsciScintillaBase::SCI_GETCODEPAGE,
+                   GetSelectionStart = QsciScintillaBase::SCI_GETSELECTIONSTART,
+                   GetSelectionEnd = QsciScintillaBase::SCI_GETSELECTIONEND;
 const std::string Mark = "\xEF\xBB\xBF";
 
 class TextOperations : public ViewTest {
@@ -44,7 +47,7 @@ TEST_F(TextOperations, FilesWithoutMarkRoundTripByteForByte) {
         bytes += static_cast<char>(b);
     }
     const std::string file = writeFile("plain.pb", bytes);
-    send(View, 2037, 65001); // a previous UTF-8 code
+    send(View, QsciScintillaBase::SCI_SETCODEPAGE, 65001); // a previous UTF-8 code
     EXPECT_EQ(loadFileIntoView(View, file), 1);
     EXPECT_EQ(codePage(), 0);
     EXPECT_EQ(textEncoding(View), TextEncoding::SystemCodePage);
@@ -70,13 +73,13 @@ TEST_F(TextOperations, AMarkOnlyFileEmptiesTheView) {
 }
 
 TEST_F(TextOperations, AnEmptyOrMissingFileKeepsThePreviousText) {
-    send(View, 2037, 65001);
+    send(View, QsciScintillaBase::SCI_SETCODEPAGE, 65001);
     setText(View, "previous");
     EXPECT_EQ(loadFileIntoView(View, writeFile("empty.pb", "")), 0);
     EXPECT_EQ(viewBytes(View), "previous");
     EXPECT_EQ(codePage(), 0) << "the empty file still sets the code page";
 
-    send(View, 2037, 65001);
+    send(View, QsciScintillaBase::SCI_SETCODEPAGE, 65001);
     EXPECT_EQ(loadFileIntoView(View, path("missing.pb")), 0);
     EXPECT_EQ(viewBytes(View), "previous");
     EXPECT_EQ(codePage(), 65001) << "a file that cannot be opened changes nothing";
@@ -155,8 +158,9 @@ TEST_F(TextOperations, ATenMegabyteFileLoadsAndSavesWhole) {
     const std::string file = writeFile("big.pb", bytes);
     EXPECT_EQ(loadFileIntoView(View, file), 1);
     EXPECT_EQ(textLength(View), static_cast<std::int64_t>(bytes.size()));
-    send(View, 4003, 0, -1); // style all of it through the highlighter
-    EXPECT_EQ(send(View, 2028), static_cast<std::intptr_t>(bytes.size()));
+    send(View, QsciScintillaBase::SCI_COLOURISE, 0, -1); // style all of it through the highlighter
+    EXPECT_EQ(send(View, QsciScintillaBase::SCI_GETENDSTYLED),
+              static_cast<std::intptr_t>(bytes.size()));
     EXPECT_EQ(stylesOf(View, 2, 4), "11");
     EXPECT_EQ(saveViewToFile(View, path("big-saved.pb")), 1);
     EXPECT_TRUE(readFile(path("big-saved.pb")) == bytes);
