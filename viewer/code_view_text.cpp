@@ -104,19 +104,14 @@ int loadFileIntoView(int view, std::string_view path) {
     return 1;
 }
 
-int saveViewToFile(int view, std::string_view path) {
+platform::SaveResult saveViewToFile(int view, std::string_view path) {
     // Without a view there is no text, and an existing file must not be cut.
     if (!widgets::isScintillaGadget(view)) {
-        return 0;
+        return {platform::fromUtf8("Es gibt keine Codeansicht, deren Text gespeichert werden "
+                                   "könnte")};
     }
-    const textfile::FileId id = textfile::create(textfile::AnyFile, path);
-    if (id == 0) {
-        return 0;
-    }
-    const OpenFile file{id};
-    const std::string bytes = viewFileBytes(view);
-    textfile::writeBytes(id, bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    return 1;
+    return platform::saveFile(std::string(path), viewFileBytes(view),
+                              platform::ReplaceMode::Replace);
 }
 
 std::string viewFileBytes(int view) {

@@ -23,7 +23,8 @@ TEST(ServerConfigFile, EachKeyComesFromItsGroupAndAMissingOneIsEmpty) {
          "[Konfiguration]\r\nSoftware = Codarium\r\nServer = http://h.invalid\r\n"
          "Verzeichnis = codarium\r\nMaximalesAlter = 30\r\n",
          {"Codarium", "http://h.invalid", "codarium", 30}},
-        {"blank values", "[Konfiguration]\r\nSoftware =  \r\nServer =    \r\nVerzeichnis = c\r\n",
+        {"blank values",
+         "[Konfiguration]\r\nSoftware =  \r\nServer =    \r\nVerzeichnis = c\r\n",
          {"", "", "c", std::nullopt}},
         {"another group", "[Anders]\r\nSoftware = a\r\nServer = b\r\nVerzeichnis = c\r\n", {}},
         {"no age limit", "[Konfiguration]\r\nMaximalesAlter = 0\r\n", {"", "", "", 0}},

@@ -44,9 +44,9 @@ TEST_F(Failure, OperationsOnAViewThatWasNeverCreatedDoNothing) {
     EXPECT_EQ(textLength(MainCodeView), 0);
     EXPECT_EQ(textEncoding(MainCodeView), TextEncoding::SystemCodePage);
     EXPECT_EQ(loadFileIntoView(MainCodeView, code), 0);
-    EXPECT_EQ(saveViewToFile(MainCodeView, saved), 0);
+    EXPECT_FALSE(saveViewToFile(MainCodeView, saved).ok());
     EXPECT_EQ(readFile(saved), "keep me") << "no view, so the file is not cut";
-    EXPECT_EQ(saveViewToFile(MainCodeView, path("new.pb")), 0);
+    EXPECT_FALSE(saveViewToFile(MainCodeView, path("new.pb")).ok());
     EXPECT_EQ(readFile(path("new.pb")), "<missing>");
     showCodeFile(code);
     clearCodeView();

@@ -5,6 +5,8 @@
 #include "view_fixture.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <Qsci/qsciscintillabase.h>
 #include <sys/stat.h>
@@ -37,7 +39,7 @@ TEST_F(TextOperations, Utf8FilesRoundTripWithTheirMark) {
     EXPECT_EQ(textEncoding(View), TextEncoding::Utf8);
     EXPECT_EQ(shownText(View), QString::fromUtf8("; Café\r\nDebug \"äöü\"\r\n"));
 
-    EXPECT_EQ(saveViewToFile(View, path("saved.pb")), 1);
+    EXPECT_TRUE(saveViewToFile(View, path("saved.pb")).ok());
     EXPECT_EQ(readFile(path("saved.pb")), bytes);
 }
 
@@ -54,7 +56,7 @@ TEST_F(TextOperations, FilesWithoutMarkRoundTripByteForByte) {
     EXPECT_EQ(viewBytes(View), bytes);
     EXPECT_EQ(shownText(View).left(7), QString::fromLatin1("; \xE9\xE4\x80\x9F\xFF"));
 
-    EXPECT_EQ(saveViewToFile(View, path("saved.pb")), 1);
+    EXPECT_TRUE(saveViewToFile(View, path("saved.pb")).ok());
     EXPECT_EQ(readFile(path("saved.pb")), bytes) << "no mark in front";
 }
 
@@ -162,12 +164,24 @@ TEST_F(TextOperations, ATenMegabyteFileLoadsAndSavesWhole) {
     EXPECT_EQ(send(View, QsciScintillaBase::SCI_GETENDSTYLED),
               static_cast<std::intptr_t>(bytes.size()));
     EXPECT_EQ(stylesOf(View, 2, 4), "11");
-    EXPECT_EQ(saveViewToFile(View, path("big-saved.pb")), 1);
+    EXPECT_TRUE(saveViewToFile(View, path("big-saved.pb")).ok());
     EXPECT_TRUE(readFile(path("big-saved.pb")) == bytes);
 }
 
-TEST_F(TextOperations, SavingFailsWhenTheFileCannotBeCreated) {
-    EXPECT_EQ(saveViewToFile(View, path("no/such/folder/x.pb")), 0);
+TEST_F(TextOperations, ASaveReplacesTheFileWholeOrSaysWhyNot) {
+    EXPECT_FALSE(saveViewToFile(View, path("no/such/folder/x.pb")).failure.empty());
+
+    const std::string kept = writeFile("kept.pb", "old text");
+    setText(View, "new text");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("folder.pb"))));
+    const auto failed = saveViewToFile(View, path("folder.pb"));
+    EXPECT_FALSE(failed.ok()) << "a folder is not replaced by a file";
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(path("folder.pb"))).isDir());
+
+    ASSERT_TRUE(saveViewToFile(View, kept).ok());
+    EXPECT_EQ(readFile(kept), "new text");
+    const auto left = QDir(QString::fromStdString(path(""))).entryList(QDir::Files);
+    EXPECT_EQ(left.filter(".tmp").size(), 0) << "no temporary file is left behind";
 }
 
 TEST_F(TextOperations, SelectAllAndCopyUseTheWholeText) {
