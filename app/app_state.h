@@ -3,6 +3,7 @@
 // directly; each field is changed only by the operations that own it.
 #include "app/program_version.h"
 #include "online/worker_flags.h"
+#include "runtime/server_config.h"
 
 #include <string>
 #include <string_view>
@@ -32,13 +33,6 @@ struct AppSettings {
     int administratorMode = 0;  // "Administratormodus": 1 switches it on
     int wordWrap = 0;           // "Saut de ligne": 1 wraps long lines in the code view
     int zoom = 0;               // "Zoom": points added to the code view's font sizes
-};
-
-// "Konfiguration.ini", group "Konfiguration".
-struct ServerConfig {
-    std::string software;  // "Software"
-    std::string server;    // "Server": scheme, "://" and host, no trailing "/"
-    std::string directory; // "Verzeichnis"
 };
 
 struct StartupState {

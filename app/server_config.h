@@ -1,17 +1,10 @@
 #pragma once
-// The server configuration shipped beside the program.
-#include "app/app_state.h"
-
-#include <string_view>
+// What the program needs of the server configuration shipped beside it.
+#include "runtime/server_config.h"
 
 namespace codarium::app {
 
-inline constexpr std::string_view ServerConfigFile = "Konfiguration.ini";
-
-// The three keys of the group "Konfiguration", each "" when missing (and all
-// "" when the file does not open).
-ServerConfig readServerConfig(std::string_view path = ServerConfigFile);
-// True when none of the three is empty.
+// True when none of the three keys is empty.
 bool checkServerConfig(const ServerConfig& config);
 
 } // namespace codarium::app

@@ -64,7 +64,8 @@ bool startUp() {
     }
     loadImagesAndFont(appSettings());
 
-    serverConfig() = readServerConfig();
+    // The working folder is the program directory.
+    serverConfig() = readServerConfig(ServerConfigFileName);
     if (!checkServerConfig(serverConfig())) {
         widgets::errorBox(ui(message::ServerConfigBroken));
         return false;

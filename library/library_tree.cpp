@@ -15,6 +15,7 @@
 #include "widgets/keyboard.h"
 #include "widgets/menus.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/scintilla_messages.h"
 
 #include "widgets/status_bar.h"
 #include "widgets/toolbar.h"
@@ -121,19 +122,16 @@ void collapseAll() {
 namespace {
 
 widgets::ScreenPoint keyboardFocusPoint() {
-    constexpr unsigned GetCurrentPos = 2008;
-    constexpr unsigned LineFromPosition = 2166;
-    constexpr unsigned PointXFromPosition = 2164;
-    constexpr unsigned PointYFromPosition = 2165;
-    constexpr unsigned TextHeight = 2279;
+    namespace sci = widgets::sci;
     const int view = viewer::MainCodeView;
     if (widgets::gadgetHasFocus(view)) {
-        const auto caret = widgets::sendScintilla(view, GetCurrentPos);
+        const auto caret = widgets::sendScintilla(view, sci::GetCurrentPos);
         const auto line =
-            widgets::sendScintilla(view, LineFromPosition, static_cast<std::uintptr_t>(caret));
-        const auto x = widgets::sendScintilla(view, PointXFromPosition, 0, caret);
-        const auto y = widgets::sendScintilla(view, PointYFromPosition, 0, caret) +
-                       widgets::sendScintilla(view, TextHeight, static_cast<std::uintptr_t>(line));
+            widgets::sendScintilla(view, sci::LineFromPosition, static_cast<std::uintptr_t>(caret));
+        const auto x = widgets::sendScintilla(view, sci::PointXFromPosition, 0, caret);
+        const auto y =
+            widgets::sendScintilla(view, sci::PointYFromPosition, 0, caret) +
+            widgets::sendScintilla(view, sci::TextHeight, static_cast<std::uintptr_t>(line));
         return widgets::gadgetPointOnScreen(view, static_cast<int>(x), static_cast<int>(y));
     }
     const auto place = widgets::treeItemPlace(LibraryTree, widgets::currentTreeItem(LibraryTree));

@@ -5,6 +5,7 @@
 #include "platform/code_page.h"
 #include "viewer/code_view_text.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/scintilla_messages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,26 +14,7 @@
 namespace codarium::library {
 namespace {
 
-namespace msg {
-constexpr unsigned GetLength = 2006;
-constexpr unsigned GotoPos = 2025;
-constexpr unsigned IndicSetStyle = 2080;
-constexpr unsigned IndicSetFore = 2082;
-constexpr unsigned GetCodePage = 2137;
-constexpr unsigned SetIndicatorCurrent = 2500;
-constexpr unsigned IndicatorFillRange = 2504;
-constexpr unsigned IndicatorClearRange = 2505;
-constexpr unsigned IndicSetUnder = 2510;
-constexpr unsigned GetCharacterPointer = 2520;
-constexpr unsigned IndicSetAlpha = 2523;
-constexpr unsigned GetSelectionStart = 2143;
-constexpr unsigned SetSel = 2160;
-constexpr unsigned ScrollCaret = 2169;
-constexpr unsigned IndicatorValueAt = 2507;
-constexpr unsigned IndicatorEnd = 2509;
-constexpr int RoundBox = 7;
-constexpr int Utf8CodePage = 65001;
-} // namespace msg
+namespace msg = widgets::sci;
 
 // The one pending request; set when the search window selects a code, used
 // up by the next code the view shows.

@@ -6,9 +6,7 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
-#include "runtime/prefs_file.h"
-
-#include <charconv>
+#include "runtime/server_config.h"
 
 namespace codarium::online {
 
@@ -64,19 +62,8 @@ std::string indexTrustFailureText(IndexTrust trust) {
 }
 
 int maxReleaseAgeDays(std::string_view programDirectory) {
-    PrefsFile file;
-    if (!file.openFile(platform::joinPath(programDirectory, "Konfiguration.ini"))) {
-        return DefaultMaxReleaseAgeDays;
-    }
-    file.selectGroup("Konfiguration");
-    const std::string text = file.readString("MaximalesAlter", "");
-    file.close();
-    int days = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), days);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || days < 0) {
-        return DefaultMaxReleaseAgeDays;
-    }
-    return days;
+    return readServerConfig(serverConfigPath(programDirectory))
+        .maxReleaseAgeDays.value_or(DefaultMaxReleaseAgeDays);
 }
 
 std::optional<std::int64_t> tooOldByDays(std::int64_t signedAt, std::int64_t now, int maxDays) {

@@ -11,8 +11,8 @@
 #include "platform/paths.h"
 #include "platform/running_programs.h"
 #include "platform/update_folder.h"
-#include "runtime/prefs_file.h"
 #include "runtime/run_program.h"
+#include "runtime/server_config.h"
 #include "widgets/gadgets.h"
 #include "widgets/message_box.h"
 #include "widgets/progress_gadget.h"
@@ -23,6 +23,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace codarium::online {
 namespace {
@@ -92,20 +93,12 @@ InstallResult installWithWindow(const UpdateSource& source, const std::vector<In
 } // namespace
 
 std::optional<UpdateSource> readUpdaterSource(std::string_view programDirectory) {
-    PrefsFile file;
-    if (!file.openFile(platform::joinPath(programDirectory, "Konfiguration.ini"))) {
+    ServerConfig config = readServerConfig(serverConfigPath(programDirectory));
+    if (config.server.empty() || config.directory.empty()) {
         return std::nullopt;
     }
-    file.selectGroup("Konfiguration");
-    UpdateSource source;
-    source.server = file.readString("Server", "");
-    source.directory = file.readString("Verzeichnis", "");
-    source.programDirectory = std::string(programDirectory);
-    file.close();
-    if (source.server.empty() || source.directory.empty()) {
-        return std::nullopt;
-    }
-    return source;
+    return UpdateSource{std::move(config.server), std::move(config.directory),
+                        std::string(programDirectory)};
 }
 
 namespace {

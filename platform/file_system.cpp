@@ -18,6 +18,59 @@ bool statOf(std::string_view path, struct stat& st) {
     return ::stat(std::string(path).c_str(), &st) == 0;
 }
 
+// Opens `name` relative to `directory` (AT_FDCWD: the working folder) when it
+// is a regular file, and reports its status. Non-blocking only so that a
+// FIFO cannot hold the open; it is refused, and reads of a regular file
+// never wait whatever the flag says.
+int openRegularAt(int directory, std::string_view name, int flags, struct stat& st) {
+    const int fd = ::openat(directory, std::string(name).c_str(),
+                            flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads an open file to its end into buffer, which grows as needed and may
+// keep bytes past the count returned; closes the file. Nothing when a read
+// fails. The buffer holds one byte more than `size` from the start: a read
+// that comes back short of the request after the whole size is in has met
+// the end, without a further read that returns nothing. A size of 0 tells
+// nothing (the system's own status files have it), so such a file is read
+// until a read returns nothing.
+std::optional<std::size_t> readToEnd(int fd, std::size_t size, std::string& buffer) {
+    std::size_t used = 0;
+    bool ok = true;
+    for (;;) {
+        const std::size_t wanted = std::max(size + 1, used + 65536);
+        if (buffer.size() < wanted) {
+            buffer.resize(wanted);
+        }
+        const std::size_t room = buffer.size() - used;
+        const ssize_t n = ::read(fd, buffer.data() + used, room);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        used += static_cast<std::size_t>(n);
+        if (size > 0 && static_cast<std::size_t>(n) < room && used >= size) {
+            break;
+        }
+    }
+    ::close(fd);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return used;
+}
+
 } // namespace
 
 bool pathExists(std::string_view path) {
@@ -50,14 +103,9 @@ bool createDirectoryPath(std::string_view path) {
 }
 
 int openRegularFile(std::string_view path, int flags) {
-    const int fd =
-        ::open(std::string(path).c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) {
-        return -1;
-    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    const int fd = openRegularAt(AT_FDCWD, path, flags, st);
+    if (fd < 0) {
         return -1;
     }
     // Reads of a regular file never wait anyway; the flag only kept the open
@@ -81,29 +129,14 @@ bool copyFileReplacing(std::string_view from, std::string_view to) {
 }
 
 bool readWholeFile(std::string_view path, std::string& buffer) {
-    const int fd = openRegularFile(path, O_RDONLY);
+    struct stat st {};
+    const int fd = openRegularAt(AT_FDCWD, path, O_RDONLY, st);
     if (fd < 0) {
         return false;
     }
-    std::size_t used = 0;
-    bool ok = true;
-    for (;;) {
-        if (buffer.size() < used + 65536) {
-            buffer.resize(used + 65536);
-        }
-        const ssize_t n = ::read(fd, buffer.data() + used, buffer.size() - used);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        used += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    buffer.resize(used);
-    return ok;
+    const auto used = readToEnd(fd, static_cast<std::size_t>(st.st_size), buffer);
+    buffer.resize(used.value_or(0));
+    return used.has_value();
 }
 
 int openDirectoryHandle(std::string_view path) {
@@ -117,48 +150,12 @@ void closeDirectoryHandle(int handle) {
 }
 
 std::optional<std::size_t> readFileIn(int directory, std::string_view name, std::string& buffer) {
-    // Non-blocking only so that a FIFO cannot hold the open; it is refused
-    // below, and reads of a regular file never wait whatever the flag says.
-    const int fd = ::openat(directory, std::string(name).c_str(),
-                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat st {};
+    const int fd = openRegularAt(directory, name, O_RDONLY, st);
     if (fd < 0) {
         return std::nullopt;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    // One byte more than the size: a read that comes back short of the
-    // request after the whole size is in has met the end, without a further
-    // read that returns nothing.
-    const auto size = static_cast<std::size_t>(st.st_size);
-    std::size_t used = 0;
-    bool ok = true;
-    for (;;) {
-        const std::size_t wanted = std::max(size + 1, used + 65536);
-        if (buffer.size() < wanted) {
-            buffer.resize(wanted);
-        }
-        const std::size_t room = buffer.size() - used;
-        const ssize_t n = ::read(fd, buffer.data() + used, room);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        used += static_cast<std::size_t>(n);
-        if (static_cast<std::size_t>(n) < room && used >= size) {
-            break;
-        }
-    }
-    ::close(fd);
-    if (!ok) {
-        return std::nullopt;
-    }
-    return used;
+    return readToEnd(fd, static_cast<std::size_t>(st.st_size), buffer);
 }
 
 std::vector<DirectoryEntry> listDirectory(std::string_view path) {

@@ -3,13 +3,15 @@
 #include "runtime/byte_utf8.h"
 #include "viewer/colouring.h"
 #include "viewer/editor_styles.h"
-#include "viewer/scintilla_messages.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/scintilla_messages.h"
 
 #include <string>
 
 namespace codarium::viewer {
 namespace {
+
+namespace sci = widgets::sci;
 
 constexpr int LineNumberMargin = 0;
 constexpr int LineNumberMarginWidth = 40;
@@ -41,7 +43,7 @@ void applyStyles(int view, const EditorStyles& styles) {
     send(view, sci::SetSelBack, UseColour, styles.selectionBack);
     send(view, sci::StyleClearAll, 0, 0);
 
-    for (int style = 0; style < ColourClassCount; ++style) {
+    for (int style = 0; style < highlighter::highlightClassCount; ++style) {
         send(view, sci::StyleSetFore, style, styles.classColours[static_cast<std::size_t>(style)]);
         if (style == BoldClass) {
             send(view, sci::StyleSetBold, style, 1);

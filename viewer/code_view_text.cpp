@@ -4,8 +4,8 @@
 #include "runtime/byte_utf8.h"
 #include "runtime/text_file.h"
 #include "viewer/code_view.h"
-#include "viewer/scintilla_messages.h"
 #include "widgets/scintilla_gadget.h"
+#include "widgets/scintilla_messages.h"
 
 #include <QString>
 #include <cstring>
@@ -15,6 +15,8 @@
 
 namespace codarium::viewer {
 namespace {
+
+namespace sci = widgets::sci;
 
 // Scintilla's positions and the highlighter's lengths are 32-bit.
 constexpr std::int64_t LargestLoadableFile = std::numeric_limits<std::int32_t>::max() / 2;
@@ -102,19 +104,14 @@ int loadFileIntoView(int view, std::string_view path) {
     return 1;
 }
 
-int saveViewToFile(int view, std::string_view path) {
+platform::SaveResult saveViewToFile(int view, std::string_view path) {
     // Without a view there is no text, and an existing file must not be cut.
     if (!widgets::isScintillaGadget(view)) {
-        return 0;
+        return {platform::fromUtf8("Es gibt keine Codeansicht, deren Text gespeichert werden "
+                                   "könnte")};
     }
-    const textfile::FileId id = textfile::create(textfile::AnyFile, path);
-    if (id == 0) {
-        return 0;
-    }
-    const OpenFile file{id};
-    const std::string bytes = viewFileBytes(view);
-    textfile::writeBytes(id, bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    return 1;
+    return platform::saveFile(std::string(path), viewFileBytes(view),
+                              platform::ReplaceMode::Replace);
 }
 
 std::string viewFileBytes(int view) {

@@ -2,6 +2,8 @@
 // Whole-text operations on a code view: loading and saving files with their
 // byte-order mark, showing a code in the main window's view, copy and
 // select-all.
+#include "platform/atomic_save.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,9 +21,10 @@ void clearCodeView();
 // too large; the mark (or its absence) sets the view's code page either way
 // once the file is open.
 int loadFileIntoView(int view, std::string_view path);
-// 1 when the file was written, 0 when it cannot be created. A view in code
-// page 65001 is saved with the UTF-8 mark.
-int saveViewToFile(int view, std::string_view path);
+// Replaces the file at the native path as a whole with viewFileBytes, so
+// that a failed save leaves the previous file as it was; the result says
+// why it failed. A view in code page 65001 is saved with the UTF-8 mark.
+platform::SaveResult saveViewToFile(int view, std::string_view path);
 // The bytes saveViewToFile writes: the UTF-8 mark for a view in code page
 // 65001, then the view's text unchanged. Empty when there is no such view.
 std::string viewFileBytes(int view);

@@ -1,11 +1,20 @@
 #include "viewer/colouring.h"
 
-#include "viewer/scintilla_messages.h"
+#include "widgets/scintilla_messages.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace codarium::viewer {
+namespace {
+
+namespace sci = widgets::sci;
+
+// The mask styling starts with: the five bits of a style byte that the
+// highlighter's classes need.
+constexpr int StyleMask = 31;
+
+} // namespace
 
 ColouringState& colouringState() {
     static ColouringState state;
@@ -60,7 +69,7 @@ std::int32_t colourRun(const char* position, std::int32_t length, std::int32_t c
     const auto offset = static_cast<std::intptr_t>(at - first);
     const auto runLength = std::min<std::intptr_t>(length, static_cast<std::intptr_t>(end - at));
     state.viewEntry(sci::StartStyling, static_cast<std::uintptr_t>(state.start + offset),
-                    sci::StyleMask);
+                    StyleMask);
     state.viewEntry(sci::SetStyling, static_cast<std::uintptr_t>(runLength), colour);
     return 0;
 }

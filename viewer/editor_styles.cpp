@@ -11,7 +11,7 @@ struct ClassKey {
     std::int32_t defaultColour;
 };
 
-constexpr std::array<ClassKey, ColourClassCount> classKeys{{
+constexpr std::array<ClassKey, highlighter::highlightClassCount> classKeys{{
     {"NormalTextColor", 0},
     {"BasicKeywordColor", 0x9D030D},
     {"CommentColor", 0x6F884A},

@@ -1,6 +1,8 @@
 #pragma once
 // The fonts and colours a code view takes from the PureBasic editor's own
 // preferences (group "Editor"). Colours are 0x00BBGGRR.
+#include "highlighter/highlight_class.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,16 +10,14 @@
 
 namespace codarium::viewer {
 
-// The highlighter's classes 0 to 12, used directly as style numbers.
-inline constexpr int ColourClassCount = 13;
-
 struct EditorStyles {
     std::int32_t background = 0xFFFFFF;
     std::string fontName = "courier";
     std::int32_t fontSize = 10;
     std::int32_t selectionFore = 0;
     std::int32_t selectionBack = 0x7F7F7F;
-    std::array<std::int32_t, ColourClassCount> classColours{};
+    // One per highlighter class; the class number is the style number.
+    std::array<std::int32_t, highlighter::highlightClassCount> classColours{};
     std::int32_t lineNumberBack = 0;
     std::int32_t lineNumberFore = 0;
 };

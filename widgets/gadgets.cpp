@@ -9,6 +9,7 @@
 #include "widgets/internal_text.h"
 #include "widgets/internal_window.h"
 #include "widgets/object_registry.h"
+#include "widgets/scintilla_messages.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,15 +38,12 @@ std::string fromEditorText(const QString& text) {
 // A code view's document as program text: its bytes as they stand in code
 // page 0, converted from UTF-8 in code page 65001.
 std::string scintillaProgramText(QsciScintillaBase* view) {
-    constexpr unsigned int GetLength = 2006;
-    constexpr unsigned int GetText = 2182;
-    constexpr unsigned int GetCodePage = 2137;
-    constexpr long Utf8CodePage = 65001;
-    const long length = view->SendScintilla(GetLength);
+    const long length = view->SendScintilla(sci::GetLength);
     std::string bytes(static_cast<std::size_t>(length) + 1, '\0');
-    view->SendScintilla(GetText, static_cast<unsigned long>(length) + 1, bytes.data());
+    view->SendScintilla(sci::GetText, static_cast<unsigned long>(length) + 1, bytes.data());
     bytes.resize(static_cast<std::size_t>(length));
-    return view->SendScintilla(GetCodePage) == Utf8CodePage ? platform::fromUtf8(bytes) : bytes;
+    return view->SendScintilla(sci::GetCodePage) == sci::Utf8CodePage ? platform::fromUtf8(bytes)
+                                                                      : bytes;
 }
 
 std::string textOf(QWidget* w) {

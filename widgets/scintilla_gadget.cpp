@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "widgets/gadget_host.h"
 #include "widgets/object_registry.h"
+#include "widgets/scintilla_messages.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -21,18 +22,6 @@
 namespace codarium::widgets {
 namespace {
 
-constexpr unsigned int SetEolMode = 2031;
-constexpr unsigned int SetCodePage = 2037;
-constexpr unsigned int GetCodePage = 2137;
-constexpr unsigned int ReplaceSel = 2170;
-constexpr unsigned int SetSelection = 2160;
-constexpr unsigned int Copy = 2178;
-constexpr unsigned int GetDirectFunction = 2184;
-constexpr unsigned int GetDirectPointer = 2185;
-constexpr unsigned int UsePopup = 2371;
-constexpr unsigned long EolCrLf = 0;
-constexpr int Utf8CodePage = 65001;
-
 // Whether the component's own conversion of typed or pasted text would lose
 // characters: outside UTF-8 it takes each character as a Latin-1 byte, while
 // the view's bytes are the system code page's, which has more characters at
@@ -50,10 +39,10 @@ class ScintillaGadget : public QsciScintilla {
 public:
     explicit ScintillaGadget(int number) : number_(number) {
         // Scintilla's window starts in code page 0; the Qt port defaults to UTF-8.
-        SendScintilla(SetCodePage, 0UL, 0L);
+        SendScintilla(sci::SetCodePage, 0UL, 0L);
         // Return types CR LF, as the library's files have it (the Qt port
         // on Linux would type LF).
-        SendScintilla(SetEolMode, EolCrLf, 0L);
+        SendScintilla(sci::SetEolMode, sci::EolCrLf, 0L);
         // Direct: Scintilla expects the text to be styled when the notification returns.
         connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &ScintillaGadget::styleNeeded,
                 Qt::DirectConnection);
@@ -181,7 +170,8 @@ private:
 
     // A query only; SendScintilla has no const form.
     bool inCodePage() const {
-        return const_cast<ScintillaGadget*>(this)->SendScintilla(GetCodePage) != Utf8CodePage;
+        return const_cast<ScintillaGadget*>(this)->SendScintilla(sci::GetCodePage) !=
+               sci::Utf8CodePage;
     }
 
     // The code page's bytes of text the component would convert lossily;
@@ -194,7 +184,9 @@ private:
     }
 
     // As typing does: the bytes replace the selection.
-    void insertBytes(const std::string& bytes) { SendScintilla(ReplaceSel, 0UL, bytes.c_str()); }
+    void insertBytes(const std::string& bytes) {
+        SendScintilla(sci::ReplaceSel, 0UL, bytes.c_str());
+    }
 
     void styleNeeded(int position) {
         if (callback_) {
@@ -241,9 +233,9 @@ std::intptr_t sendScintilla(int number, unsigned int message, std::uintptr_t wPa
 ScintillaDirect scintillaDirect(int number) {
     ScintillaDirect direct;
     if (auto* view = gadget(number)) {
-        direct.function =
-            reinterpret_cast<ScintillaDirect::Function>(view->SendScintilla(GetDirectFunction));
-        direct.view = view->SendScintilla(GetDirectPointer);
+        direct.function = reinterpret_cast<ScintillaDirect::Function>(
+            view->SendScintilla(sci::GetDirectFunction));
+        direct.view = view->SendScintilla(sci::GetDirectPointer);
     }
     return direct;
 }
@@ -255,15 +247,15 @@ void setScintillaCallback(int number, ScintillaCallback callback) {
 }
 
 void copyToClipboard(int number) {
-    sendScintilla(number, Copy);
+    sendScintilla(number, sci::Copy);
 }
 
 void selectAllText(int number) {
-    sendScintilla(number, SetSelection, 0, -1);
+    sendScintilla(number, sci::SetSel, 0, -1);
 }
 
 void disableOwnPopup(int number) {
-    sendScintilla(number, UsePopup, 0, 0);
+    sendScintilla(number, sci::UsePopup, 0, 0);
 }
 
 void setContextMenuHandler(int number, std::function<void(QPoint globalPos)> handler) {

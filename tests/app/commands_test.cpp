@@ -13,6 +13,7 @@
 #include "widgets/toolbar.h"
 #include "widgets/windows.h"
 
+#include <Qsci/qsciscintillabase.h>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -96,7 +97,7 @@ TEST_F(CommandTest, ToolbarSizeAnsweredYesSavesFirstThenStartsTheProgramAgain) {
 
 TEST_F(CommandTest, WordWrapTogglesItsCheckMarkAndTheView) {
     ASSERT_TRUE(start());
-    constexpr unsigned GetWrapMode = 2269;
+    constexpr unsigned GetWrapMode = QsciScintillaBase::SCI_GETWRAPMODE;
     EXPECT_EQ(widgets::sendScintilla(CodeViewGadget, GetWrapMode), 0);
     ASSERT_TRUE(hooks::chooseMenuItem(MainMenu, command::WordWrap));
     runPendingTurns();
@@ -112,7 +113,7 @@ TEST_F(CommandTest, WordWrapTogglesItsCheckMarkAndTheView) {
 
 TEST_F(CommandTest, TheCodeViewIsReadOnlyAndTheToolbarButtonOfAboutShowsTheBox) {
     ASSERT_TRUE(start());
-    constexpr unsigned GetReadOnly = 2140;
+    constexpr unsigned GetReadOnly = QsciScintillaBase::SCI_GETREADONLY;
     EXPECT_EQ(widgets::sendScintilla(CodeViewGadget, GetReadOnly), 1);
     ASSERT_TRUE(hooks::clickToolBarButton(MainToolBar, command::About));
     EXPECT_FALSE(runPendingTurns());

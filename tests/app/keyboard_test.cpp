@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <Qsci/qsciscintillabase.h>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -52,9 +53,9 @@ constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
 constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
 // Sci messages the checks read.
-constexpr unsigned GetSelectionStart = 2143;
-constexpr unsigned GetSelectionEnd = 2145;
-constexpr unsigned GetLength = 2006;
+constexpr unsigned GetSelectionStart = QsciScintillaBase::SCI_GETSELECTIONSTART;
+constexpr unsigned GetSelectionEnd = QsciScintillaBase::SCI_GETSELECTIONEND;
+constexpr unsigned GetLength = QsciScintillaBase::SCI_GETLENGTH;
 
 class KeyboardTest : public testsupport::ProgramTest {
 protected:
@@ -252,7 +253,7 @@ TEST_F(KeyboardTest, CtrlLShowsTheLinkPopupAtTheKeyboardFocus) {
     popup->hide();
 
     // From the code view: at its caret, which is not where the tree item is.
-    constexpr unsigned GotoPos = 2025;
+    constexpr unsigned GotoPos = QsciScintillaBase::SCI_GOTOPOS;
     widgets::sendScintilla(CodeViewGadget, GotoPos, 40);
     pressIn(CodeViewGadget, Qt::Key_L, Ctrl);
     popup = hooks::popupMenuObject(LinkPopupMenu);

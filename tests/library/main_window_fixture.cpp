@@ -19,6 +19,7 @@
 #include "widgets/windows.h"
 
 #include <QApplication>
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::library::testing {
 namespace {
@@ -96,9 +97,10 @@ int MainWindowTest::dispatchEvents() {
 }
 
 std::string MainWindowTest::viewText() {
-    const auto length = widgets::sendScintilla(viewer::MainCodeView, 2006); // SCI_GETLENGTH
+    const auto length =
+        widgets::sendScintilla(viewer::MainCodeView, QsciScintillaBase::SCI_GETLENGTH);
     const auto* data = reinterpret_cast<const char*>(
-        widgets::sendScintilla(viewer::MainCodeView, 2520)); // SCI_GETCHARACTERPOINTER
+        widgets::sendScintilla(viewer::MainCodeView, QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     return data ? std::string(data, static_cast<std::size_t>(length)) : std::string();
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/test_hooks.h"
 #include "widgets/tree_gadget.h"
 #include "widgets/windows.h"
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::library {
 namespace {
@@ -54,7 +55,7 @@ protected:
         return show;
     }
     static bool marked(std::size_t position) {
-        return widgets::sendScintilla(viewer::MainCodeView, 2507 /* SCI_INDICATORVALUEAT */,
+        return widgets::sendScintilla(viewer::MainCodeView, QsciScintillaBase::SCI_INDICATORVALUEAT,
                                       SearchMarkIndicator,
                                       static_cast<std::intptr_t>(position)) != 0;
     }
@@ -137,7 +138,8 @@ TEST_F(SearchWindowTest, ShowAndCloseLeavesTheFoundCodeSelectedShownAndMarked) {
     EXPECT_FALSE(marked(10));
     EXPECT_TRUE(marked(34));
     EXPECT_FALSE(marked(0));
-    EXPECT_EQ(widgets::sendScintilla(viewer::MainCodeView, 2008 /* SCI_GETCURRENTPOS */), 3);
+    EXPECT_EQ(widgets::sendScintilla(viewer::MainCodeView, QsciScintillaBase::SCI_GETCURRENTPOS),
+              3);
 
     // The marks go with the next code shown.
     ASSERT_TRUE(widgets::testing::clickTreeItem(LibraryTree, 4));

@@ -23,6 +23,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <Qsci/qsciscintillabase.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -50,7 +51,7 @@ inline bool nextSecondBegan() {
 
 constexpr const char* MakerUser = "usr7048k2";
 constexpr const char* MakerPassword = "KqwTR4nz";
-constexpr unsigned int SciGetReadOnly = 2140;
+constexpr unsigned int SciGetReadOnly = QsciScintillaBase::SCI_GETREADONLY;
 
 class SubmissionTest : public testsupport::ProgramTest {
 protected:

@@ -8,11 +8,12 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::online::submissiontest {
 namespace {
 
-constexpr unsigned int SciPaste = 2179;
+constexpr unsigned int SciPaste = QsciScintillaBase::SCI_PASTE;
 
 // The 27 characters Windows-1252 puts at 0x80 to 0x9F, and their bytes.
 constexpr const char* HighCharacters = "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";

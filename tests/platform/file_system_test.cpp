@@ -164,6 +164,24 @@ TEST(FileSystem, ReadWholeFileReadsEveryByteOfFilesOfAnySize) {
     EXPECT_FALSE(readWholeFile(base, buffer)); // a directory cannot be read
 }
 
+TEST(FileSystem, FilesThatReportNoSizeAreReadToTheirEnd) {
+    // The system's status files give a size of 0 and their text in reads of
+    // a page each; the size must not end the reading after the first.
+    std::string whole;
+    ASSERT_TRUE(readWholeFile("/proc/self/smaps", whole));
+    EXPECT_GT(whole.size(), 4096u);
+    EXPECT_EQ(whole.back(), '\n');
+
+    const int folder = openDirectoryHandle("/proc/self");
+    ASSERT_GE(folder, 0);
+    std::string buffer;
+    const auto length = readFileIn(folder, "smaps", buffer);
+    closeDirectoryHandle(folder);
+    ASSERT_TRUE(length);
+    EXPECT_GT(*length, 4096u);
+    EXPECT_EQ(buffer[*length - 1], '\n');
+}
+
 TEST(FileSystem, ReadFileInAFolderHandleReadsEveryByteAndRefusesWhatIsNoFile) {
     QTemporaryDir dir;
     const std::string base = dir.path().toStdString();

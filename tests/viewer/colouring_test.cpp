@@ -5,13 +5,16 @@
 #include "view_fixture.h"
 
 #include <QLibrary>
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::viewer::test {
 namespace {
 
 constexpr int View = 4;
-constexpr std::intptr_t GetEndStyled = 2028, StartStyling = 2032, SetStyling = 2033,
-                        Colourise = 4003;
+constexpr std::intptr_t GetEndStyled = QsciScintillaBase::SCI_GETENDSTYLED,
+                        StartStyling = QsciScintillaBase::SCI_STARTSTYLING,
+                        SetStyling = QsciScintillaBase::SCI_SETSTYLING,
+                        Colourise = QsciScintillaBase::SCI_COLOURISE;
 
 // What the recording plug-in last saw.
 struct Recorder {

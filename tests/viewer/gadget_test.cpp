@@ -37,14 +37,19 @@ TEST_F(Gadget, MessagesGoByNumberAndAnUnknownNumberAnswersZero) {
     EXPECT_EQ(editor->parentWidget(), widgets::gadgetParentWidget(TestWindow));
     EXPECT_EQ(editor->geometry(), QRect(5, 6, 300, 200));
     EXPECT_EQ(widgets::gadgetWindow(View), TestWindow);
-    EXPECT_EQ(widgets::sendScintilla(View, 2137), 0) << "a new view starts in code page 0";
-    EXPECT_EQ(widgets::sendScintilla(View, 4002), 0) << "the container lexer: styling is ours";
+    EXPECT_EQ(widgets::sendScintilla(View, QsciScintillaBase::SCI_GETCODEPAGE), 0)
+        << "a new view starts in code page 0";
+    EXPECT_EQ(widgets::sendScintilla(View, QsciScintillaBase::SCI_GETLEXER), 0)
+        << "the container lexer: styling is ours";
 
     const char text[] = "Hello";
-    widgets::sendScintilla(View, 2181, 0, reinterpret_cast<std::intptr_t>(text));
-    EXPECT_EQ(widgets::sendScintilla(View, 2006), 5);
-    EXPECT_EQ(widgets::sendScintilla(99, 2006), 0);
-    EXPECT_EQ(widgets::sendScintilla(99, 2181, 0, reinterpret_cast<std::intptr_t>(text)), 0);
+    widgets::sendScintilla(View, QsciScintillaBase::SCI_SETTEXT, 0,
+                           reinterpret_cast<std::intptr_t>(text));
+    EXPECT_EQ(widgets::sendScintilla(View, QsciScintillaBase::SCI_GETLENGTH), 5);
+    EXPECT_EQ(widgets::sendScintilla(99, QsciScintillaBase::SCI_GETLENGTH), 0);
+    EXPECT_EQ(widgets::sendScintilla(99, QsciScintillaBase::SCI_SETTEXT, 0,
+                                     reinterpret_cast<std::intptr_t>(text)),
+              0);
 }
 
 TEST_F(Gadget, TheViewIsAGadgetOfItsWindowLikeAnyOther) {
@@ -67,7 +72,7 @@ TEST_F(Gadget, TheViewIsAGadgetOfItsWindowLikeAnyOther) {
     // Closing the window frees the view with its number.
     widgets::closeWindow(TestWindow);
     EXPECT_FALSE(widgets::isGadget(SubmissionView));
-    EXPECT_EQ(widgets::sendScintilla(SubmissionView, 2006), 0);
+    EXPECT_EQ(widgets::sendScintilla(SubmissionView, QsciScintillaBase::SCI_GETLENGTH), 0);
 }
 
 TEST_F(Gadget, CreatingUnderAUsedNumberReplacesTheView) {
@@ -129,8 +134,9 @@ TEST_F(Gadget, StyleNeededReachesTheGadgetsCallbackWithItsNumber) {
         calls.emplace_back(gadget, code, at);
     });
     const char text[] = "twelve bytes";
-    widgets::sendScintilla(SubmissionView, 2181, 0, reinterpret_cast<std::intptr_t>(text));
-    widgets::sendScintilla(SubmissionView, 4003, 0, -1);
+    widgets::sendScintilla(SubmissionView, QsciScintillaBase::SCI_SETTEXT, 0,
+                           reinterpret_cast<std::intptr_t>(text));
+    widgets::sendScintilla(SubmissionView, QsciScintillaBase::SCI_COLOURISE, 0, -1);
 
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back(), std::make_tuple(SubmissionView, 2000, std::intptr_t{12}));

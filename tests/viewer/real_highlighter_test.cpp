@@ -1,6 +1,7 @@
 // The program's own highlighter plug-in behind a view: the entry point's
 // signature and the class numbers meet the styles.
 #include "view_fixture.h"
+#include <Qsci/qsciscintillabase.h>
 
 namespace codarium::viewer::test {
 namespace {
@@ -12,9 +13,10 @@ TEST_F(RealHighlighter, KeywordsCommentsAndStringsTakeTheirStyles) {
     ASSERT_NE(createCodeView(View, TestWindow, 0, 0, 400, 300, PROGRAM_HIGHLIGHTER_PATH), 0);
     const std::string code = "Procedure A() ; note\r\n  Debug \"x\"\r\nEndProcedure\r\n";
     setText(View, code);
-    send(View, 4003, 0, -1);
+    send(View, QsciScintillaBase::SCI_COLOURISE, 0, -1);
 
-    ASSERT_EQ(send(View, 2028), static_cast<std::intptr_t>(code.size()));
+    ASSERT_EQ(send(View, QsciScintillaBase::SCI_GETENDSTYLED),
+              static_cast<std::intptr_t>(code.size()));
     EXPECT_EQ(stylesOf(View, 0, 9), "111111111");            // Procedure
     EXPECT_EQ(stylesOf(View, 14, 20), "222222");             // ; note
     EXPECT_EQ(stylesOf(View, 24, 29), "11111");              // Debug

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QPalette>
+#include <Qsci/qsciscintillabase.h>
 #include <array>
 
 namespace codarium::viewer::test {
@@ -20,8 +21,12 @@ struct StyleReadBack {
 
 StyleReadBack readStyle(int view, int style) {
     const auto s = static_cast<std::uintptr_t>(style);
-    return {send(view, 2481, s), send(view, 2482, s), send(view, 2483, s),
-            send(view, 2484, s), send(view, 2485, s), styleFont(view, style)};
+    return {send(view, QsciScintillaBase::SCI_STYLEGETFORE, s),
+            send(view, QsciScintillaBase::SCI_STYLEGETBACK, s),
+            send(view, QsciScintillaBase::SCI_STYLEGETBOLD, s),
+            send(view, QsciScintillaBase::SCI_STYLEGETITALIC, s),
+            send(view, QsciScintillaBase::SCI_STYLEGETSIZE, s),
+            styleFont(view, style)};
 }
 
 std::intptr_t paletteButtonFace() {
@@ -57,9 +62,10 @@ TEST_F(Styles, WithoutPreferencesFileTheEditorDefaultsApply) {
         EXPECT_EQ(s.italic, style == 4 ? 1 : 0);
     }
 
-    EXPECT_EQ(send(View, 2241, 0), 1) << "margin 0 shows line numbers";
-    EXPECT_EQ(send(View, 2243, 0), 40);
-    EXPECT_EQ(send(View, 2243, 1), 5);
+    EXPECT_EQ(send(View, QsciScintillaBase::SCI_GETMARGINTYPEN, 0), 1)
+        << "margin 0 shows line numbers";
+    EXPECT_EQ(send(View, QsciScintillaBase::SCI_GETMARGINWIDTHN, 0), 40);
+    EXPECT_EQ(send(View, QsciScintillaBase::SCI_GETMARGINWIDTHN, 1), 5);
     const StyleReadBack margin = readStyle(View, 33);
     EXPECT_EQ(margin.back, paletteButtonFace());
     EXPECT_EQ(margin.fore, 0);
@@ -81,8 +87,8 @@ TEST_F(Styles, OnlyTheFontSizeChangesWhenOnlyItIsSet) {
         withDefaults.size = withSize.size;
         EXPECT_EQ(withDefaults, withSize);
     }
-    EXPECT_EQ(send(OtherView, 2243, 0), 40);
-    EXPECT_EQ(send(OtherView, 2243, 1), 5);
+    EXPECT_EQ(send(OtherView, QsciScintillaBase::SCI_GETMARGINWIDTHN, 0), 40);
+    EXPECT_EQ(send(OtherView, QsciScintillaBase::SCI_GETMARGINWIDTHN, 1), 5);
 }
 
 TEST_F(Styles, EveryKeyReachesItsStyle) {

@@ -5,15 +5,20 @@
 #include "view_fixture.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <Qsci/qsciscintillabase.h>
 #include <sys/stat.h>
 
 namespace codarium::viewer::test {
 namespace {
 
 constexpr int View = MainCodeView;
-constexpr unsigned GetReadOnly = 2140, GetCodePage = 2137, GetSelectionStart = 2143,
-                   GetSelectionEnd = 2145;
+constexpr unsigned GetReadOnly = QsciScintillaBase::SCI_GETREADONLY,
+                   GetCodePage = QsciScintillaBase::SCI_GETCODEPAGE,
+                   GetSelectionStart = QsciScintillaBase::SCI_GETSELECTIONSTART,
+                   GetSelectionEnd = QsciScintillaBase::SCI_GETSELECTIONEND;
 const std::string Mark = "\xEF\xBB\xBF";
 
 class TextOperations : public ViewTest {
@@ -34,7 +39,7 @@ TEST_F(TextOperations, Utf8FilesRoundTripWithTheirMark) {
     EXPECT_EQ(textEncoding(View), TextEncoding::Utf8);
     EXPECT_EQ(shownText(View), QString::fromUtf8("; Café\r\nDebug \"äöü\"\r\n"));
 
-    EXPECT_EQ(saveViewToFile(View, path("saved.pb")), 1);
+    EXPECT_TRUE(saveViewToFile(View, path("saved.pb")).ok());
     EXPECT_EQ(readFile(path("saved.pb")), bytes);
 }
 
@@ -44,14 +49,14 @@ TEST_F(TextOperations, FilesWithoutMarkRoundTripByteForByte) {
         bytes += static_cast<char>(b);
     }
     const std::string file = writeFile("plain.pb", bytes);
-    send(View, 2037, 65001); // a previous UTF-8 code
+    send(View, QsciScintillaBase::SCI_SETCODEPAGE, 65001); // a previous UTF-8 code
     EXPECT_EQ(loadFileIntoView(View, file), 1);
     EXPECT_EQ(codePage(), 0);
     EXPECT_EQ(textEncoding(View), TextEncoding::SystemCodePage);
     EXPECT_EQ(viewBytes(View), bytes);
     EXPECT_EQ(shownText(View).left(7), QString::fromLatin1("; \xE9\xE4\x80\x9F\xFF"));
 
-    EXPECT_EQ(saveViewToFile(View, path("saved.pb")), 1);
+    EXPECT_TRUE(saveViewToFile(View, path("saved.pb")).ok());
     EXPECT_EQ(readFile(path("saved.pb")), bytes) << "no mark in front";
 }
 
@@ -70,13 +75,13 @@ TEST_F(TextOperations, AMarkOnlyFileEmptiesTheView) {
 }
 
 TEST_F(TextOperations, AnEmptyOrMissingFileKeepsThePreviousText) {
-    send(View, 2037, 65001);
+    send(View, QsciScintillaBase::SCI_SETCODEPAGE, 65001);
     setText(View, "previous");
     EXPECT_EQ(loadFileIntoView(View, writeFile("empty.pb", "")), 0);
     EXPECT_EQ(viewBytes(View), "previous");
     EXPECT_EQ(codePage(), 0) << "the empty file still sets the code page";
 
-    send(View, 2037, 65001);
+    send(View, QsciScintillaBase::SCI_SETCODEPAGE, 65001);
     EXPECT_EQ(loadFileIntoView(View, path("missing.pb")), 0);
     EXPECT_EQ(viewBytes(View), "previous");
     EXPECT_EQ(codePage(), 65001) << "a file that cannot be opened changes nothing";
@@ -155,15 +160,28 @@ TEST_F(TextOperations, ATenMegabyteFileLoadsAndSavesWhole) {
     const std::string file = writeFile("big.pb", bytes);
     EXPECT_EQ(loadFileIntoView(View, file), 1);
     EXPECT_EQ(textLength(View), static_cast<std::int64_t>(bytes.size()));
-    send(View, 4003, 0, -1); // style all of it through the highlighter
-    EXPECT_EQ(send(View, 2028), static_cast<std::intptr_t>(bytes.size()));
+    send(View, QsciScintillaBase::SCI_COLOURISE, 0, -1); // style all of it through the highlighter
+    EXPECT_EQ(send(View, QsciScintillaBase::SCI_GETENDSTYLED),
+              static_cast<std::intptr_t>(bytes.size()));
     EXPECT_EQ(stylesOf(View, 2, 4), "11");
-    EXPECT_EQ(saveViewToFile(View, path("big-saved.pb")), 1);
+    EXPECT_TRUE(saveViewToFile(View, path("big-saved.pb")).ok());
     EXPECT_TRUE(readFile(path("big-saved.pb")) == bytes);
 }
 
-TEST_F(TextOperations, SavingFailsWhenTheFileCannotBeCreated) {
-    EXPECT_EQ(saveViewToFile(View, path("no/such/folder/x.pb")), 0);
+TEST_F(TextOperations, ASaveReplacesTheFileWholeOrSaysWhyNot) {
+    EXPECT_FALSE(saveViewToFile(View, path("no/such/folder/x.pb")).failure.empty());
+
+    const std::string kept = writeFile("kept.pb", "old text");
+    setText(View, "new text");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("folder.pb"))));
+    const auto failed = saveViewToFile(View, path("folder.pb"));
+    EXPECT_FALSE(failed.ok()) << "a folder is not replaced by a file";
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(path("folder.pb"))).isDir());
+
+    ASSERT_TRUE(saveViewToFile(View, kept).ok());
+    EXPECT_EQ(readFile(kept), "new text");
+    const auto left = QDir(QString::fromStdString(path(""))).entryList(QDir::Files);
+    EXPECT_EQ(left.filter(".tmp").size(), 0) << "no temporary file is left behind";
 }
 
 TEST_F(TextOperations, SelectAllAndCopyUseTheWholeText) {

@@ -57,9 +57,9 @@ std::intptr_t send(int view, unsigned int message, std::uintptr_t wParam, std::i
 }
 
 std::string viewBytes(int view) {
-    const auto length = send(view, 2006);
+    const auto length = send(view, QsciScintillaBase::SCI_GETLENGTH);
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\x7f');
-    send(view, 2182, static_cast<std::uintptr_t>(length) + 1,
+    send(view, QsciScintillaBase::SCI_GETTEXT, static_cast<std::uintptr_t>(length) + 1,
          reinterpret_cast<std::intptr_t>(buffer.data()));
     EXPECT_EQ(buffer[static_cast<std::size_t>(length)], '\0');
     return std::string(buffer.data(), static_cast<std::size_t>(length));
@@ -72,14 +72,16 @@ QString shownText(int view) {
 
 std::string styleFont(int view, int style) {
     char buffer[128] = {};
-    send(view, 2486, static_cast<std::uintptr_t>(style), reinterpret_cast<std::intptr_t>(buffer));
+    send(view, QsciScintillaBase::SCI_STYLEGETFONT, static_cast<std::uintptr_t>(style),
+         reinterpret_cast<std::intptr_t>(buffer));
     return buffer;
 }
 
 std::string stylesOf(int view, std::intptr_t from, std::intptr_t to) {
     std::string out;
     for (auto i = from; i < to; ++i) {
-        const auto style = send(view, 2010, static_cast<std::uintptr_t>(i));
+        const auto style =
+            send(view, QsciScintillaBase::SCI_GETSTYLEAT, static_cast<std::uintptr_t>(i));
         out += static_cast<char>(style < 10 ? '0' + style : 'a' + style - 10);
     }
     return out;
