@@ -25,8 +25,8 @@ QString hopLocations(int hops, const QString& root) {
     QString locations = " absolute_redirect off;\n";
     QString prefix;
     for (int depth = 0; depth < hops; ++depth) {
-        locations += QString(" location ^~ %1/aktualisierung/ { return 302 /h$request_uri; }\n")
-                         .arg(prefix);
+        locations +=
+            QString(" location ^~ %1/aktualisierung/ { return 302 /h$request_uri; }\n").arg(prefix);
         prefix += "/h";
     }
     return locations + QString(" location ^~ %1/aktualisierung/ { alias %2/aktualisierung/; }\n")
@@ -36,9 +36,8 @@ QString hopLocations(int hops, const QString& root) {
 } // namespace
 
 const char* routeName(Route route) {
-    static const char* const names[] = {"http",     "https",        "http-to-https",
-                                        "5 hops",   "6 hops",       "down to http",
-                                        "wrong host", "expired"};
+    static const char* const names[] = {"http",   "https",        "http-to-https", "5 hops",
+                                        "6 hops", "down to http", "wrong host",    "expired"};
     return names[static_cast<std::size_t>(route)];
 }
 
