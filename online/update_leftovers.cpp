@@ -10,6 +10,7 @@
 #include "platform/update_folder.h"
 
 #include <charconv>
+#include <set>
 #include <string>
 
 namespace codarium::online {
@@ -59,7 +60,7 @@ std::optional<TemporaryName> temporaryName(std::string_view path) {
     return name;
 }
 
-int clearFolder(const std::string& folder, bool top) {
+int clearFolder(const std::string& folder, bool top, bool descend) {
     int cleared = 0;
     for (const platform::DirectoryEntry& entry : platform::listDirectory(folder)) {
         const std::string path = platform::joinPath(folder, entry.name);
@@ -69,7 +70,7 @@ int clearFolder(const std::string& folder, bool top) {
             continue;
         }
         if (entry.isDirectory) {
-            cleared += clearFolder(path, false);
+            cleared += descend ? clearFolder(path, false, true) : 0;
             continue;
         }
         if (const auto temporary = temporaryName(entry.name);
@@ -118,28 +119,59 @@ void removeDeadTemporariesOf(std::string_view path) {
 }
 
 int removeUpdateLeftovers(std::string_view programDirectory) {
-    return clearFolder(std::string(programDirectory), true);
+    return clearFolder(std::string(programDirectory), true, true);
 }
 
-CleanUp cleanUpAfterUpdatesHeld(std::string_view programDirectory, FingerprintBuffer& buffer) {
+int removeUpdateLeftoversIn(std::string_view programDirectory,
+                            const std::vector<std::string>& folders) {
+    int cleared = clearFolder(std::string(programDirectory), true, false);
+    for (const std::string& folder : std::set<std::string>(folders.begin(), folders.end())) {
+        const std::string path = platform::joinLibraryName(programDirectory, folder);
+        // A link may lead out of the program directory; the journal's
+        // folders are never one.
+        if (!folder.empty() && !platform::isSymbolicLink(path) && platform::directoryExists(path)) {
+            cleared += clearFolder(path, false, false);
+        }
+    }
+    return cleared;
+}
+
+CleanUp cleanUpAfterUpdatesHeld(std::string_view programDirectory, FingerprintBuffer& buffer,
+                                LeftoverScope scope) {
+    // Read before the recovery removes it: the folders it names are where
+    // a killed download or save may have left a temporary file.
+    std::vector<std::string> written;
+    if (const auto journal = loadJournal(programDirectory)) {
+        written = journal->folders;
+        for (const JournalFile& file : journal->files) {
+            const auto slash = file.path.rfind('/');
+            if (slash != std::string::npos) {
+                written.push_back(file.path.substr(0, slash));
+            }
+        }
+    }
     if (finishInterruptedUpdate(programDirectory, buffer) == Recovery::Unreadable) {
         return CleanUp::Unreadable;
     }
     // A journal kept for a folder that could not go yet still speaks for
     // what is beside it.
     if (!journalExists(programDirectory)) {
-        removeUpdateLeftovers(programDirectory);
+        if (scope == LeftoverScope::WholeDirectory) {
+            removeUpdateLeftovers(programDirectory);
+        } else {
+            removeUpdateLeftoversIn(programDirectory, written);
+        }
     }
     return CleanUp::Done;
 }
 
-CleanUp cleanUpAfterUpdates(std::string_view programDirectory) {
+CleanUp cleanUpAfterUpdates(std::string_view programDirectory, LeftoverScope scope) {
     const platform::FolderHold hold(programDirectory);
     if (!hold.held()) {
         return CleanUp::Busy;
     }
     FingerprintBuffer buffer;
-    return cleanUpAfterUpdatesHeld(programDirectory, buffer);
+    return cleanUpAfterUpdatesHeld(programDirectory, buffer, scope);
 }
 
 } // namespace codarium::online

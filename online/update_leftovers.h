@@ -4,7 +4,9 @@
 // finish or undo an interrupted update and remove the rest.
 #include "online/file_fingerprint.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace codarium::online {
 
@@ -23,6 +25,22 @@ void removeDeadTemporariesOf(std::string_view path);
 // set-aside ".vorher" copy whose file is missing. Call it only with no
 // journal left. Returns how many entries it removed or restored.
 int removeUpdateLeftovers(std::string_view programDirectory);
+// The same, but only in the program directory itself and in the named
+// folders (library text, "/" separated, relative to it), none of them
+// descended into.
+int removeUpdateLeftoversIn(std::string_view programDirectory,
+                            const std::vector<std::string>& folders);
+
+// How far the clearing looks when no journal is left. An update writes
+// below the top level only where its journal says, and the journal goes
+// last, so a program start needs no more than the top level and the folders
+// of the journal it found; the whole tree (10,000 codes and more) is walked
+// by the updater, which reads every file anyway, for whatever an older
+// updater without a journal may have left.
+enum class LeftoverScope {
+    WhereAnUpdateWrote,
+    WholeDirectory,
+};
 
 enum class CleanUp {
     Done,       // nothing was left, or everything was cleared
@@ -32,8 +50,10 @@ enum class CleanUp {
 
 // The whole clearing as one step: holds the directory against a running
 // updater, brings an interrupted update to its end and removes the rest.
-CleanUp cleanUpAfterUpdates(std::string_view programDirectory);
+CleanUp cleanUpAfterUpdates(std::string_view programDirectory,
+                            LeftoverScope scope = LeftoverScope::WhereAnUpdateWrote);
 // The same for a caller that holds the directory already (the updater).
-CleanUp cleanUpAfterUpdatesHeld(std::string_view programDirectory, FingerprintBuffer& buffer);
+CleanUp cleanUpAfterUpdatesHeld(std::string_view programDirectory, FingerprintBuffer& buffer,
+                                LeftoverScope scope = LeftoverScope::WhereAnUpdateWrote);
 
 } // namespace codarium::online

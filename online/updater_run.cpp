@@ -120,7 +120,8 @@ std::string updateHeld(std::string_view programDirectory) {
     }
     {
         FingerprintBuffer buffer;
-        if (cleanUpAfterUpdatesHeld(programDirectory, buffer) == CleanUp::Unreadable) {
+        if (cleanUpAfterUpdatesHeld(programDirectory, buffer, LeftoverScope::WholeDirectory) ==
+            CleanUp::Unreadable) {
             return platform::fromUtf8("Das Journal einer früheren Aktualisierung "
                                       "(Aktualisierung.journal) kann nicht gelesen werden. Es "
                                       "wurde keine Datei geändert.");

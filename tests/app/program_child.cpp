@@ -32,7 +32,8 @@ bool waitsInPoll(pid_t pid) {
 } // namespace
 
 pid_t startProgram(const std::filesystem::path& exe, const std::vector<std::string>& drop,
-                   const std::vector<std::string>& add) {
+                   const std::vector<std::string>& add,
+                   const std::filesystem::path& workingDirectory) {
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string_view v(*e);
@@ -51,8 +52,15 @@ pid_t startProgram(const std::filesystem::path& exe, const std::vector<std::stri
     envp.push_back(nullptr);
     std::string path = exe.string();
     char* argv[] = {path.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    if (!workingDirectory.empty()) {
+        ::posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    }
     pid_t pid = 0;
-    return ::posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, envp.data()) == 0 ? pid : 0;
+    const int started = ::posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    ::posix_spawn_file_actions_destroy(&actions);
+    return started == 0 ? pid : 0;
 }
 
 std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit) {
@@ -82,6 +90,33 @@ bool waitUntilIdle(pid_t pid, std::chrono::milliseconds quiet, std::chrono::mill
             return true;
         }
         std::this_thread::sleep_for(Look);
+    }
+    return false;
+}
+
+bool waitUntilInEventLoop(pid_t pid, std::chrono::milliseconds quiet,
+                          std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    // The time polling began; the epoch while it is not polling.
+    std::chrono::steady_clock::time_point since{};
+    while (std::chrono::steady_clock::now() < until) {
+        std::ifstream in("/proc/" + std::to_string(pid) + "/syscall");
+        long number = -1;
+        // "running" or a process that has gone reads as no number.
+        const bool polling = static_cast<bool>(in >> number) &&
+#ifdef SYS_poll
+                             (number == SYS_poll || number == SYS_ppoll);
+#else
+                             number == SYS_ppoll;
+#endif
+        if (!polling) {
+            since = {};
+        } else if (since == std::chrono::steady_clock::time_point{}) {
+            since = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - since >= quiet) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return false;
 }

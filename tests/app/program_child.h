@@ -11,9 +11,11 @@
 namespace codarium::testsupport {
 
 // Starts `exe` with this process's environment less the variables named in
-// `drop`, plus `add` ("NAME=value"); 0 when it cannot be started.
+// `drop`, plus `add` ("NAME=value"), in `workingDirectory` unless that is
+// empty; 0 when it cannot be started.
 pid_t startProgram(const std::filesystem::path& exe, const std::vector<std::string>& drop,
-                   const std::vector<std::string>& add);
+                   const std::vector<std::string>& add,
+                   const std::filesystem::path& workingDirectory = {});
 
 // Waits at most `limit` for the child; its wait status, or nothing.
 std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit);
@@ -22,6 +24,12 @@ std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds limit);
 // as its event loop does when nothing is pending, for about `quiet` without
 // interruption: it waits for the user. False when it never settles.
 bool waitUntilIdle(pid_t pid, std::chrono::milliseconds quiet, std::chrono::milliseconds limit);
+
+// Waits at most `limit` until the child's main thread has waited in poll,
+// as its event loop does with nothing to do, for `quiet` without a break: it
+// has come up fully. False when it never does.
+bool waitUntilInEventLoop(pid_t pid, std::chrono::milliseconds quiet,
+                          std::chrono::milliseconds limit);
 
 // Kills a child that is still running and reaps it.
 void killProgram(pid_t pid);

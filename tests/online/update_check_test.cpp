@@ -8,6 +8,7 @@
 #include "runtime/tcp_connection.h"
 #include "tests/online/gui_events.h"
 #include "tests/online/minisign_keys.h"
+#include "tests/online/release_server.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "tests/support/scratch_folder.h"
@@ -20,8 +21,10 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace codarium::online {
 namespace {
@@ -32,6 +35,8 @@ using testsupport::handleEventsUntil;
 namespace fs = std::filesystem;
 namespace hooks = widgets::testing;
 using codarium::testsupport::readBytes;
+using codarium::testsupport::ReleaseServer;
+using codarium::testsupport::Route;
 using codarium::testsupport::ScratchFolder;
 using codarium::testsupport::writeBytes;
 using widgets::MessageIcon;
@@ -48,6 +53,20 @@ bool wakeUpQueued() {
         }
     }
     return false;
+}
+
+// Every file below the folder with its bytes, but for the index and its
+// signature, which the check stores beside the program whatever they hold.
+std::map<std::string, std::string> installedFiles(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = fs::relative(entry.path(), folder).generic_string();
+        if (entry.is_regular_file() && name != "Index.ini" && name != "Index.ini.minisig") {
+            std::ifstream in(entry.path(), std::ios::binary);
+            files[name] = {std::istreambuf_iterator<char>(in), {}};
+        }
+    }
+    return files;
 }
 
 QMessageBox* visibleBox() {
@@ -227,6 +246,8 @@ TEST_F(UpdateCheckTest, AnIndexNotSignedByTheMakerOrOlderThanTheInstalledOneIsNo
     testing::ServerProcess http({"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
                                  QString::fromStdString(serverRoot.path())});
     ASSERT_NE(http.port(), 0);
+    const ReleaseServer nginx(QString::fromStdString(serverRoot.path().string()));
+    ASSERT_TRUE(nginx.running()) << nginx.error();
     const std::string signature = release() + "/Index.ini.minisig";
     const struct {
         const char* what;
@@ -253,18 +274,26 @@ TEST_F(UpdateCheckTest, AnIndexNotSignedByTheMakerOrOlderThanTheInstalledOneIsNo
          },
          IndexTrust::Older},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        resetWorkerFlags();
-        hooks::clearRecordedDialogs();
-        c.serve();
-        runCheck(sourceOnPort(http.port()));
-        const auto boxes = hooks::recordedMessageBoxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].title, "Fehler");
-        EXPECT_EQ(boxes[0].icon, MessageIcon::Error);
-        EXPECT_EQ(boxes[0].text, indexTrustFailureText(c.trust));
-        EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+    // The same over plain HTTP and over TLS: the signature, not the
+    // transport, decides.
+    for (const std::string& server :
+         {"http://127.0.0.1:" + std::to_string(http.port()), nginx.server(Route::Https)}) {
+        fs::remove(program.file(UpdateStateFileName));
+        for (const auto& c : cases) {
+            SCOPED_TRACE(server + ": " + c.what);
+            resetWorkerFlags();
+            hooks::clearRecordedDialogs();
+            c.serve();
+            const auto before = installedFiles(program.path());
+            runCheck({server, "codarium", program.path()});
+            const auto boxes = hooks::recordedMessageBoxes();
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].title, "Fehler");
+            EXPECT_EQ(boxes[0].icon, MessageIcon::Error);
+            EXPECT_EQ(boxes[0].text, indexTrustFailureText(c.trust));
+            EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+            EXPECT_EQ(installedFiles(program.path()), before);
+        }
     }
 
     // The same release again is fine, and one signed long ago is offered
@@ -281,6 +310,50 @@ TEST_F(UpdateCheckTest, AnIndexNotSignedByTheMakerOrOlderThanTheInstalledOneIsNo
     EXPECT_TRUE(boxes[0].text.starts_with(updateQuestionText(3)));
     const auto days = (std::time(nullptr) - 2000) / 86400;
     EXPECT_NE(boxes[0].text.find("\r" + releaseAgeNote(days)), std::string::npos);
+}
+
+// A certificate that fails or a redirect the client must not follow is a
+// failed download of the index: its box, no offer, and the program directory
+// as it was, the older index included.
+TEST_F(UpdateCheckTest, ACertificateOrRedirectThatMustBeRefusedIsAFailedIndexDownload) {
+    writeBytes(program.file("a.txt"), "changed");
+    writeBytes(program.file("Index.ini"), "old index\r\n");
+    publish(std::string("a.txt\r\n") + AbcDigest + "\r\n3\r\n");
+    const ReleaseServer nginx(QString::fromStdString(serverRoot.path().string()));
+    ASSERT_TRUE(nginx.running()) << nginx.error();
+    const struct {
+        Route route;
+        bool offered;
+    } cases[] = {
+        {Route::Https, true},      {Route::HttpToHttps, true}, {Route::FiveHops, true},
+        {Route::WrongHost, false}, {Route::Expired, false},    {Route::DownToHttp, false},
+        {Route::SixHops, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(codarium::testsupport::routeName(c.route));
+        resetWorkerFlags();
+        hooks::clearRecordedDialogs();
+        writeBytes(program.file("Index.ini"), "old index\r\n");
+        fs::remove(program.file("Index.ini.minisig"));
+        const auto before = installedFiles(program.path());
+        if (c.offered) {
+            hooks::queueMessageBoxAnswer(MessageResult::No);
+        }
+        runCheck({nginx.server(c.route), "codarium", program.path()});
+        const auto boxes = hooks::recordedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(installedFiles(program.path()), before);
+        EXPECT_EQ(workerFlags().UpdaterRequested, 0);
+        if (c.offered) {
+            EXPECT_EQ(boxes[0].text, updateQuestionText(3));
+            EXPECT_EQ(readBytes(program.file("Index.ini")), readBytes(release() + "/Index.ini"));
+        } else {
+            EXPECT_EQ(boxes[0].title, "Fehler");
+            EXPECT_EQ(boxes[0].text, indexDownloadFailedText());
+            EXPECT_EQ(readBytes(program.file("Index.ini")), "old index\r\n");
+            EXPECT_FALSE(fs::exists(program.file("Index.ini.minisig")));
+        }
+    }
 }
 
 TEST_F(UpdateCheckTest, FailingStepsShowTheirBoxAndEndTheCheck) {

@@ -1,6 +1,7 @@
 // From publishing a release to running the update: a release folder served
-// over HTTP on 127.0.0.1, its index made by scripts/make-update-index, the
-// check in this process and the real updater executable.
+// over HTTP on 127.0.0.1 (and by nginx over HTTPS, behind redirects, and by
+// servers that must be refused), its index made by scripts/make-update-index,
+// the check in this process and the real updater executable.
 #include "online/update_install.h"
 #include "online/update_state.h"
 #include "online/update_texts.h"
@@ -12,12 +13,14 @@
 #include "online/worker_threads.h"
 #include "tests/online/gui_events.h"
 #include "tests/online/minisign_keys.h"
+#include "tests/online/release_server.h"
 #include "tests/runtime/net/local_listener.h"
 #include "tests/runtime/net/server_process.h"
 #include "widgets/test_hooks.h"
 
 #include <QApplication>
 #include <QProcess>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +32,8 @@
 namespace codarium::online {
 namespace {
 
+using codarium::testsupport::ReleaseServer;
+using codarium::testsupport::Route;
 using testsupport::ensureApplication;
 using testsupport::handleEventsUntil;
 
@@ -68,9 +73,9 @@ std::string standIn(std::string_view version) {
     return "#!/bin/sh\necho " + std::string(version) + " >> \"$(dirname \"$0\")/Neustart.txt\"\n";
 }
 
-std::string config(std::uint16_t port) {
-    return "[Konfiguration]\r\nSoftware = Codarium\r\nServer = http://127.0.0.1:" +
-           std::to_string(port) + "\r\nVerzeichnis = codarium\r\n";
+std::string config(const std::string& server) {
+    return "[Konfiguration]\r\nSoftware = Codarium\r\nServer = " + server +
+           "\r\nVerzeichnis = codarium\r\n";
 }
 
 class UpdateEndToEndTest : public ::testing::Test {
@@ -91,19 +96,20 @@ protected:
             QStringList{"-m", "http.server", "0", "--bind", "127.0.0.1", "--directory",
                         QString::fromStdString((root / "server").string())});
         ASSERT_NE(http->port(), 0);
+        server = "http://127.0.0.1:" + std::to_string(http->port());
 
         // The release: a new program, a changed code, a new icon, and files
         // that did not change.
         write(release / "Codarium", standIn("neu"));
         write(release / "Codes/Dialoge/Datei.pb", "MessageRequester(\"neu\", \"neu\")\r\n");
         write(release / "Grafiken/Neu.ico", std::string(3000, '\x42'));
-        write(release / "Konfiguration.ini", config(http->port()));
+        write(release / "Konfiguration.ini", config(server));
         write(release / "Codes/Dialoge/Gleich.pb", "Debug 1\r\n");
 
         // The installation: an older program and code, no icon yet.
         write(program / "Codarium", standIn("alt"), fs::perms(0750));
         write(program / "Codes/Dialoge/Datei.pb", "MessageRequester(\"alt\")\r\n", fs::perms(0640));
-        write(program / "Konfiguration.ini", config(http->port()));
+        write(program / "Konfiguration.ini", config(server));
         write(program / "Codes/Dialoge/Gleich.pb", "Debug 1\r\n");
         write(program / "Einstellungen.ini", "[Einstellungen]\r\n");
 
@@ -138,8 +144,15 @@ protected:
                       fs::copy_options::overwrite_existing);
     }
 
-    UpdateSource source() const {
-        return {"http://127.0.0.1:" + std::to_string(http->port()), "codarium", program.string()};
+    UpdateSource source() const { return {server, "codarium", program.string()}; }
+
+    // The release and the installation name this server from now on, and
+    // the index is published again.
+    void serveFrom(const std::string& address) {
+        server = address;
+        write(release / "Konfiguration.ini", config(server));
+        write(program / "Konfiguration.ini", config(server));
+        publishIndex();
     }
 
     // The check as command 1 runs it, answered with `answer`.
@@ -153,18 +166,25 @@ protected:
     }
 
     // The size the check still finds to update.
+    void checkInstallAndRestart();
+
     std::int32_t remainingUpdate() {
         FingerprintBuffer buffer;
         const auto entries = readUpdateIndex((release / "Index.ini").string());
         return entries ? updateSize(*entries, program.string(), buffer).value_or(-1) : -1;
     }
 
+    // What the check, the updater and Konfiguration.ini name as "Server".
+    std::string server;
     fs::path root, release, program;
     codarium::testsupport::SigningKey key;
     std::unique_ptr<testing::ServerProcess> http;
 };
 
-TEST_F(UpdateEndToEndTest, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain) {
+// The whole way: the check offers the two changed files and the new one
+// with their size, the real updater executable installs them with the
+// modes of the files they replace, and starts the new program.
+void UpdateEndToEndTest::checkInstallAndRestart() {
     const std::string index = read(release / "Index.ini");
     EXPECT_NE(index.find("Codes/Dialoge/Datei.pb\r\n"), std::string::npos);
     EXPECT_EQ(index.find("Index.ini"), std::string::npos);
@@ -194,6 +214,60 @@ TEST_F(UpdateEndToEndTest, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain)
     for (const auto& [name, bytes] : contents(program)) {
         EXPECT_EQ(name.find(".aktualisierung"), std::string::npos) << name;
         EXPECT_EQ(name.find(".vorher"), std::string::npos) << name;
+    }
+}
+
+TEST_F(UpdateEndToEndTest, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain) {
+    checkInstallAndRestart();
+}
+
+// The same over TLS, behind a redirect from plain HTTP and behind the most
+// redirects allowed: each file of the updater goes the same way.
+class UpdateOverNginx : public UpdateEndToEndTest, public ::testing::WithParamInterface<Route> {};
+
+TEST_P(UpdateOverNginx, TheUpdaterInstallsTheReleaseAndStartsTheProgramAgain) {
+    const ReleaseServer nginx(QString::fromStdString((root / "server").string()));
+    ASSERT_TRUE(nginx.running()) << nginx.error();
+    serveFrom(nginx.server(GetParam()));
+    checkInstallAndRestart();
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, UpdateOverNginx,
+                         ::testing::Values(Route::Https, Route::HttpToHttps, Route::FiveHops),
+                         [](const auto& info) {
+                             std::string name = codarium::testsupport::routeName(info.param);
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
+                         });
+
+// The updater on its own refuses what the check would have refused: a server
+// that presents a certificate it cannot trust, sends it down to plain HTTP or
+// on through a sixth redirect gets no file fetched, and nothing changes.
+TEST_F(UpdateEndToEndTest, TheUpdaterFetchesNothingOverACertificateOrRedirectItMustRefuse) {
+    const ReleaseServer nginx(QString::fromStdString((root / "server").string()));
+    ASSERT_TRUE(nginx.running()) << nginx.error();
+    copyIndexToProgram();
+    for (const Route route :
+         {Route::WrongHost, Route::Expired, Route::DownToHttp, Route::SixHops}) {
+        SCOPED_TRACE(codarium::testsupport::routeName(route));
+        hooks::clearRecordedDialogs();
+        fs::remove(program / "Neustart.txt");
+        write(program / "Konfiguration.ini", config(nginx.server(route)));
+        const auto before = contents(program);
+        const auto modeBefore = modeOf(program / "Codarium");
+        EXPECT_EQ(runUpdater(program.string()), 0);
+        const auto boxes = hooks::recordedMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, "Fehler");
+        EXPECT_EQ(boxes[0].text, installFailureText({InstallError::Download, "Codarium", 0}));
+        EXPECT_TRUE(handleEventsUntil([&] { return read(program / "Neustart.txt") == "alt\n"; }))
+            << "the old program runs again";
+        auto after = contents(program);
+        after.erase("Neustart.txt");
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(modeOf(program / "Codarium"), modeBefore);
     }
 }
 

@@ -6,16 +6,19 @@
 // under its ".vorher" name, the new one under its ".aktualisierung" name),
 // nothing else changes and nothing is lost. The next program start (also
 // killed at every step of its own) then brings the whole directory to one
-// release, old or new, with no leftover of the update. A failure instead of
-// a kill puts the whole old set back.
+// release, old or new, with no leftover of the update; so does the real
+// program started on what the kill left. A failure instead of a kill puts the
+// whole old set back.
 #include "online/file_fingerprint.h"
 #include "online/update_install.h"
 #include "online/update_journal.h"
 #include "online/update_leftovers.h"
 #include "tests/runtime/net/server_process.h"
 
+#include "../app/program_child.h"
 #include "../platform/kill_at_every_step.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -49,7 +52,11 @@ const ReleaseFile Files[] = {
     {"Codes/Dialoge/Datei.pb", "MessageRequester(\"alt\")\r\n", "MessageRequester(\"neu\")\r\n"},
     {"Grafiken/Neu/Neu.ico", std::nullopt, std::string(3000, '\x42')},
     {"Codes/Dialoge/Gleich.pb", "Debug 1\r\n", "Debug 1\r\n"},
-    {"Konfiguration.ini", "[Konfiguration]\r\nAlt = 1\r\n", "[Konfiguration]\r\nNeu = 1\r\n"},
+    {"Konfiguration.ini",
+     "[Konfiguration]\r\nSoftware = Codarium\r\nServer = http://updates.codarium.invalid\r\n"
+     "Verzeichnis = alt\r\n",
+     "[Konfiguration]\r\nSoftware = Codarium\r\nServer = http://updates.codarium.invalid\r\n"
+     "Verzeichnis = neu\r\n"},
 };
 
 class CrashConsistency : public ::testing::Test {
@@ -262,6 +269,62 @@ TEST_F(CrashConsistency, TheUpdaterFailingAtAnyFilePutsTheOldSetBack) {
         EXPECT_FALSE(fs::exists(program() / "Grafiken")) << "the update's folder stayed";
         fs::remove_all(blocker);
     }
+}
+
+// The real program, started (offscreen) in the directory a killed updater
+// left, brings it to one release before it reads anything; its own store
+// files and the highlighter are there beforehand, so that the start itself
+// adds nothing.
+TEST_F(CrashConsistency, TheProgramStartedAfterTheUpdaterWasKilledAtAnyStepRunsOnOneRelease) {
+    const fs::path built(CODARIUM_PROGRAM_DIR);
+    const auto reset = [&] {
+        install();
+        fs::copy_file(built / "SyntaxHilighting.so", program() / "SyntaxHilighting.so");
+        write(program() / "Einstellungen/Kategorien.ini", "");
+    };
+    reset();
+    before_ = folderFiles(program());
+    fs::create_directories(root_ / "appdata");
+    int undone = 0;
+    int finished = 0;
+    int withoutProgram = 0;
+    const auto update = [&](const StepMark& mark) {
+        platform::setSaveStepObserver([&mark](platform::SaveStep) { mark(); });
+        FingerprintBuffer buffer;
+        static_cast<void>(installUpdate(source(), entries_, buffer, {}, nullptr, mark));
+    };
+    const int steps = killAtEveryStep(reset, update, [&](int n, bool ranThrough) {
+        const std::string when = "killed at step " + std::to_string(n);
+        if (ranThrough) {
+            expectOneRelease("the update that ran to its end");
+            return;
+        }
+        // Killed between setting the program aside and putting the new one
+        // in place, there is no executable to start; the updater, started
+        // again by hand, then clears the directory as below.
+        if (!fs::exists(program() / "Codarium")) {
+            ++withoutProgram;
+            EXPECT_EQ(cleanUpAfterUpdates(program().string(), LeftoverScope::WholeDirectory),
+                      CleanUp::Done);
+            expectOneRelease(when + ", then the updater started again");
+            return;
+        }
+        const pid_t pid = testsupport::startProgram(
+            built / "Codarium", {"APPDATA", "QT_QPA_PLATFORM"},
+            {"APPDATA=" + (root_ / "appdata").string(), "QT_QPA_PLATFORM=offscreen"}, program());
+        ASSERT_NE(pid, 0);
+        const bool cameUp = testsupport::waitUntilInEventLoop(pid, std::chrono::milliseconds(100),
+                                                              std::chrono::seconds(20));
+        testsupport::killProgram(pid);
+        ASSERT_TRUE(cameUp) << when << ": the program never waited in its event loop";
+        EXPECT_FALSE(fs::exists(program() / std::string(JournalFileName))) << when;
+        expectOneRelease(when + ", then the program started");
+        (folderFiles(program()) == before_ ? undone : finished)++;
+    });
+    EXPECT_GT(steps, 20);
+    EXPECT_GT(undone, 0) << "a kill while fetching leaves the old release";
+    EXPECT_GT(finished, 0) << "a kill while renaming leaves the new one";
+    EXPECT_LE(withoutProgram, 2) << "only the two steps around the program's own rename";
 }
 
 } // namespace

@@ -155,7 +155,8 @@ TEST(UpdateLeftovers, RemovesOnlyWhatAKilledUpdateLeft) {
     std::ofstream(outside / "X.pb.aktualisierung") << "fremd";
     fs::create_directory_symlink(outside, root / "Draussen");
 
-    EXPECT_EQ(cleanUpAfterUpdates(root.string()), CleanUp::Done);
+    // The updater's clearing, which walks the whole tree.
+    EXPECT_EQ(cleanUpAfterUpdates(root.string(), LeftoverScope::WholeDirectory), CleanUp::Done);
     for (const auto& [name, kept] : files) {
         EXPECT_EQ(fs::exists(root / name), kept) << name;
     }
@@ -176,6 +177,73 @@ TEST(UpdateLeftovers, RemovesOnlyWhatAKilledUpdateLeft) {
         EXPECT_EQ(cleanUpAfterUpdates(root.string()), CleanUp::Busy);
     }
     EXPECT_TRUE(fs::exists(root / "Codes/B.pb.aktualisierung"));
+    fs::remove_all(root);
+}
+
+// A program start looks only where an update can have written: the top
+// level and the folders of the journal it finds. What lies elsewhere (only an
+// updater without a journal could have left it) waits for the updater's own
+// clearing, which walks everything.
+TEST(UpdateLeftovers, AStartClearsTheTopLevelAndTheJournalsFoldersOnly) {
+    const fs::path root =
+        fs::temp_directory_path() / ("codarium-leftovers-start-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    const auto write = [&](const std::string& name, std::string_view bytes) {
+        fs::create_directories((root / name).parent_path());
+        std::ofstream(root / name, std::ios::binary) << bytes;
+    };
+    const int dead = ::fork();
+    if (dead == 0) {
+        std::_Exit(0);
+    }
+    ASSERT_GT(dead, 0);
+    int status = 0;
+    ::waitpid(dead, &status, 0);
+    const std::string deadId = std::to_string(dead);
+
+    // An updater killed while it fetched: its journal names one file in
+    // Codes/Dialoge; a second download there was cut short.
+    UpdateJournal journal;
+    journal.phase = JournalPhase::Fetching;
+    journal.files = {{"Codes/Dialoge/A.pb", "0123", 3, true}};
+    write("Codes/Dialoge/A.pb", "alt");
+    write("Codes/Dialoge/A.pb.aktualisierung", "neu");
+    ASSERT_TRUE(saveJournal(root.string(), journal));
+    const struct {
+        std::string name;
+        bool afterStart;   // still there after the program start
+        bool afterUpdater; // still there after the updater's clearing
+    } files[] = {
+        {"Codes/Dialoge/A.pb", true, true},
+        {"Codes/Dialoge/A.pb.aktualisierung", false, false},
+        {"Codes/Dialoge/B.pb.aktualisierung.tmp-" + deadId + "-2", false, false},
+        {"Index.ini.tmp-" + deadId + "-0", false, false},
+        {"Aktualisierung.journal.tmp-" + deadId + "-1", false, false},
+        {"Codarium.aktualisierung", false, false},
+        {"Codes/Andere/C.pb.aktualisierung", true, false},
+        {"Codes/Dialoge/Tief/D.pb.aktualisierung", true, false},
+        {"Codes/Andere/C.pb", true, true},
+    };
+    for (const auto& f : files) {
+        if (!fs::exists(root / f.name)) {
+            write(f.name, f.name);
+        }
+    }
+    EXPECT_EQ(cleanUpAfterUpdates(root.string()), CleanUp::Done);
+    EXPECT_FALSE(journalExists(root.string()));
+    for (const auto& f : files) {
+        EXPECT_EQ(fs::exists(root / f.name), f.afterStart) << "start: " << f.name;
+    }
+    // A start with no journal at all clears the top level alone.
+    write("Index.ini.minisig.tmp-" + deadId + "-4", "x");
+    EXPECT_EQ(cleanUpAfterUpdates(root.string()), CleanUp::Done);
+    EXPECT_FALSE(fs::exists(root / ("Index.ini.minisig.tmp-" + deadId + "-4")));
+    EXPECT_TRUE(fs::exists(root / "Codes/Andere/C.pb.aktualisierung"));
+
+    EXPECT_EQ(cleanUpAfterUpdates(root.string(), LeftoverScope::WholeDirectory), CleanUp::Done);
+    for (const auto& f : files) {
+        EXPECT_EQ(fs::exists(root / f.name), f.afterUpdater) << "updater: " << f.name;
+    }
     fs::remove_all(root);
 }
 
