@@ -45,6 +45,24 @@ ReplacementNames replacementNames(std::string_view programDirectory, const Journ
     return names;
 }
 
+namespace {
+
+// The old file keeps a second name, ".vorher", and the new one is then renamed
+// over it in one step, so that no moment leaves the name empty: the program
+// itself among them, which a start must find to recover. The target still
+// holds the old file here, so a ".vorher" file an interrupted run left is
+// made anew from it. Where the file system has no second names, the old file
+// is moved aside, as a folder in the way of ".vorher" makes both fail.
+bool keepUnderSecondName(const ReplacementNames& names) {
+    if (platform::fileExists(names.previous)) {
+        platform::removeFile(names.previous);
+    }
+    return platform::addFileName(names.target, names.previous) ||
+           platform::renameReplacing(names.target, names.previous);
+}
+
+} // namespace
+
 bool finishReplacement(std::string_view programDirectory, UpdateJournal& journal,
                        std::string& failedFile, const UpdateStepHook& step) {
     for (const JournalFile& file : journal.files) {
@@ -55,7 +73,7 @@ bool finishReplacement(std::string_view programDirectory, UpdateJournal& journal
         bool renamed = true;
         if (file.hadPrevious && platform::pathExists(names.target)) {
             mark(step);
-            renamed = platform::renameReplacing(names.target, names.previous);
+            renamed = keepUnderSecondName(names);
         }
         if (renamed) {
             mark(step);

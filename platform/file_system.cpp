@@ -122,6 +122,10 @@ bool renameReplacing(std::string_view from, std::string_view to) {
     return ::rename(std::string(from).c_str(), std::string(to).c_str()) == 0;
 }
 
+bool addFileName(std::string_view existing, std::string_view newName) {
+    return ::link(std::string(existing).c_str(), std::string(newName).c_str()) == 0;
+}
+
 bool copyFileReplacing(std::string_view from, std::string_view to) {
     std::string bytes;
     return readWholeFile(from, bytes) &&

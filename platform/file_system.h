@@ -25,6 +25,9 @@ int openRegularFile(std::string_view path, int flags);
 bool removeFile(std::string_view path);
 // Renames from over to, replacing an existing file in one step.
 bool renameReplacing(std::string_view from, std::string_view to);
+// Gives an existing file a second name (a hard link); false when the new name
+// exists already or the file system has no such links.
+bool addFileName(std::string_view existing, std::string_view newName);
 // Copies a file, replacing an existing destination through a complete
 // temporary copy beside it.
 bool copyFileReplacing(std::string_view from, std::string_view to);

@@ -287,7 +287,6 @@ TEST_F(CrashConsistency, TheProgramStartedAfterTheUpdaterWasKilledAtAnyStepRunsO
     fs::create_directories(root_ / "appdata");
     int undone = 0;
     int finished = 0;
-    int withoutProgram = 0;
     const auto update = [&](const StepMark& mark) {
         platform::setSaveStepObserver([&mark](platform::SaveStep) { mark(); });
         FingerprintBuffer buffer;
@@ -299,16 +298,9 @@ TEST_F(CrashConsistency, TheProgramStartedAfterTheUpdaterWasKilledAtAnyStepRunsO
             expectOneRelease("the update that ran to its end");
             return;
         }
-        // Killed between setting the program aside and putting the new one
-        // in place, there is no executable to start; the updater, started
-        // again by hand, then clears the directory as below.
-        if (!fs::exists(program() / "Codarium")) {
-            ++withoutProgram;
-            EXPECT_EQ(cleanUpAfterUpdates(program().string(), LeftoverScope::WholeDirectory),
-                      CleanUp::Done);
-            expectOneRelease(when + ", then the updater started again");
-            return;
-        }
+        // The old program keeps a second name before the new one is renamed
+        // over it, so there is always an executable to start.
+        ASSERT_TRUE(fs::exists(program() / "Codarium")) << when;
         const pid_t pid = testsupport::startProgram(
             built / "Codarium", {"APPDATA", "QT_QPA_PLATFORM"},
             {"APPDATA=" + (root_ / "appdata").string(), "QT_QPA_PLATFORM=offscreen"}, program());
@@ -324,7 +316,6 @@ TEST_F(CrashConsistency, TheProgramStartedAfterTheUpdaterWasKilledAtAnyStepRunsO
     EXPECT_GT(steps, 20);
     EXPECT_GT(undone, 0) << "a kill while fetching leaves the old release";
     EXPECT_GT(finished, 0) << "a kill while renaming leaves the new one";
-    EXPECT_LE(withoutProgram, 2) << "only the two steps around the program's own rename";
 }
 
 } // namespace
