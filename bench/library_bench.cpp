@@ -3,6 +3,8 @@
 //   library_bench tree-fill DIR REPS          -> "<ours> <cat>"
 //   library_bench search DIR WORD REPS
 //     -> "<ours> <grep> <rg -j1> <rg, default threads> <floor> <hits>"
+//   library_bench api-calls DIR REPS          -> "<ours> <read> <calls>"
+#include "highlighter/api_calls.h"
 #include "library/library_contents.h"
 #include "library/library_tree.h"
 #include "library/list_file.h"
@@ -138,16 +140,52 @@ int search(const std::string& word, int reps) {
     return 0;
 }
 
+// Every file below `dir`, read whole, handed to `use`.
+void forEachCode(const std::string& dir, const std::function<void(const std::string&)>& use) {
+    std::string bytes;
+    for (const auto& e : platform::listDirectory(dir)) {
+        const std::string path = platform::joinPath(dir, e.name);
+        if (e.isDirectory) {
+            forEachCode(path, use);
+        } else if (platform::readWholeFile(path, bytes)) {
+            use(bytes);
+        }
+    }
+}
+
+// The API calls of every code against reading the same files and nothing
+// more, both on one thread.
+int apiCalls(int reps) {
+    std::size_t calls = 0;
+    const double ours = median(reps, [&] {
+        calls = 0;
+        forEachCode("Codes", [&](const std::string& code) {
+            calls += highlighter::apiCallsOf(code).size();
+        });
+    });
+    std::size_t bytes = 0;
+    const double read = median(reps, [&] {
+        bytes = 0;
+        forEachCode("Codes", [&](const std::string& code) { bytes += code.size(); });
+    });
+    std::printf("%.3f %.3f %zu\n", ours, read, calls);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4 || !platform::setCurrentDirectory(argv[2])) {
-        std::fprintf(stderr, "usage: library_bench tree-fill DIR REPS | search DIR WORD REPS\n");
+        std::fprintf(stderr, "usage: library_bench tree-fill DIR REPS | search DIR WORD REPS | "
+                             "api-calls DIR REPS\n");
         return 2;
     }
     const std::string mode = argv[1];
     if (mode == "tree-fill") {
         return treeFill(std::atoi(argv[3]));
+    }
+    if (mode == "api-calls") {
+        return apiCalls(std::atoi(argv[3]));
     }
     if (mode == "search" && argc >= 5) {
         return search(argv[3], std::atoi(argv[4]));

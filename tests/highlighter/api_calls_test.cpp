@@ -1,7 +1,12 @@
 // The calls a code makes of the system's API, by the highlighter's rules.
 #include "highlighter/api_calls.h"
 
+#include "highlighter/pure_basic_lexer.h"
+
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -77,6 +82,43 @@ TEST(ApiCalls, SitesLocateTheNameAndTheCallAtACaret) {
     for (const auto& caret : carets) {
         EXPECT_EQ(apiCallAt(sites, caret.position), caret.expected) << caret.position;
     }
+}
+
+// The calls as colouring the whole text finds them, which the finder, that
+// colours only the lines where an '_' meets a '(', must give exactly.
+std::vector<std::pair<std::size_t, std::size_t>> callsOfWholeText(std::string_view code) {
+    struct Sink final : RunSink {
+        std::string_view code;
+        std::vector<std::pair<std::size_t, std::size_t>> calls;
+        void run(std::size_t offset, std::size_t length, HighlightClass colour) override {
+            if (colour == HighlightClass::PureKeyword && length > 1 &&
+                code[offset + length - 1] == '_') {
+                calls.emplace_back(offset, length);
+            }
+        }
+    } sink;
+    sink.code = code;
+    highlightPureBasic(code, sink);
+    return sink.calls;
+}
+
+TEST(ApiCalls, AreThoseOfColouringTheWholeTextInEveryShippedCode) {
+    int codes = 0;
+    const auto root = std::filesystem::path(CODARIUM_SOURCE_DIR) / "data/Codes";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string code((std::istreambuf_iterator<char>(in)), {});
+        std::vector<std::pair<std::size_t, std::size_t>> found;
+        for (const ApiCallSite& site : apiCallSites(code)) {
+            found.emplace_back(site.offset, site.length);
+        }
+        EXPECT_EQ(found, callsOfWholeText(code)) << entry.path();
+        ++codes;
+    }
+    EXPECT_GT(codes, 50);
 }
 
 } // namespace
