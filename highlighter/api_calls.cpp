@@ -1,95 +1,128 @@
 #include "highlighter/api_calls.h"
 
 #include "highlighter/pure_basic_lexer.h"
+#include "highlighter/word_set.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <cstdint>
+#include <cstring>
 
 namespace codarium::highlighter {
 namespace {
 
 // The runs coloured as calls whose name ends in '_'. A library function such
 // as OpenWindow is coloured the same way but has no '_': it is PureBasic's
-// own, not the system's.
+// own, not the system's. Calls before `firstNew` were taken already.
 class CallCollector final : public RunSink {
 public:
-    CallCollector(std::string_view line, std::size_t lineStart, std::vector<ApiCallSite>& sites)
-        : line_(line), lineStart_(lineStart), sites_(sites) {}
+    CallCollector(std::string_view code, std::size_t start, std::size_t firstNew,
+                  std::vector<ApiCallSite>& sites)
+        : code_(code), start_(start), firstNew_(firstNew), sites_(sites) {}
 
     void run(std::size_t offset, std::size_t length, HighlightClass colour) override {
-        if (colour == HighlightClass::PureKeyword && length > 1 &&
-            line_[offset + length - 1] == '_') {
-            sites_.push_back({lineStart_ + offset, length});
+        const std::size_t at = start_ + offset;
+        if (colour == HighlightClass::PureKeyword && length > 1 && code_[at + length - 1] == '_' &&
+            at >= firstNew_) {
+            sites_.push_back({at, length});
         }
     }
 
 private:
-    std::string_view line_;
-    std::size_t lineStart_;
+    std::string_view code_;
+    std::size_t start_;
+    std::size_t firstNew_;
     std::vector<ApiCallSite>& sites_;
 };
 
-bool isLineEnd(char c) {
-    return c == '\n' || c == '\r';
+bool isBlankChar(char c) {
+    return c == ' ' || c == '\t';
 }
 
-// Whether an '_' at `at` is followed, after blanks, by '(': only a line with
-// such a place can hold a call.
-bool openedAfter(std::string_view code, std::size_t at) {
+constexpr std::size_t None = std::string_view::npos;
+
+// Where the '(' that follows an '_' at `at` after blanks ends; None when
+// something else follows. Only a line with such a place can hold a call.
+std::size_t openingAfter(std::string_view code, std::size_t at) {
     std::size_t i = at + 1;
-    while (i < code.size() && (code[i] == ' ' || code[i] == '\t')) {
+    while (i < code.size() && isBlankChar(code[i])) {
         ++i;
     }
-    return i < code.size() && code[i] == '(';
+    return i < code.size() && code[i] == '(' ? i + 1 : None;
 }
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// The last line end (LF, or CR alone or before LF) in [from, to); None when
+// there is none, so that `to` lies on the line of `from`.
+std::size_t lastLineEnd(std::string_view code, std::size_t from, std::size_t to) {
+    const char* base = code.data();
+    const auto* lf = static_cast<const char*>(::memrchr(base + from, '\n', to - from));
+    const std::size_t afterLf = lf != nullptr ? static_cast<std::size_t>(lf - base) + 1 : from;
+    const auto* cr = static_cast<const char*>(::memrchr(base + afterLf, '\r', to - afterLf));
+    if (cr != nullptr) {
+        return static_cast<std::size_t>(cr - base);
+    }
+    return lf != nullptr ? afterLf - 1 : None;
 }
 
 } // namespace
 
 std::vector<ApiCallSite> apiCallSites(std::string_view code) {
     // The highlighter classifies each line on its own (nothing carries over
-    // a line end), so only the lines where an '_' meets a '(' are coloured:
-    // most of a code is passed over at the speed of a byte search.
+    // a line end), and decides a token from the token and what follows it
+    // up to its own '(' at most. So only the lines where an '_' meets a '('
+    // are coloured, each from its start to that '(': the rest of a code is
+    // passed over at the speed of a byte search. A second call on a line
+    // colours the line again up to the second '(', and keeps what is new.
     std::vector<ApiCallSite> sites;
+    // Room for a call every other line of a usual code: most codes then
+    // need a single allocation.
+    sites.reserve(code.size() / 64);
+    std::size_t colouredTo = 0;   // where the last colouring ended
+    std::size_t colouredLine = 0; // the start of that line
     std::size_t from = 0;
     while (from < code.size()) {
         const std::size_t underscore = code.find('_', from);
-        if (underscore == std::string_view::npos) {
+        if (underscore == None) {
             break;
         }
-        if (!openedAfter(code, underscore)) {
+        const std::size_t open = openingAfter(code, underscore);
+        if (open == None) {
             from = underscore + 1;
             continue;
         }
-        std::size_t start = underscore;
-        while (start > 0 && !isLineEnd(code[start - 1])) {
-            --start;
-        }
-        std::size_t end = underscore;
-        while (end < code.size() && !isLineEnd(code[end])) {
-            ++end;
-        }
-        const std::string_view line = code.substr(start, end - start);
-        CallCollector collector(line, start, sites);
-        highlightPureBasic(line, collector);
-        from = end;
+        const std::size_t end = lastLineEnd(code, colouredTo, underscore);
+        const std::size_t start = end == None ? colouredLine : end + 1;
+        const std::size_t firstNew = end == None ? colouredTo : start;
+        CallCollector collector(code, start, firstNew, sites);
+        highlightPureBasic(code.substr(start, open - start), collector);
+        colouredTo = open;
+        colouredLine = start;
+        from = open;
     }
     return sites;
 }
 
 std::vector<std::string> apiCallsOf(std::string_view code) {
-    std::vector<std::string> names;
-    std::unordered_set<std::string> seen;
+    // A code calls a few dozen functions at most: a look along the names
+    // found so far, by their case-folded hash first, beats a hash set of
+    // lowered copies.
+    struct Seen {
+        std::uint32_t hash;
+        std::string_view name;
+    };
+    std::vector<Seen> seen;
     for (const ApiCallSite& site : apiCallSites(code)) {
         const std::string_view name = apiFunctionName(code, site);
-        std::string key(name);
-        std::transform(key.begin(), key.end(), key.begin(), lowerAscii);
-        if (seen.insert(std::move(key)).second) {
-            names.emplace_back(name);
+        const std::uint32_t hash = caseFoldedHash(name);
+        if (std::none_of(seen.begin(), seen.end(), [&](const Seen& known) {
+                return known.hash == hash && equalIgnoringCase(known.name, name);
+            })) {
+            seen.push_back({hash, name});
         }
+    }
+    std::vector<std::string> names;
+    names.reserve(seen.size());
+    for (const Seen& known : seen) {
+        names.emplace_back(known.name);
     }
     return names;
 }

@@ -1,6 +1,8 @@
 #include "highlighter/word_lists.h"
 #include "highlighter/word_set.h"
 
+#include <algorithm>
+
 namespace codarium::highlighter {
 namespace {
 
@@ -136,6 +138,9 @@ constexpr auto basicKeywords = std::to_array<std::string_view>({
 });
 
 constexpr WordSet<basicKeywords.size()> basicKeywordSet(basicKeywords);
+// The lexer takes a name ending in '_' for no keyword without a lookup.
+static_assert(std::none_of(basicKeywords.begin(), basicKeywords.end(),
+                           [](std::string_view word) { return word.back() == '_'; }));
 
 } // namespace
 

@@ -243,7 +243,9 @@ private:
             emit(end, HighlightClass::Structure);
             return;
         }
-        const bool keyword = isBasicKeyword(word);
+        // No keyword ends in '_', the mark of an API call: those names need
+        // no lookup.
+        const bool keyword = word.back() != '_' && isBasicKeyword(word);
         if (lineStart && !keyword && at(end) == ':' && at(end + 1) != ':') {
             emit(end + 1, HighlightClass::Label);
             expectOperand_ = true;
