@@ -1,68 +1,57 @@
-#include "widgets/internal_script.h"
+#include "widgets/test_hooks.h"
 
 #include <deque>
 #include <mutex>
 
-namespace codarium::widgets {
+namespace codarium::widgets::testing {
 namespace {
 
-struct DialogScript {
+// The scripted answers, handed to the dialogs as their stand-in while
+// scripting is on.
+class DialogScript final : public DialogStandIn {
+public:
+    std::optional<MessageResult> answer(const MessageBoxQuestion& box) override {
+        std::lock_guard guard(lock);
+        messageBoxes.push_back(box);
+        if (messageAnswers.empty()) {
+            // The harmless answer: acknowledge, or decline a question.
+            return box.buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+        }
+        const MessageResult answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+
+    std::optional<std::string> answer(const FileDialogQuestion& dialog) override {
+        std::lock_guard guard(lock);
+        fileDialogs.push_back(dialog);
+        if (fileAnswers.empty()) {
+            return std::string();
+        }
+        std::string answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+
     std::mutex lock;
-    bool on = false;
     std::deque<MessageResult> messageAnswers;
     std::deque<std::string> fileAnswers;
-    std::vector<testing::RecordedMessageBox> messageBoxes;
-    std::vector<testing::RecordedFileDialog> fileDialogs;
+    std::vector<RecordedMessageBox> messageBoxes;
+    std::vector<RecordedFileDialog> fileDialogs;
 };
 
+// Never destroyed: a worker's box may still ask it after the last test.
 DialogScript& script() {
-    static DialogScript s;
-    return s;
+    static auto* s = new DialogScript;
+    return *s;
 }
 
 } // namespace
 
-namespace detail {
-
-std::optional<MessageResult> scriptedMessageBox(const testing::RecordedMessageBox& box) {
-    DialogScript& s = script();
-    std::lock_guard guard(s.lock);
-    if (!s.on) {
-        return std::nullopt;
-    }
-    s.messageBoxes.push_back(box);
-    if (s.messageAnswers.empty()) {
-        // The harmless answer: acknowledge, or decline a question.
-        return box.buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
-    }
-    const MessageResult answer = s.messageAnswers.front();
-    s.messageAnswers.pop_front();
-    return answer;
-}
-
-std::optional<std::string> scriptedFileDialog(const testing::RecordedFileDialog& dialog) {
-    DialogScript& s = script();
-    std::lock_guard guard(s.lock);
-    if (!s.on) {
-        return std::nullopt;
-    }
-    s.fileDialogs.push_back(dialog);
-    if (s.fileAnswers.empty()) {
-        return std::string();
-    }
-    std::string answer = s.fileAnswers.front();
-    s.fileAnswers.pop_front();
-    return answer;
-}
-
-} // namespace detail
-
-namespace testing {
-
 void scriptDialogs(bool on) {
     DialogScript& s = script();
     std::lock_guard guard(s.lock);
-    s.on = on;
+    setDialogStandIn(on ? &s : nullptr);
     s.messageAnswers.clear();
     s.fileAnswers.clear();
     s.messageBoxes.clear();
@@ -100,5 +89,4 @@ void clearRecordedDialogs() {
     s.fileDialogs.clear();
 }
 
-} // namespace testing
-} // namespace codarium::widgets
+} // namespace codarium::widgets::testing

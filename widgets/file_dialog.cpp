@@ -2,8 +2,8 @@
 
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "widgets/dialog_stand_in.h"
 #include "widgets/file_filter.h"
-#include "widgets/internal_script.h"
 #include "widgets/modal_loops.h"
 
 #include <QApplication>
@@ -13,9 +13,11 @@ namespace codarium::widgets {
 
 std::string openFileRequester(std::string_view title, std::string_view proposedFile,
                               std::string_view filter) {
-    if (auto scripted = detail::scriptedFileDialog(
-            {std::string(title), std::string(proposedFile), std::string(filter)})) {
-        return *scripted;
+    if (DialogStandIn* standIn = dialogStandIn()) {
+        if (auto answer = standIn->answer(FileDialogQuestion{
+                std::string(title), std::string(proposedFile), std::string(filter)})) {
+            return *answer;
+        }
     }
     if (QApplication::instance() == nullptr || modalLoopsEnded()) {
         return {};

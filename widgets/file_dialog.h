@@ -1,5 +1,5 @@
 #pragma once
-// The open-file dialog. Main thread. Scriptable through test_hooks.h.
+// The open-file dialog. Main thread. A stand-in may answer it (dialog_stand_in.h).
 #include <string>
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #include "widgets/message_box.h"
 
 #include "platform/code_page.h"
+#include "widgets/dialog_stand_in.h"
 #include "widgets/gui_thread.h"
-#include "widgets/internal_script.h"
 #include "widgets/internal_text.h"
 #include "widgets/modal_loops.h"
 
@@ -152,9 +152,11 @@ MessageResult messageRequester(std::string_view title, std::string_view text, Me
     if ((cancel != nullptr && cancel->load()) || modalLoopsEnded()) {
         return MessageResult::Cancelled;
     }
-    if (auto scripted =
-            detail::scriptedMessageBox({std::string(title), std::string(text), icon, buttons})) {
-        return *scripted;
+    if (DialogStandIn* standIn = dialogStandIn()) {
+        if (auto answer = standIn->answer(
+                MessageBoxQuestion{std::string(title), std::string(text), icon, buttons})) {
+            return *answer;
+        }
     }
     if (QApplication::instance() == nullptr) {
         return MessageResult::Cancelled;

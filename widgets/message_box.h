@@ -2,8 +2,8 @@
 // Message boxes. Callable from any thread. On the GUI thread the box is modal.
 // A worker's box is opened on the GUI thread without blocking it and without
 // blocking the program's other windows; the worker waits for the answer (and
-// for its cancel flag). Under the test hooks' scripting no box is shown (see
-// test_hooks.h).
+// for its cancel flag). While a stand-in answers (dialog_stand_in.h) no box
+// is shown.
 #include <atomic>
 #include <string_view>
 

@@ -3,7 +3,7 @@
 // as a user would make them (through the widgets' own signals, so the same
 // events arrive), and scripted answers for modal dialogs so that no test
 // ever blocks. Not for program code.
-#include "widgets/message_box.h"
+#include "widgets/dialog_stand_in.h"
 
 #include <QAction>
 #include <QImage>
@@ -60,17 +60,8 @@ void processPendingEvents();
 // shown: each call takes the next queued answer (a message box without one
 // answers Ok or No, a file dialog ""), and what would have been shown is
 // recorded. Thread-safe (worker boxes are scripted too).
-struct RecordedMessageBox {
-    std::string title; // program text
-    std::string text;
-    MessageIcon icon = MessageIcon::None;
-    MessageButtons buttons = MessageButtons::Ok;
-};
-struct RecordedFileDialog {
-    std::string title;
-    std::string proposedFile;
-    std::string filter;
-};
+using RecordedMessageBox = MessageBoxQuestion;
+using RecordedFileDialog = FileDialogQuestion;
 void scriptDialogs(bool on); // off clears the queues and the records
 void queueMessageBoxAnswer(MessageResult answer);
 void queueFileDialogAnswer(std::string_view path); // "" = cancelled
