@@ -26,6 +26,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -41,6 +42,11 @@ double millisecondsOf(const std::function<void()>& work) {
         .count();
 }
 
+double middleOf(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // The median time of `work`, each run after an untimed `prepare`.
 double median(
     int reps, const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
@@ -51,8 +57,7 @@ double median(
         prepare();
         times.push_back(millisecondsOf(work));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return middleOf(std::move(times));
 }
 
 // Runs a tool with its output thrown away and waits for it.
@@ -179,11 +184,7 @@ int apiCalls(int reps) {
         ours.push_back(millisecondsOf(findCalls));
         read.push_back(millisecondsOf(readOnly));
     }
-    const auto middle = [](std::vector<double>& times) {
-        std::sort(times.begin(), times.end());
-        return times[times.size() / 2];
-    };
-    std::printf("%.3f %.3f %zu\n", middle(ours), middle(read), calls);
+    std::printf("%.3f %.3f %zu\n", middleOf(ours), middleOf(read), calls);
     return 0;
 }
 
