@@ -50,16 +50,54 @@ report() {
 # to_ms SECONDS
 to_ms() { awk -v s="$1" 'BEGIN { printf "%.3f", s * 1000 }'; }
 
-# generated_library: the path of the generated library of 10,000 codes in 100
-# categories (bench/make_library.py), made on first use.
+# generated_library [CODES]: the path of the generated library of CODES codes
+# (10,000 unless given), 100 to a category (bench/make_library.py), made on
+# first use.
 generated_library() {
-  local here lib
+  local here lib codes=${1:-10000}
   here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-  lib=${BENCH_OUT:-$here/out}/library-10000
+  lib=${BENCH_OUT:-$here/out}/library-$codes
   if [ ! -f "$lib/Einstellungen/Kategorien.ini" ]; then
-    python3 "$here/make_library.py" "$lib" >/dev/null
+    python3 "$here/make_library.py" "$lib" --codes "$codes" --categories $((codes / 100)) >/dev/null
   fi
   echo "$lib"
+}
+
+# free_mb DIR: the space left on the file system that holds DIR, in MB.
+free_mb() {
+  df -Pm "$1" | awk 'NR == 2 { print $4 }'
+}
+
+# prepare_program DIR LIBRARY: a program directory of its own in DIR for the
+# start-up benchmark, with LIBRARY's codes (hard links where the file system
+# allows: the sources are only read) and a copy of its lists, its own per-user
+# settings, and an editor chosen. Sets `program` to the start-up program's
+# path and exports APPDATA and QT_QPA_PLATFORM for it.
+prepare_program() {
+  local dir=$1 lib=$2 build=${BENCH_BUILD:-build-bench}
+  cp -r "$build/Codarium" "$dir/program"
+  cp "$build/bench/startup_codarium" "$dir/program/"
+  rm -rf "$dir/program/Codes" "$dir/program/Einstellungen"
+  cp -al "$lib/Codes" "$dir/program/" 2>/dev/null || cp -r "$lib/Codes" "$dir/program/"
+  cp -r "$lib/Einstellungen" "$dir/program/"
+  export APPDATA=$dir/appdata QT_QPA_PLATFORM=offscreen
+  mkdir -p "$APPDATA"
+  # The first run writes the settings with no editor; name one, as the
+  # dialog would have. The settings file keeps its line ends.
+  "$dir/program/startup_codarium" >/dev/null 2>&1
+  mkdir -p "$dir/editor"
+  printf '#!/bin/sh\n' >"$dir/editor/purebasic"
+  chmod +x "$dir/editor/purebasic"
+  choose_editor "$dir/editor/purebasic"
+  program=$dir/program/startup_codarium
+}
+
+# choose_editor PATH: names PATH as the editor in the per-user settings below
+# APPDATA ("" for none, as before the first start's dialog).
+choose_editor() {
+  local settings
+  settings=$(find "$APPDATA" -name Einstellungen.ini | head -n 1)
+  sed -i "s|^PBPfad = [^\r]*|PBPfad = $1|" "$settings"
 }
 
 # peak_rss_mb COMMAND...: runs COMMAND once and prints its peak resident
