@@ -46,7 +46,10 @@ std::optional<std::size_t> readToEnd(int fd, std::size_t size, std::string& buff
     std::size_t used = 0;
     bool ok = true;
     for (;;) {
-        const std::size_t wanted = std::max(size + 1, used + 65536);
+        // Room for a file of known size and one byte more; past that, or
+        // for a size of 0, 64 KiB more at a time. A new buffer is filled
+        // with zeros as it grows, so a small file must not grow it by more.
+        const std::size_t wanted = size > 0 && used <= size ? size + 1 : used + 65536;
         if (buffer.size() < wanted) {
             buffer.resize(wanted);
         }
