@@ -74,7 +74,8 @@ free_mb() {
 # settings, and an editor chosen. Sets `program` to the start-up program's
 # path and exports APPDATA and QT_QPA_PLATFORM for it.
 prepare_program() {
-  local dir=$1 lib=$2 build=${BENCH_BUILD:-build-bench}
+  local dir lib=$2 build=${BENCH_BUILD:-build-bench}
+  dir=$(cd "$1" && pwd)
   cp -r "$build/Codarium" "$dir/program"
   cp "$build/bench/startup_codarium" "$dir/program/"
   rm -rf "$dir/program/Codes" "$dir/program/Einstellungen"
