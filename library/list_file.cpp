@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/paths.h"
 #include "runtime/text_file.h"
+#include "runtime/text_lines.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -63,16 +64,32 @@ std::string listBytes(const std::vector<std::string>& lines) {
 
 } // namespace
 
-std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path) {
+std::optional<std::string> readListText(std::string_view path) {
+    // The lists are small: one read, instead of a look-up in the table of
+    // open files for every line. A file that cannot be read whole is read
+    // line by line, which keeps the lines before a failed read; each is then
+    // ended with LF, which gives the same lines back.
+    std::string text;
+    if (platform::readWholeFile(path, text)) {
+        return text;
+    }
     OpenFile file(tf::openRead(tf::AnyFile, path));
     if (!file) {
         return std::nullopt;
     }
-    std::vector<std::string> lines;
     while (!tf::atEnd(file.id())) {
-        lines.push_back(tf::readLine(file.id()));
+        text += tf::readLine(file.id());
+        text += '\n';
     }
-    return lines;
+    return text;
+}
+
+std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path) {
+    auto text = readListText(path);
+    if (!text) {
+        return std::nullopt;
+    }
+    return tf::splitLines(*text);
 }
 
 std::vector<std::string> readLines(std::string_view path) {

@@ -17,6 +17,8 @@ namespace codarium::library {
 [[nodiscard]] std::vector<std::string> readLines(std::string_view path);
 // The same, but nothing at all when the file cannot be opened.
 [[nodiscard]] std::optional<std::vector<std::string>> readLinesIfOpened(std::string_view path);
+// The file's text, whose lines (textfile::forEachLine) are readLinesIfOpened's.
+[[nodiscard]] std::optional<std::string> readListText(std::string_view path);
 
 // Adds text as the new last line, creating the file when it is missing. A
 // last line without its line end (a hand-edited file) is ended first, so the

@@ -13,7 +13,7 @@ class LibraryContentsTest : public testing::StoreTest {};
 std::vector<std::string> texts(const LibraryContents& contents) {
     std::vector<std::string> out;
     for (const auto& item : contents.items) {
-        out.push_back(std::to_string(item.level) + ":" + item.text);
+        out.push_back(std::to_string(item.level) + ":" + std::string(item.text));
     }
     return out;
 }

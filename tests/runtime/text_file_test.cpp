@@ -2,6 +2,7 @@
 
 #include "platform/paths.h"
 #include "runtime/buffered_file.h"
+#include "runtime/text_lines.h"
 
 #include "tests/support/scratch_folder.h"
 
@@ -40,6 +41,8 @@ std::vector<std::string> linesOf(ScratchFolder& dir, std::string_view bytes) {
     EXPECT_NE(tf::openRead(1, path), 0);
     auto lines = allLines(1);
     tf::close(1);
+    // The same bytes split in memory give the same lines.
+    EXPECT_EQ(tf::splitLines(bytes), lines);
     return lines;
 }
 
@@ -109,6 +112,7 @@ TEST(TextFile, RandomLineEndsSplitAsTheByteRuleSays) {
         }
         writeBytes(path, bytes);
         const Lines expected = referenceLines(bytes);
+        EXPECT_EQ(tf::splitLines(bytes), expected) << round;
         ASSERT_NE(tf::openRead(1, path), 0);
         EXPECT_EQ(allLines(1), expected) << round;
         ASSERT_NE(tf::openRead(1, path), 0);
