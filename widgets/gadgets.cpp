@@ -71,7 +71,7 @@ std::string textOf(QWidget* w) {
         return platform::fromQString(c->currentText());
     }
     if (auto* t = dynamic_cast<TreeGadget*>(w)) {
-        return t->items().text(t->currentPosition());
+        return std::string(t->items().text(t->currentPosition()));
     }
     if (auto* l = dynamic_cast<ListGadget*>(w)) {
         const auto selected = l->selectedItems();

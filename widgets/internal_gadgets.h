@@ -20,9 +20,16 @@ public:
     int positionOf(const QModelIndex& index) const { return items_->positionOf(index); }
     QModelIndex indexAtPosition(int position) const { return items_->indexAt(position); }
     int currentPosition() const { return positionOf(currentIndex()); }
+    // The column's width for the header, which asks several times after each
+    // change: measured once and kept until the items, their expansion, the
+    // scroll position, the viewport or the font change.
+    int sizeHintForColumn(int column) const override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
     // A title cut off by the pane's edge shows whole as a tooltip.
     bool viewportEvent(QEvent* event) override;
     // The connecting lines between items, under the expand buttons.
@@ -31,8 +38,10 @@ protected:
 
 private:
     bool titleFits(const QModelIndex& index) const;
+    void forgetColumnWidth() { columnWidth_ = -1; }
 
     TreeItems* items_;
+    mutable int columnWidth_ = -1;
 };
 
 // A report list: rows of cells under column headers.

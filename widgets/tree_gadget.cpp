@@ -14,9 +14,69 @@
 
 namespace codarium::widgets {
 namespace detail {
+namespace {
+
+// The tree's header is never shown, so its label takes no room: measuring
+// it would load the bold header font for nothing, and a column's width is
+// its titles' alone.
+class UnseenHeader final : public QHeaderView {
+public:
+    explicit UnseenHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        return isHidden() ? QSize() : QHeaderView::sectionSizeFromContents(logicalIndex);
+    }
+};
+
+} // namespace
 
 TreeGadget::TreeGadget(QWidget* parent) : QTreeView(parent), items_(new TreeItems(this)) {
+    setHeader(new UnseenHeader(this));
+    // Connected before the model is set, so that these run ahead of the
+    // view's and the header's own handlers: a measure those start after a
+    // change finds the kept width gone. Expanding and collapsing tell before
+    // the view updates its geometry.
+    const auto forget = [this] { forgetColumnWidth(); };
+    connect(items_, &QAbstractItemModel::modelAboutToBeReset, this, forget);
+    connect(items_, &QAbstractItemModel::rowsAboutToBeInserted, this, forget);
+    connect(items_, &QAbstractItemModel::rowsAboutToBeRemoved, this, forget);
+    connect(items_, &QAbstractItemModel::dataChanged, this, forget);
+    connect(items_, &QAbstractItemModel::layoutAboutToBeChanged, this, forget);
+    connect(this, &QTreeView::expanded, this, forget);
+    connect(this, &QTreeView::collapsed, this, forget);
     setModel(items_);
+}
+
+int TreeGadget::sizeHintForColumn(int column) const {
+    if (column != 0) {
+        return QTreeView::sizeHintForColumn(column);
+    }
+    if (columnWidth_ < 0) {
+        columnWidth_ = QTreeView::sizeHintForColumn(column);
+    }
+    return columnWidth_;
+}
+
+void TreeGadget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        forgetColumnWidth();
+    }
+    QTreeView::changeEvent(event);
+}
+
+// The view measures the rows on screen first, so what it finds depends on
+// where the view stands and how many rows it shows.
+void TreeGadget::resizeEvent(QResizeEvent* event) {
+    forgetColumnWidth();
+    QTreeView::resizeEvent(event);
+}
+
+void TreeGadget::scrollContentsBy(int dx, int dy) {
+    if (dy != 0) {
+        forgetColumnWidth();
+    }
+    QTreeView::scrollContentsBy(dx, dy);
 }
 
 void TreeGadget::focusInEvent(QFocusEvent* event) {
@@ -188,7 +248,7 @@ int treeItemCount(int gadget) {
 
 std::string treeItemText(int gadget, int position) {
     TreeGadget* t = tree(gadget);
-    return t != nullptr ? t->items().text(position) : std::string();
+    return t != nullptr ? std::string(t->items().text(position)) : std::string();
 }
 
 int treeItemLevel(int gadget, int position) {

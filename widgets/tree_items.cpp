@@ -6,10 +6,6 @@
 
 namespace codarium::widgets::detail {
 
-namespace {
-const std::string noText;
-} // namespace
-
 TreeItems::Place TreeItems::placeFor(int level) const {
     const int deepest = items_.empty() ? 0 : items_.back().level + 1;
     const int effective = std::clamp(level, 0, deepest);
@@ -21,7 +17,15 @@ TreeItems::Place TreeItems::placeFor(int level) const {
 
 void TreeItems::store(std::string_view text, const Place& place) {
     const int position = count();
-    items_.push_back({std::string(text), place.level, place.parent, place.row, {}});
+    items_.push_back({static_cast<std::uint32_t>(texts_.size()),
+                      static_cast<std::uint32_t>(text.size()), place.level, place.parent,
+                      place.row});
+    texts_.append(text);
+    if (place.parent >= 0 && items_[static_cast<std::size_t>(place.parent)].children < 0) {
+        items_[static_cast<std::size_t>(place.parent)].children =
+            static_cast<int>(childLists_.size());
+        childLists_.emplace_back();
+    }
     childrenOf(place.parent).push_back(position);
     lastAtLevel_.resize(static_cast<std::size_t>(place.level) + 1);
     lastAtLevel_.back() = position;
@@ -34,6 +38,11 @@ void TreeItems::append(std::span<const TreeItemText> items) {
     if (items_.empty()) {
         beginResetModel();
         items_.reserve(items.size());
+        std::size_t bytes = 0;
+        for (const TreeItemText& item : items) {
+            bytes += item.text.size();
+        }
+        texts_.reserve(bytes);
         for (const TreeItemText& item : items) {
             store(item.text, placeFor(item.level));
         }
@@ -51,14 +60,19 @@ void TreeItems::append(std::span<const TreeItemText> items) {
 void TreeItems::clear() {
     beginResetModel();
     items_.clear();
+    texts_.clear();
+    childLists_.clear();
     topLevel_.clear();
     lastAtLevel_.clear();
     endResetModel();
 }
 
-const std::string& TreeItems::text(int position) const {
-    return position >= 0 && position < count() ? items_[static_cast<std::size_t>(position)].text
-                                               : noText;
+std::string_view TreeItems::text(int position) const {
+    if (position < 0 || position >= count()) {
+        return {};
+    }
+    const Item& item = items_[static_cast<std::size_t>(position)];
+    return std::string_view(texts_).substr(item.textStart, item.textLength);
 }
 
 int TreeItems::level(int position) const {
@@ -81,12 +95,22 @@ int TreeItems::positionOf(const QModelIndex& index) const {
     return static_cast<int>(index.internalId());
 }
 
+// Only for the top or an item that has its list.
 std::vector<int>& TreeItems::childrenOf(int parent) {
-    return parent < 0 ? topLevel_ : items_[static_cast<std::size_t>(parent)].children;
+    if (parent < 0) {
+        return topLevel_;
+    }
+    return childLists_[static_cast<std::size_t>(items_[static_cast<std::size_t>(parent)].children)];
 }
 
+// An item without children has no list and reads as the empty one.
 const std::vector<int>& TreeItems::childrenOf(int parent) const {
-    return parent < 0 ? topLevel_ : items_[static_cast<std::size_t>(parent)].children;
+    static const std::vector<int> none;
+    if (parent < 0) {
+        return topLevel_;
+    }
+    const int list = items_[static_cast<std::size_t>(parent)].children;
+    return list < 0 ? none : childLists_[static_cast<std::size_t>(list)];
 }
 
 QModelIndex TreeItems::index(int row, int column, const QModelIndex& parent) const {
@@ -122,7 +146,7 @@ QVariant TreeItems::data(const QModelIndex& index, int role) const {
     if (position < 0 || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return platform::toQString(items_[static_cast<std::size_t>(position)].text);
+    return platform::toQString(text(position));
 }
 
 Qt::ItemFlags TreeItems::flags(const QModelIndex& index) const {

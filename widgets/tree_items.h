@@ -3,10 +3,13 @@
 // order, every item followed directly by its children. The texts stay in the
 // program's code page and become QStrings only when the view asks for the
 // rows it shows, so filling a library of ten thousand codes is one push per
-// item and the view's work is bounded by what is on screen.
+// item and the view's work is bounded by what is on screen. All texts share
+// one block and only items with children hold a list of them, so an item
+// costs its text and five numbers.
 #include "widgets/tree_gadget.h"
 
 #include <QAbstractItemModel>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,8 +30,8 @@ public:
     void clear();
 
     int count() const { return static_cast<int>(items_.size()); }
-    // Out of range: "" and level 0.
-    const std::string& text(int position) const;
+    // Out of range: "" and level 0. The text stays valid until the next append.
+    std::string_view text(int position) const;
     int level(int position) const;
 
     QModelIndex indexAt(int position) const;        // invalid when out of range
@@ -43,11 +46,12 @@ public:
 
 private:
     struct Item {
-        std::string text;
+        std::uint32_t textStart = 0; // in texts_
+        std::uint32_t textLength = 0;
         int level = 0;
-        int parent = -1; // position, -1 at the top
-        int row = 0;     // among its parent's children
-        std::vector<int> children;
+        int parent = -1;   // position, -1 at the top
+        int row = 0;       // among its parent's children
+        int children = -1; // its list in childLists_, -1 while it has none
     };
 
     // Where an item of `level` added now goes: its level after the rule
@@ -63,6 +67,8 @@ private:
     const std::vector<int>& childrenOf(int parent) const;
 
     std::vector<Item> items_;
+    std::string texts_;
+    std::vector<std::vector<int>> childLists_;
     std::vector<int> topLevel_;
     std::vector<int> lastAtLevel_; // the parent an item of level n + 1 would take
 };

@@ -20,6 +20,8 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace codarium::widgets {
 namespace {
@@ -243,6 +245,63 @@ TEST_F(TreeTest, LongTitlesScrollSidewaysAndShowWholeAsTooltips) {
     EXPECT_EQ(tooltipAt(shortItem), QString());
     EXPECT_EQ(tooltipAt(longItem), longItem.data().toString());
     QToolTip::hideText();
+}
+
+// The width of the column of a tree built anew with the same items, the same
+// expansion and font, and the same size as gadget 3: what measuring gives.
+int freshColumnWidth(QTreeView* shown) {
+    constexpr int twin = 4;
+    EXPECT_TRUE(treeGadget(twin, 20, 300, 0, 300, 300));
+    auto* t = static_cast<QTreeView*>(testing::gadgetObject(twin));
+    t->setFont(shown->font());
+    t->resize(shown->size());
+    for (int i = 0; i < treeItemCount(3); ++i) {
+        addTreeItem(twin, treeItemText(3, i), treeItemLevel(3, i));
+    }
+    for (int i = 0; i < treeItemCount(3); ++i) {
+        setTreeItemExpanded(twin, i, treeItemExpanded(3, i));
+    }
+    testing::processPendingEvents();
+    const int width = t->header()->sectionSize(0);
+    freeGadget(twin);
+    return width;
+}
+
+// The view keeps the column's width between the header's questions; after
+// each kind of change the width must be what measuring anew gives.
+TEST_F(TreeTest, TheColumnWidthFollowsEveryChangeOfWhatIsShown) {
+    QTreeView* t = qt();
+    const std::string wide(40, 'W');
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"a wide code under a collapsed category", [&] { addTreeItem(3, wide, 1); }},
+        {"its category expanded", [&] { setTreeItemExpanded(3, 4, true); }},
+        {"collapsed again", [&] { setTreeItemExpanded(3, 4, false); }},
+        {"a wider category", [&] { addTreeItem(3, wide + wide, 0); }},
+        {"the tree cleared", [&] { clearTree(3); }},
+        {"filled again",
+         [&] {
+             const std::vector<TreeItemText> items = {{"A", 0}, {wide, 1}, {"B", 0}};
+             addTreeItems(3, items);
+         }},
+        {"all expanded", [&] { setTreeItemExpanded(3, 0, true); }},
+        {"a larger font",
+         [&] {
+             QFont larger = t->font();
+             larger.setPointSize(larger.pointSize() * 2);
+             t->setFont(larger);
+         }},
+    };
+    int before = t->header()->sectionSize(0);
+    int changes = 0;
+    for (const auto& [step, change] : steps) {
+        change();
+        testing::processPendingEvents();
+        const int now = t->header()->sectionSize(0);
+        EXPECT_EQ(now, freshColumnWidth(t)) << step;
+        changes += now != before;
+        before = now;
+    }
+    EXPECT_GE(changes, 6) << "most steps change the width, or the test shows nothing";
 }
 
 TEST_F(TreeTest, ConnectingLinesAreDrawnBesideTheItems) {
