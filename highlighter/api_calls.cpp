@@ -4,6 +4,7 @@
 #include "highlighter/word_set.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -63,6 +64,62 @@ std::size_t lastLineEnd(std::string_view code, std::size_t from, std::size_t to)
     return lf != nullptr ? afterLf - 1 : None;
 }
 
+// Bytes that leave the lexer in its plain state for what follows them on a
+// line: no quote, comment, assembler mark, escape or line end among them, and
+// none that a longer token could take a '=', '(' or ',' into. Others, among
+// them every byte above ASCII, send the line to the lexer.
+constexpr auto plainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (unsigned char c = '0'; c <= '9'; ++c) {
+        plain[c] = true;
+    }
+    for (unsigned char c = 'a'; c <= 'z'; ++c) {
+        plain[c] = plain[c - 'a' + 'A'] = true;
+    }
+    for (const char c : std::string_view("_ \t=(),.+-*/<>&|#$%@\\[]{}:")) {
+        plain[static_cast<unsigned char>(c)] = true;
+    }
+    return plain;
+}();
+
+bool isAsciiNameChar(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The start of the call whose name ends at the '_' at `underscore`, when the
+// line from `lineStart` shows without lexing that the lexer colours it as a
+// call; None when only the lexer can tell. It can tell nothing else when the
+// line before the name holds plain bytes only and the name follows a '=', a
+// '(' or a ',' (after which no name is a type, field or keyword's operand),
+// or opens the line (no keyword and no instruction ends in '_').
+std::size_t plainCallStart(std::string_view code, std::size_t lineStart, std::size_t underscore) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(code.data());
+    std::size_t word = underscore;
+    while (word > lineStart && isAsciiNameChar(bytes[word - 1])) {
+        --word;
+    }
+    const unsigned char first = bytes[word];
+    if (word == underscore || (first >= '0' && first <= '9')) {
+        return None;
+    }
+    std::size_t before = word;
+    while (before > lineStart && isBlankChar(code[before - 1])) {
+        --before;
+    }
+    if (before > lineStart) {
+        const char c = code[before - 1];
+        if (c != '=' && c != '(' && c != ',') {
+            return None;
+        }
+    }
+    for (std::size_t i = lineStart; i < word; ++i) {
+        if (!plainBytes[bytes[i]]) {
+            return None;
+        }
+    }
+    return word;
+}
+
 } // namespace
 
 std::vector<ApiCallSite> apiCallSites(std::string_view code) {
@@ -91,9 +148,13 @@ std::vector<ApiCallSite> apiCallSites(std::string_view code) {
         }
         const std::size_t end = lastLineEnd(code, colouredTo, underscore);
         const std::size_t start = end == None ? colouredLine : end + 1;
-        const std::size_t firstNew = end == None ? colouredTo : start;
-        CallCollector collector(code, start, firstNew, sites);
-        highlightPureBasic(code.substr(start, open - start), collector);
+        if (const std::size_t word = plainCallStart(code, start, underscore); word != None) {
+            sites.push_back({word, underscore + 1 - word});
+        } else {
+            const std::size_t firstNew = end == None ? colouredTo : start;
+            CallCollector collector(code, start, firstNew, sites);
+            highlightPureBasic(code.substr(start, open - start), collector);
+        }
         colouredTo = open;
         colouredLine = start;
         from = open;

@@ -1,6 +1,8 @@
 #include "highlighter/word_lists.h"
 #include "highlighter/word_set.h"
 
+#include <algorithm>
+
 namespace codarium::highlighter {
 namespace {
 
@@ -55,6 +57,11 @@ constexpr auto allMnemonics = [] {
         all[i++] = w;
     return all;
 }();
+
+// The call finder takes a name ending in '_' that opens a line for a call
+// without asking whether it is an instruction.
+static_assert(std::none_of(allMnemonics.begin(), allMnemonics.end(),
+                           [](std::string_view word) { return word.back() == '_'; }));
 
 constexpr WordSet<operandlessMnemonics.size()> operandlessSet(operandlessMnemonics);
 constexpr WordSet<allMnemonics.size()> mnemonicSet(allMnemonics);

@@ -51,6 +51,21 @@ TEST(ApiCalls, AreTheCallsOutsideStringsCommentsAndAssembler) {
         {"a lone underscore is no name", "_(1)", {}},
         {"a call at the very end of the text", "x = 1 : Sleep_(", {"Sleep"}},
         {"CR LF and LF line ends alike", "Beep_(1)\nSleep_(2)\r\nBeep_(3)", {"Beep", "Sleep"}},
+        // What comes before a name on its line decides; some lines tell at a
+        // glance, the others are read token by token. Both must agree.
+        {"opening an indented line", "  \t Beep_(1)", {"Beep"}},
+        {"after '=', '(' and ','",
+         "x.l = Max(a, Beep_(1), Sleep_(2)) : y = GetDC_(0)",
+         {"Beep", "Sleep", "GetDC"}},
+        {"after another operator", "x = 1 + Beep_(1) - Sleep_(2)", {"Beep", "Sleep"}},
+        {"after a string earlier on the line", "a$ = \"=\" : b = Beep_(1)", {"Beep"}},
+        {"after a '=' in a string", "Debug \"= Beep_(1)\" + \"=\" : x = Sleep_(1)", {"Sleep"}},
+        {"after a '=' in a comment", "x = 1 ; y = Beep_(1)", {}},
+        {"after a '=' on an assembler line", "  ! x = Beep_(1)", {}},
+        {"a field after '(' and '\\'", "x = (s\\Beep_(1))", {}},
+        {"after a keyword that names a type", "Structure Beep_(\r\nExtends Sleep_(", {}},
+        {"after a byte beyond ASCII", "\xE9 = Beep_(1) : \xE9Sleep_(2)", {"Beep", "Sleep"}},
+        {"right after a number", "x = 9Beep_(1)", {"Beep"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(apiCallsOf(c.code), c.calls) << c.name;
