@@ -35,8 +35,10 @@ private:
     std::vector<ApiCallSite>& sites_;
 };
 
+// The lexer's blanks: a form feed or vertical tab may stand between a name
+// and its '(' as a space may.
 bool isBlankChar(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
 }
 
 constexpr std::size_t None = std::string_view::npos;

@@ -23,6 +23,7 @@ TEST(ApiCalls, AreTheCallsOutsideStringsCommentsAndAssembler) {
     } cases[] = {
         {"one call", "SendMessage_(hWnd, #WM_CLOSE, 0, 0)", {"SendMessage"}},
         {"blanks before the bracket", "Beep_ (440, 100)", {"Beep"}},
+        {"any of the lexer's blanks", "x = Beep_\f(1) : Sleep_\v\t(2)", {"Beep", "Sleep"}},
         {"no bracket: not a call", "a = GetTickCount_\r\n*p = @Sleep_", {}},
         {"in a string", "Debug \"SendMessage_(0)\"", {}},
         {"in an escaped string", "Debug ~\"x\\\" Beep_(1)\"", {}},
