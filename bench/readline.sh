@@ -31,7 +31,11 @@ wc_lines=$(wc -l <"$file")
 cat "$file" >/dev/null # both sides read from the page cache
 ours=$(median_seconds 9 "$bin" "$file")
 reuse=$(median_seconds 9 "$bin" --reuse "$file")
+floor=$(median_seconds 9 "$BENCH_BUILD/bench/line_copy_floor" "$file")
 tool=$(median_seconds 9 wc -l "$file")
 report readline "$(to_ms "$ours")" "wc -l" "$(to_ms "$tool")" ms
 # The overload that reads into the caller's string: no allocation per line.
 report readline-reuse "$(to_ms "$reuse")" "wc -l" "$(to_ms "$tool")" ms
+# What a string of its own per line costs at least (memchr, a copy, its
+# allocation and release), beside wc: the floor under the readline line.
+report readline-copy-floor "$(to_ms "$floor")" "wc -l" "$(to_ms "$tool")" ms
