@@ -21,8 +21,9 @@ public:
     QModelIndex indexAtPosition(int position) const { return items_->indexAt(position); }
     int currentPosition() const { return positionOf(currentIndex()); }
     // The column's width for the header, which asks several times after each
-    // change: measured once and kept until the items, their expansion, the
-    // scroll position, the viewport or the font change.
+    // change: measured once and kept until the items, their expansion or the
+    // font change, or the scroll position or viewport in a tree with more
+    // rows laid out than the view measures.
     int sizeHintForColumn(int column) const override;
 
 protected:
@@ -38,6 +39,8 @@ protected:
 
 private:
     bool titleFits(const QModelIndex& index) const;
+    bool widthDependsOnView() const;
+    int rowsLaidOut(int atMost) const;
     void forgetColumnWidth() { columnWidth_ = -1; }
 
     TreeItems* items_;

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
+#include <vector>
 
 namespace codarium::widgets {
 namespace detail {
@@ -65,18 +66,48 @@ void TreeGadget::changeEvent(QEvent* event) {
     QTreeView::changeEvent(event);
 }
 
-// The view measures the rows on screen first, so what it finds depends on
-// where the view stands and how many rows it shows.
+// The view measures the rows on screen first and then those around them, up
+// to the header's precision: only a tree with more rows laid out than that
+// gives another width at another scroll position or viewport height. The
+// usual case, the categories collapsed, measures every row whatever is shown,
+// so that the scroll bar appearing after a fill costs no second measure.
 void TreeGadget::resizeEvent(QResizeEvent* event) {
-    forgetColumnWidth();
+    if (widthDependsOnView()) {
+        forgetColumnWidth();
+    }
     QTreeView::resizeEvent(event);
 }
 
 void TreeGadget::scrollContentsBy(int dx, int dy) {
-    if (dy != 0) {
+    if (dy != 0 && widthDependsOnView()) {
         forgetColumnWidth();
     }
     QTreeView::scrollContentsBy(dx, dy);
+}
+
+bool TreeGadget::widthDependsOnView() const {
+    const int measured = header()->resizeContentsPrecision();
+    return measured >= 0 && rowsLaidOut(measured) > measured;
+}
+
+// The top-level rows and those under expanded items, counted until `atMost`
+// is passed: a fill or scroll of a large library need not walk it all.
+int TreeGadget::rowsLaidOut(int atMost) const {
+    int rows = 0;
+    std::vector<QModelIndex> open = {rootIndex()};
+    while (!open.empty() && rows <= atMost) {
+        const QModelIndex parent = open.back();
+        open.pop_back();
+        const int children = items_->rowCount(parent);
+        rows += children;
+        for (int row = 0; row < children && rows <= atMost; ++row) {
+            const QModelIndex child = items_->index(row, 0, parent);
+            if (isExpanded(child)) {
+                open.push_back(child);
+            }
+        }
+    }
+    return rows;
 }
 
 void TreeGadget::focusInEvent(QFocusEvent* event) {

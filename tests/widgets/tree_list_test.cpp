@@ -290,6 +290,13 @@ TEST_F(TreeTest, TheColumnWidthFollowsEveryChangeOfWhatIsShown) {
              larger.setPointSize(larger.pointSize() * 2);
              t->setFont(larger);
          }},
+        {"a wider code, the pane too small for all rows",
+         [&] {
+             addTreeItem(3, wide + "WW", 1);
+             t->resize(120, 60);
+         }},
+        {"scrolled to the end",
+         [&] { t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum()); }},
     };
     int before = t->header()->sectionSize(0);
     int changes = 0;
@@ -302,6 +309,42 @@ TEST_F(TreeTest, TheColumnWidthFollowsEveryChangeOfWhatIsShown) {
         before = now;
     }
     EXPECT_GE(changes, 6) << "most steps change the width, or the test shows nothing";
+}
+
+// A view told to measure fewer rows than it lays out measures those around
+// its scroll position: the width kept must not outlive a move or a resize.
+TEST_F(TreeTest, AViewMeasuringFewRowsMeasuresAgainWhereItStands) {
+    QTreeView* t = qt();
+    clearTree(3);
+    std::vector<TreeItemText> items;
+    std::vector<std::string> names;
+    for (int i = 0; i < 40; ++i) {
+        names.push_back("K" + std::to_string(i));
+    }
+    const std::string wideName(40, 'W');
+    names.insert(names.end() - 3, wideName); // far below the first rows
+    for (const auto& name : names) {
+        items.push_back({name, 0});
+    }
+    addTreeItems(3, items);
+    t->header()->setResizeContentsPrecision(5);
+    testing::processPendingEvents();
+    const int atTop = t->header()->sectionSize(0);
+    const int wide = t->fontMetrics().horizontalAdvance(QString::fromStdString(wideName));
+    ASSERT_LT(atTop, wide);
+
+    // Each resize makes the header ask again; the last row comes into view.
+    t->resize(t->width(), t->height() - 20);
+    testing::processPendingEvents();
+    t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum());
+    t->resize(t->width() - 10, t->height());
+    testing::processPendingEvents();
+    EXPECT_GE(t->header()->sectionSize(0), wide);
+
+    t->verticalScrollBar()->setValue(0);
+    t->resize(t->width() + 10, t->height() + 20);
+    testing::processPendingEvents();
+    EXPECT_EQ(t->header()->sectionSize(0), atTop);
 }
 
 TEST_F(TreeTest, ConnectingLinesAreDrawnBesideTheItems) {
