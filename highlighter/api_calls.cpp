@@ -1,5 +1,6 @@
 #include "highlighter/api_calls.h"
 
+#include "highlighter/char_classes.h"
 #include "highlighter/pure_basic_lexer.h"
 #include "highlighter/word_set.h"
 
@@ -35,19 +36,13 @@ private:
     std::vector<ApiCallSite>& sites_;
 };
 
-// The lexer's blanks: a form feed or vertical tab may stand between a name
-// and its '(' as a space may.
-bool isBlankChar(char c) {
-    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
-}
-
 constexpr std::size_t None = std::string_view::npos;
 
 // Where the '(' that follows an '_' at `at` after blanks ends; None when
 // something else follows. Only a line with such a place can hold a call.
 std::size_t openingAfter(std::string_view code, std::size_t at) {
     std::size_t i = at + 1;
-    while (i < code.size() && isBlankChar(code[i])) {
+    while (i < code.size() && chars::isBlank(static_cast<unsigned char>(code[i]))) {
         ++i;
     }
     return i < code.size() && code[i] == '(' ? i + 1 : None;
@@ -84,10 +79,6 @@ constexpr auto plainBytes = [] {
     return plain;
 }();
 
-bool isAsciiNameChar(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
 // The start of the call whose name ends at the '_' at `underscore`, when the
 // line from `lineStart` shows without lexing that the lexer colours it as a
 // call; None when only the lexer can tell. It can tell nothing else when the
@@ -97,15 +88,14 @@ bool isAsciiNameChar(unsigned char c) {
 std::size_t plainCallStart(std::string_view code, std::size_t lineStart, std::size_t underscore) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(code.data());
     std::size_t word = underscore;
-    while (word > lineStart && isAsciiNameChar(bytes[word - 1])) {
+    while (word > lineStart && chars::isNameChar(bytes[word - 1])) {
         --word;
     }
-    const unsigned char first = bytes[word];
-    if (word == underscore || (first >= '0' && first <= '9')) {
+    if (word == underscore || chars::isDigit(bytes[word])) {
         return None;
     }
     std::size_t before = word;
-    while (before > lineStart && isBlankChar(code[before - 1])) {
+    while (before > lineStart && chars::isBlank(bytes[before - 1])) {
         --before;
     }
     if (before > lineStart) {
