@@ -39,7 +39,7 @@ protected:
 
 private:
     bool titleFits(const QModelIndex& index) const;
-    bool widthDependsOnView() const;
+    void forgetColumnWidthIfViewDependent();
     int rowsLaidOut(int atMost) const;
     void forgetColumnWidth() { columnWidth_ = -1; }
 

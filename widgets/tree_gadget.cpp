@@ -72,22 +72,22 @@ void TreeGadget::changeEvent(QEvent* event) {
 // usual case, the categories collapsed, measures every row whatever is shown,
 // so that the scroll bar appearing after a fill costs no second measure.
 void TreeGadget::resizeEvent(QResizeEvent* event) {
-    if (widthDependsOnView()) {
-        forgetColumnWidth();
-    }
+    forgetColumnWidthIfViewDependent();
     QTreeView::resizeEvent(event);
 }
 
 void TreeGadget::scrollContentsBy(int dx, int dy) {
-    if (dy != 0 && widthDependsOnView()) {
-        forgetColumnWidth();
+    if (dy != 0) {
+        forgetColumnWidthIfViewDependent();
     }
     QTreeView::scrollContentsBy(dx, dy);
 }
 
-bool TreeGadget::widthDependsOnView() const {
+void TreeGadget::forgetColumnWidthIfViewDependent() {
     const int measured = header()->resizeContentsPrecision();
-    return measured >= 0 && rowsLaidOut(measured) > measured;
+    if (columnWidth_ >= 0 && measured >= 0 && rowsLaidOut(measured) > measured) {
+        forgetColumnWidth();
+    }
 }
 
 // The top-level rows and those under expanded items, counted until `atMost`
